@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QDate>
+
+struct RunSettings;
+class MainWindowElements;
+class Transfer;
+
+// Fills the run settings from the store, in the fixed order of its nine steps: may set
+// url2 (only when it is exactly empty), may show up to two messages and store the fallback
+// directories, configures the transfer's access type and proxy, and derives today's log
+// file name and path. Called at start-up and whenever the main window is activated.
+void loadSettings(RunSettings &settings, MainWindowElements &window, Transfer &transfer,
+                  const QDate &today = QDate::currentDate());
+
+// "yyyy-mm-dd.log" for the given day.
+QString logFileNameFor(const QDate &day);

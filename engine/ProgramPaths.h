@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+// Where the program lives and where its files go by default.
+namespace ProgramPaths {
+
+// The directory of the running executable (tests may point it elsewhere).
+QString programDirectory();
+void setProgramDirectoryForTesting(const QString &dir);
+
+// Default and fallback directories: the program directory when it is writable; otherwise
+// the user's pictures directory (saving) and the program's data directory (logs), the
+// latter created when missing.
+QString defaultSaveDir();
+QString defaultLogDir();
+
+// The placeholder picture shown for a response that is not an image.
+QString placeholderPath();
+
+} // namespace ProgramPaths

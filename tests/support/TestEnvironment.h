@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+#include <QtTest>
+
+// Keeps every test away from the real user's home, settings and pictures: HOME and the
+// XDG directories point into a fresh temporary directory before the application starts.
+namespace TestEnvironment {
+
+void isolate();
+// The temporary home that isolate() set up.
+QString home();
+// Empties the settings store (the isolated one).
+void resetStore();
+// Writes one raw line group into the store file, for garbled-file tests.
+QString storeFilePath();
+
+} // namespace TestEnvironment
+
+#define QUILLOP_TEST_MAIN_IMPL(AppClass, TestObject)                                             \
+    int main(int argc, char *argv[])                                                            \
+    {                                                                                           \
+        TestEnvironment::isolate();                                                             \
+        AppClass app(argc, argv);                                                               \
+        app.setAttribute(Qt::AA_Use96Dpi, true);                                                \
+        TestObject tc;                                                                          \
+        QTEST_SET_MAIN_SOURCE_PATH                                                              \
+        return QTest::qExec(&tc, argc, argv);                                                   \
+    }
+
+// For engine tests (no widgets).
+#define QUILLOP_TEST_MAIN(TestObject) QUILLOP_TEST_MAIN_IMPL(QCoreApplication, TestObject)
+// For widget tests; the test file includes <QApplication>.
+#define QUILLOP_TEST_GUI_MAIN(TestObject) QUILLOP_TEST_MAIN_IMPL(QApplication, TestObject)

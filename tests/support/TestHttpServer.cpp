@@ -1,0 +1,150 @@
+#include "TestHttpServer.h"
+
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QUrl>
+
+TestHttpServer::Response TestHttpServer::image(const QByteArray &body,
+                                               const QByteArray &contentType)
+{
+    Response r;
+    r.headers.append({"Content-Type", contentType});
+    r.body = body;
+    return r;
+}
+
+TestHttpServer::Response TestHttpServer::page(int status, const QByteArray &body,
+                                              const QByteArray &contentType)
+{
+    Response r;
+    r.status = status;
+    r.reasonPhrase = status == 200 ? "OK" : (status == 404 ? "Not Found" : "Status");
+    if (!contentType.isEmpty())
+        r.headers.append({"Content-Type", contentType});
+    r.body = body;
+    return r;
+}
+
+TestHttpServer::Response TestHttpServer::redirect(const QByteArray &location, int status)
+{
+    Response r;
+    r.status = status;
+    r.reasonPhrase = "Found";
+    r.headers.append({"Location", location});
+    return r;
+}
+
+TestHttpServer::TestHttpServer(QObject *parent) : QObject(parent), m_server(new QTcpServer(this))
+{
+    m_default = page(404, "<html><body>not found</body></html>");
+    connect(m_server, &QTcpServer::newConnection, this, &TestHttpServer::onNewConnection);
+}
+
+TestHttpServer::~TestHttpServer() = default;
+
+bool TestHttpServer::listen()
+{
+    return m_server->listen(QHostAddress::LocalHost, 0);
+}
+
+quint16 TestHttpServer::port() const
+{
+    return m_server->serverPort();
+}
+
+QString TestHttpServer::baseUrl() const
+{
+    return QStringLiteral("http://127.0.0.1:%1").arg(port());
+}
+
+void TestHttpServer::setResponse(const QString &path, const Response &response)
+{
+    m_rules.insert(path, response);
+}
+
+void TestHttpServer::setDefaultResponse(const Response &response)
+{
+    m_default = response;
+}
+
+QStringList TestHttpServer::requestedPaths() const
+{
+    QStringList paths;
+    for (const Request &r : m_requests)
+        paths.append(QString::fromLatin1(r.path));
+    return paths;
+}
+
+void TestHttpServer::onNewConnection()
+{
+    while (QTcpSocket *socket = m_server->nextPendingConnection()) {
+        connect(socket, &QTcpSocket::readyRead, this, [this, socket] { onReadyRead(socket); });
+        connect(socket, &QTcpSocket::disconnected, this, [this, socket] {
+            m_buffers.remove(socket);
+            socket->deleteLater();
+        });
+    }
+}
+
+void TestHttpServer::onReadyRead(QTcpSocket *socket)
+{
+    QByteArray &buffer = m_buffers[socket];
+    buffer += socket->readAll();
+    const qsizetype end = buffer.indexOf("\r\n\r\n");
+    if (end < 0)
+        return;
+    const QList<QByteArray> lines = buffer.left(end).split('\n');
+    buffer.clear();
+    Request request;
+    const QList<QByteArray> first = lines.value(0).trimmed().split(' ');
+    request.method = first.value(0);
+    request.target = first.value(1);
+    request.path = request.target;
+    if (request.target.startsWith("http://")) {
+        const QUrl url(QString::fromLatin1(request.target));
+        request.path = url.path(QUrl::FullyEncoded).toLatin1();
+        if (url.hasQuery())
+            request.path += '?' + url.query(QUrl::FullyEncoded).toLatin1();
+    }
+    for (qsizetype i = 1; i < lines.size(); ++i) {
+        const QByteArray line = lines.at(i).trimmed();
+        const qsizetype colon = line.indexOf(':');
+        if (colon > 0)
+            request.headers.append({line.left(colon).trimmed(), line.mid(colon + 1).trimmed()});
+    }
+    m_requests.append(request);
+    Q_EMIT requestReceived(request.path);
+    answer(socket, request);
+}
+
+void TestHttpServer::answer(QTcpSocket *socket, const Request &request)
+{
+    const Response r = m_rules.value(QString::fromLatin1(request.path), m_default);
+    if (r.behaviour == Behaviour::Stall)
+        return;
+    if (r.behaviour == Behaviour::Reset) {
+        socket->abort();
+        return;
+    }
+    QByteArray head = "HTTP/1.1 " + QByteArray::number(r.status) + ' ' + r.reasonPhrase + "\r\n";
+    for (const auto &h : r.headers)
+        head += h.first + ": " + h.second + "\r\n";
+    if (r.behaviour != Behaviour::NoLength) {
+        const QByteArray length =
+            r.declaredLength.isEmpty() ? QByteArray::number(r.body.size()) : r.declaredLength;
+        head += "Content-Length: " + length + "\r\n";
+    }
+    head += "Connection: close\r\n\r\n";
+    socket->write(head);
+    if (r.behaviour == Behaviour::CutBody || r.behaviour == Behaviour::StallAfterHeaders) {
+        socket->write(r.body.left(r.body.size() / 2));
+        if (r.behaviour == Behaviour::CutBody) {
+            socket->flush();
+            socket->disconnectFromHost();
+        }
+        return;
+    }
+    if (request.method != "HEAD")
+        socket->write(r.body);
+    socket->disconnectFromHost();
+}

@@ -1,0 +1,82 @@
+#pragma once
+
+#include <QByteArray>
+#include <QHash>
+#include <QList>
+#include <QObject>
+#include <QPair>
+#include <QString>
+#include <QStringList>
+
+class QTcpServer;
+class QTcpSocket;
+
+// A small HTTP/1.1 server on 127.0.0.1 (port chosen by the system) for tests. It answers
+// each path by a rule, and can misbehave on purpose: stall, cut the body, reset, lie about
+// the length, redirect. Every response closes its connection.
+class TestHttpServer : public QObject
+{
+    Q_OBJECT
+public:
+    enum class Behaviour {
+        Normal,          // status line, headers, Content-Length, body
+        NoLength,        // no Content-Length: the body ends when the connection closes
+        CutBody,         // announces the whole length, sends half the body, closes
+        Stall,           // reads the request and never answers
+        StallAfterHeaders, // sends the headers and part of the body, then nothing
+        Reset,           // reads the request and closes without a word
+    };
+
+    struct Response
+    {
+        int status = 200;
+        QByteArray reasonPhrase = "OK";
+        QList<QPair<QByteArray, QByteArray>> headers;
+        QByteArray body;
+        Behaviour behaviour = Behaviour::Normal;
+        // When set, sent as Content-Length instead of the body's real size.
+        QByteArray declaredLength;
+    };
+
+    static Response image(const QByteArray &body, const QByteArray &contentType = "image/jpeg");
+    static Response page(int status, const QByteArray &body,
+                         const QByteArray &contentType = "text/html");
+    static Response redirect(const QByteArray &location, int status = 302);
+
+    explicit TestHttpServer(QObject *parent = nullptr);
+    ~TestHttpServer() override;
+
+    bool listen(); // true when it listens on 127.0.0.1
+    quint16 port() const;
+    QString baseUrl() const; // "http://127.0.0.1:PORT"
+
+    // The response for a path (with its query, as in the request line: "/pic01.jpg").
+    void setResponse(const QString &path, const Response &response);
+    // The response for any path without a rule of its own (default: 404 page).
+    void setDefaultResponse(const Response &response);
+
+    struct Request
+    {
+        QByteArray method;
+        QByteArray target; // as in the request line: a path, or an absolute URL via a proxy
+        QByteArray path;   // the path and query only
+        QList<QPair<QByteArray, QByteArray>> headers;
+    };
+    QList<Request> requests() const { return m_requests; }
+    QStringList requestedPaths() const;
+    int requestCount() const { return m_requests.size(); }
+
+Q_SIGNALS:
+    void requestReceived(const QByteArray &path);
+
+private:
+    void onNewConnection();
+    void onReadyRead(QTcpSocket *socket);
+    void answer(QTcpSocket *socket, const Request &request);
+
+    QTcpServer *m_server;
+    QHash<QString, Response> m_rules;
+    Response m_default;
+    QList<Request> m_requests;
+    QHash<QTcpSocket *, QByteArray> m_buffers;
+};
