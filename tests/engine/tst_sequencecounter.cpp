@@ -1,0 +1,106 @@
+#include "SequenceCounter.h"
+#include "TestEnvironment.h"
+
+using SequenceCounter::Step;
+
+class TestSequenceCounter : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void composeUrl_data();
+    void composeUrl();
+    void advance_data();
+    void advance();
+};
+
+void TestSequenceCounter::composeUrl_data()
+{
+    QTest::addColumn<QString>("url1");
+    QTest::addColumn<QString>("url2");
+    QTest::addColumn<QString>("url3");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("plain") << "http://h/pic" << "01" << ".jpg" << "http://h/pic01.jpg";
+    QTest::newRow("blanks around each part are dropped")
+        << " img" << "07" << ".jpg " << "img07.jpg";
+    QTest::newRow("tabs and inner blanks stay") << "\thttp://h/a b" << " 1 " << ".jpg\t"
+                                                << "\thttp://h/a b1.jpg\t";
+    QTest::newRow("nothing is escaped or added") << "x?id=" << "5" << "" << "x?id=5";
+}
+
+void TestSequenceCounter::composeUrl()
+{
+    QFETCH(QString, url1);
+    QFETCH(QString, url2);
+    QFETCH(QString, url3);
+    QFETCH(QString, expected);
+    QCOMPARE(SequenceCounter::composeUrl(url1, url2, url3), expected);
+}
+
+void TestSequenceCounter::advance_data()
+{
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<bool>("numberMode");
+    QTest::addColumn<int>("increment");
+    QTest::addColumn<int>("outcome");
+    QTest::addColumn<QString>("after");
+
+    const int stepped = Step::Stepped, end = Step::LetterEnd, stuck = Step::Unsteppable;
+    // Number mode: the width typed is kept and grows with the number.
+    QTest::newRow("01") << "01" << true << 1 << stepped << "02";
+    QTest::newRow("09") << "09" << true << 1 << stepped << "10";
+    QTest::newRow("99 grows") << "99" << true << 1 << stepped << "100";
+    QTest::newRow("100 keeps width") << "100" << true << 1 << stepped << "101";
+    QTest::newRow("007") << "007" << true << 1 << stepped << "008";
+    QTest::newRow("7") << "7" << true << 1 << stepped << "8";
+    QTest::newRow("blanks around") << " 12 " << true << 1 << stepped << "13";
+    QTest::newRow("blanks before width") << " 5 " << true << 1 << stepped << "6";
+    QTest::newRow("010 by 10") << "010" << true << 10 << stepped << "020";
+    QTest::newRow("10 by -1") << "10" << true << -1 << stepped << "09";
+    QTest::newRow("00 by -1") << "00" << true << -1 << stepped << "-01";
+    QTest::newRow("-01 by 1 keeps width") << "-01" << true << 1 << stepped << "000";
+    // Number mode: what cannot be stepped ends the run and leaves the counter alone.
+    QTest::newRow("empty number") << "" << true << 1 << stuck << "";
+    QTest::newRow("only blanks") << "   " << true << 1 << stuck << "";
+    QTest::newRow("letters") << "1a" << true << 1 << stuck << "";
+    QTest::newRow("a lone sign") << "-" << true << 1 << stuck << "";
+    QTest::newRow("fraction") << "1.5" << true << 1 << stuck << "";
+    QTest::newRow("value past 16 bits") << "40000" << true << 1 << stuck << "";
+    QTest::newRow("sum past 16 bits") << "32767" << true << 1 << stuck << "";
+    QTest::newRow("sum below 16 bits") << "-32768" << true << -1 << stuck << "";
+
+    // Character mode: the first character steps by its code; Z and z end the run.
+    QTest::newRow("A") << "A" << false << 1 << stepped << "B";
+    QTest::newRow("Y") << "Y" << false << 1 << stepped << "Z";
+    QTest::newRow("Z ends") << "Z" << false << 1 << end << "";
+    QTest::newRow("z ends") << "z" << false << 1 << end << "";
+    QTest::newRow("AB drops the rest") << "AB" << false << 1 << stepped << "B";
+    QTest::newRow("X by 3 ends") << "X" << false << 3 << end << "";
+    QTest::newRow("W by 3") << "W" << false << 3 << stepped << "Z";
+    QTest::newRow("0") << "0" << false << 1 << stepped << "1";
+    QTest::newRow("9") << "9" << false << 1 << stepped << ":";
+    QTest::newRow("A by -2 passes below A") << "A" << false << -2 << stepped << "?";
+    QTest::newRow("blanks around a letter") << " c " << false << 1 << stepped << "d";
+    QTest::newRow("empty letter") << "" << false << 1 << stuck << "";
+    QTest::newRow("code past 255") << QString(QChar(0xFF)) << false << 1 << stuck << "";
+    QTest::newRow("code below 0") << "!" << false << -40 << stuck << "";
+    QTest::newRow("not single-byte") << QStringLiteral("\u0416") << false << 1 << stuck << "";
+}
+
+void TestSequenceCounter::advance()
+{
+    QFETCH(QString, before);
+    QFETCH(bool, numberMode);
+    QFETCH(int, increment);
+    QFETCH(int, outcome);
+    QFETCH(QString, after);
+
+    const Step step =
+        SequenceCounter::advanceCounter(before, numberMode, static_cast<qint16>(increment));
+    QCOMPARE(int(step.outcome), outcome);
+    QCOMPARE(step.newText, after);
+    // The run shows why it ended; a stepped or letter-end counter needs no reason.
+    QCOMPARE(step.reason.isEmpty(), outcome != Step::Unsteppable);
+}
+
+QUILLOP_TEST_MAIN(TestSequenceCounter)
+#include "tst_sequencecounter.moc"
