@@ -4,23 +4,57 @@
 #include <QCommandLineParser>
 #include <QIcon>
 
-int main(int argc, char *argv[])
-{
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Quillop"));
-    QApplication::setOrganizationName(QStringLiteral("Quillop"));
-    QApplication::setApplicationVersion(QStringLiteral(QUILLOP_VERSION));
-    QApplication::setDesktopFileName(QStringLiteral("quillop"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/quillop.svg")));
+namespace {
 
-    // The program's configuration lives in its settings store; the command line only
-    // answers --help and --version.
-    QCommandLineParser parser;
+void describeProgram()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("Quillop"));
+    QCoreApplication::setOrganizationName(QStringLiteral("Quillop"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(QUILLOP_VERSION));
+}
+
+// The program's configuration lives in its settings store; the command line only
+// answers --help and --version.
+void defineOptions(QCommandLineParser &parser)
+{
     parser.setApplicationDescription(
         QStringLiteral("Downloads a series of images whose addresses differ only in a running "
                        "number or letter."));
     parser.addHelpOption();
     parser.addVersionOption();
+}
+
+// QApplication aborts when no display can be opened, so --help and --version are answered
+// by a core application first: they must work over ssh and in scripts. Qt's own GUI options
+// (-platform, -style, -reverse ...) are only known to QApplication, hence single-dash words
+// are read as long options here and any other error is left to the second pass.
+void answerInformationOptions(int &argc, char **argv)
+{
+    QCoreApplication core(argc, argv);
+    describeProgram();
+    QCommandLineParser parser;
+    defineOptions(parser);
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.parse(QCoreApplication::arguments());
+    if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all")))
+        parser.showHelp();
+    if (parser.isSet(QStringLiteral("version")))
+        parser.showVersion();
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    answerInformationOptions(argc, argv);
+
+    QApplication app(argc, argv);
+    describeProgram();
+    QGuiApplication::setDesktopFileName(QStringLiteral("quillop"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/quillop.svg")));
+
+    QCommandLineParser parser;
+    defineOptions(parser);
     parser.process(app);
 
     FrmMain window;

@@ -61,7 +61,20 @@ QString ProgramPaths::defaultLogDir()
     return data;
 }
 
+// A build keeps the picture beside the program; an installed program (prefix/bin) finds it
+// in prefix/share/quillop, wherever the prefix is.
 QString ProgramPaths::placeholderPath()
 {
-    return FileOps::BuildPath(programDirectory(), QStringLiteral("images/nai2.jpg"));
+    const QString program = programDirectory();
+    const QString besideProgram = FileOps::BuildPath(program, QStringLiteral("images/nai2.jpg"));
+    const QStringList candidates = {
+        besideProgram,
+        QDir::cleanPath(
+            FileOps::BuildPath(program, QStringLiteral("../share/quillop/images/nai2.jpg"))),
+    };
+    for (const QString &candidate : candidates) {
+        if (QFileInfo(candidate).isFile())
+            return candidate;
+    }
+    return besideProgram;
 }

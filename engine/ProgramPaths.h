@@ -15,7 +15,9 @@ void setProgramDirectoryForTesting(const QString &dir);
 QString defaultSaveDir();
 QString defaultLogDir();
 
-// The placeholder picture shown for a response that is not an image.
+// The placeholder picture shown for a response that is not an image: images/nai2.jpg beside
+// the program, else ../share/quillop/images/nai2.jpg from it. When neither exists the first
+// is returned anyway, and the window falls back to its compiled-in copy.
 QString placeholderPath();
 
 } // namespace ProgramPaths
