@@ -1,0 +1,437 @@
+#include "ImageSaver.h"
+
+#include "FileOps.h"
+#include "MainWindowElements.h"
+#include "RunSettings.h"
+#include "SaveNaming.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <limits>
+#include <signal.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// Drawing this many random names before searching in order keeps a crowded directory from
+// turning the automatic rename into an endless loop.
+constexpr int maxRandomDraws = 1000;
+
+// Stands in for the temporary file when none could be made: takes the body and drops it.
+class DiscardDevice : public QIODevice
+{
+protected:
+    qint64 readData(char *, qint64) override { return -1; }
+    qint64 writeData(const char *, qint64 len) override { return len; }
+};
+
+QByteArray native(const QString &path)
+{
+    return QFile::encodeName(path);
+}
+
+// Any directory entry counts, a dangling link or a directory included: none of them may be
+// replaced by a saved picture.
+bool pathTaken(const QString &path)
+{
+    struct stat info;
+    return ::lstat(native(path).constData(), &info) == 0;
+}
+
+// Moves from to to unless to exists; returns 0 or the errno. EEXIST means the name was
+// taken, even if it was taken only a moment ago.
+int renameNoReplace(const QString &from, const QString &to)
+{
+    const QByteArray src = native(from);
+    const QByteArray dst = native(to);
+#ifdef RENAME_NOREPLACE
+    if (::renameat2(AT_FDCWD, src.constData(), AT_FDCWD, dst.constData(), RENAME_NOREPLACE) == 0)
+        return 0;
+    if (errno != EINVAL && errno != ENOSYS && errno != ENOTSUP)
+        return errno;
+#endif
+    // link() refuses an existing name just as well, on file systems without renameat2.
+    if (::link(src.constData(), dst.constData()) == 0) {
+        ::unlink(src.constData());
+        return 0;
+    }
+    if (errno != EPERM && errno != ENOTSUP && errno != EOPNOTSUPP)
+        return errno;
+    // No hard links either (FAT, some network shares): the narrow race cannot be closed.
+    if (pathTaken(to))
+        return EEXIST;
+    return ::rename(src.constData(), dst.constData()) == 0 ? 0 : errno;
+}
+
+int renameReplace(const QString &from, const QString &to)
+{
+    return ::rename(native(from).constData(), native(to).constData()) == 0 ? 0 : errno;
+}
+
+bool isDeadProcess(qint64 pid)
+{
+    if (pid <= 0 || pid > std::numeric_limits<pid_t>::max())
+        return false;
+    return ::kill(static_cast<pid_t>(pid), 0) == -1 && errno == ESRCH;
+}
+
+// A new, empty file in dir under a temporary name, open for writing. It gets the usual
+// permissions of a new file, which it keeps when renamed to its final name.
+std::unique_ptr<QFile> createTemp(const QString &dir, QString *problem)
+{
+    static const QString letters = QStringLiteral("abcdefghijklmnopqrstuvwxyz0123456789");
+    const QString prefix = SaveNaming::tempNamePrefix(QCoreApplication::applicationPid());
+    for (int tries = 0; tries < 100; ++tries) {
+        QString name = prefix;
+        for (int i = 0; i < 8; ++i)
+            name += letters.at(QRandomGenerator::global()->bounded(int(letters.size())));
+        auto file =
+            std::make_unique<QFile>(FileOps::BuildPath(dir, name + QStringLiteral(".part")));
+        if (file->open(QIODevice::WriteOnly | QIODevice::NewOnly))
+            return file;
+        if (!pathTaken(file->fileName())) {
+            *problem = file->errorString();
+            return nullptr;
+        }
+    }
+    *problem = QStringLiteral("no temporary file could be created");
+    return nullptr;
+}
+
+bool copyContents(const QString &from, QFile &to, QString *problem)
+{
+    QFile source(from);
+    if (!source.open(QIODevice::ReadOnly)) {
+        *problem = source.errorString();
+        return false;
+    }
+    char chunk[64 * 1024];
+    for (;;) {
+        const qint64 got = source.read(chunk, sizeof chunk);
+        if (got < 0) {
+            *problem = source.errorString();
+            return false;
+        }
+        if (got == 0)
+            break;
+        if (to.write(chunk, got) != got) {
+            *problem = to.errorString();
+            return false;
+        }
+    }
+    if (!to.flush() || ::fsync(to.handle()) != 0) {
+        *problem = to.errorString();
+        return false;
+    }
+    return true;
+}
+
+bool sameDirectory(const QString &a, const QString &b)
+{
+    const QString ca = QFileInfo(a).canonicalFilePath();
+    return !ca.isEmpty() && ca == QFileInfo(b).canonicalFilePath();
+}
+
+} // namespace
+
+struct ImageSaver::Private
+{
+    const RunSettings &settings;
+    MainWindowElements &window;
+    std::unique_ptr<QFile> body; // open while the body arrives
+    QString bodyPath;            // the temporary file holding the body
+    QString bodyProblem;         // why there is no temporary file
+    std::unique_ptr<DiscardDevice> discard;
+    QString previewCopy; // the body kept for the preview when saving is off
+    QStringList cleanedDirs;
+
+    enum class Verb { Saving, Overwriting, Renaming, Autonaming };
+
+    void removeBody();
+    bool finishBody(QString *problem);
+    bool moveBodyTo(const QString &dir, QString *problem);
+    Outcome place(const QString &url, QString target);
+    Outcome notSaved(const QString &url);
+    Outcome wrote(const QString &url, const QString &target, Verb verb);
+    Outcome skipped(const QString &url, const QString &target, const QString &text);
+    Outcome failed(const QString &url, const QString &target, const QString &reason);
+    bool askForName(QString *target);
+    bool findAutoName(const QString &url, QString *target, QString *problem);
+};
+
+void ImageSaver::Private::removeBody()
+{
+    body.reset();
+    if (!bodyPath.isEmpty())
+        QFile::remove(bodyPath);
+    bodyPath.clear();
+    bodyProblem.clear();
+    discard.reset();
+}
+
+bool ImageSaver::Private::finishBody(QString *problem)
+{
+    if (!body) {
+        *problem =
+            bodyProblem.isEmpty() ? QStringLiteral("no response body was received") : bodyProblem;
+        return false;
+    }
+    // close() forgets an earlier write error, so look before closing.
+    bool ok =
+        body->error() == QFileDevice::NoError && body->flush() && ::fsync(body->handle()) == 0;
+    if (!ok)
+        *problem = body->errorString();
+    body->close();
+    if (ok && body->error() != QFileDevice::NoError) {
+        *problem = body->errorString();
+        ok = false;
+    }
+    body.reset();
+    return ok;
+}
+
+// The options may have been applied while the body arrived; it goes where they say now.
+bool ImageSaver::Private::moveBodyTo(const QString &dir, QString *problem)
+{
+    if (sameDirectory(QFileInfo(bodyPath).absolutePath(), dir))
+        return true;
+    std::unique_ptr<QFile> fresh = createTemp(dir, problem);
+    if (!fresh)
+        return false;
+    if (renameReplace(bodyPath, fresh->fileName()) != 0) {
+        // Another file system: copy, then drop the old one.
+        if (!copyContents(bodyPath, *fresh, problem)) {
+            fresh->close();
+            QFile::remove(fresh->fileName());
+            return false;
+        }
+        QFile::remove(bodyPath);
+    }
+    fresh->close();
+    bodyPath = fresh->fileName();
+    return true;
+}
+
+ImageSaver::Outcome ImageSaver::Private::wrote(const QString &url, const QString &target, Verb verb)
+{
+    static const QString arrows[] = {
+        QStringLiteral("---> saving to  "), QStringLiteral("---> over writing to  "),
+        QStringLiteral("---> renaming to  "), QStringLiteral("---> autonaming to  ")};
+    bodyPath.clear();
+    Outcome out;
+    out.target = target;
+    out.previewPath = target;
+    out.wrote = true;
+    out.logText = url + arrows[static_cast<int>(verb)] + target;
+    return out;
+}
+
+ImageSaver::Outcome ImageSaver::Private::skipped(const QString &url, const QString &target,
+                                                 const QString &text)
+{
+    removeBody();
+    Outcome out;
+    out.target = target;
+    out.previewPath = FileOps::FileExists(target) ? target : QString();
+    out.logText = url + text;
+    return out;
+}
+
+ImageSaver::Outcome ImageSaver::Private::failed(const QString &url, const QString &target,
+                                                const QString &reason)
+{
+    removeBody();
+    Outcome out;
+    out.target = target;
+    out.failed = true;
+    out.reason = reason;
+    out.logText =
+        url + QStringLiteral("---> could not save to  ") + target + QStringLiteral(": ") + reason;
+    window.setStatusText(QStringLiteral("could not save to ") + target + QStringLiteral(": ") +
+                         reason);
+    return out;
+}
+
+ImageSaver::Outcome ImageSaver::Private::notSaved(const QString &url)
+{
+    QString problem;
+    if (!bodyPath.isEmpty() && moveBodyTo(QDir::tempPath(), &problem)) {
+        previewCopy = bodyPath;
+        bodyPath.clear();
+    }
+    removeBody();
+    Outcome out;
+    out.previewPath = previewCopy;
+    out.logText = url + QStringLiteral(" ---> not saved (saving is off)");
+    return out;
+}
+
+// Asks until the answer names a free file (true, target set to it) or is empty (false).
+// Names tried here are not shown as the status text; the prompt's title shows them.
+bool ImageSaver::Private::askForName(QString *target)
+{
+    const QString prompt = QStringLiteral("File Exists. Enter a new Name without the extension. ") +
+                           QStringLiteral("\r\n") +
+                           QStringLiteral("click cancel to skip saving this file");
+    for (;;) {
+        window.beep();
+        QString answer;
+        if (!window.promptForName(*target, prompt, &answer) || answer.isEmpty())
+            return false;
+        QString problem;
+        const QString next =
+            SaveNaming::promptedTarget(answer, *target, settings.save_dir, &problem);
+        if (!problem.isEmpty())
+            continue;
+        *target = next;
+        if (!pathTaken(next))
+            return true;
+    }
+}
+
+bool ImageSaver::Private::findAutoName(const QString &url, QString *target, QString *problem)
+{
+    for (int draw = 0; draw < maxRandomDraws; ++draw) {
+        const QString candidate = SaveNaming::makeAutoName(url, settings, window, problem);
+        if (!problem->isEmpty())
+            return false;
+        if (!pathTaken(candidate)) {
+            *target = candidate;
+            return true;
+        }
+    }
+    for (int number = 10000; number <= 99999; ++number) {
+        const QString candidate = FileOps::BuildPath(
+            settings.save_dir, SaveNaming::composeName(url, settings.append_str, settings.is_header,
+                                                       SaveNaming::autoSuffix(number)));
+        if (!pathTaken(candidate)) {
+            window.setStatusText(candidate);
+            *target = candidate;
+            return true;
+        }
+    }
+    return false;
+}
+
+ImageSaver::Outcome ImageSaver::Private::place(const QString &url, QString target)
+{
+    const int policy = settings.if_exists >= 1 && settings.if_exists <= 4 ? settings.if_exists : 3;
+    Verb verb = Verb::Saving;
+    for (;;) {
+        if (!pathTaken(target)) {
+            const int error = renameNoReplace(bodyPath, target);
+            if (error == 0)
+                return wrote(url, target, verb);
+            if (error != EEXIST)
+                return failed(url, target, qt_error_string(error));
+            // Someone took the name a moment ago: it is an existing file now.
+        }
+        switch (policy) {
+        case 1:
+            return skipped(url, target, QStringLiteral(" ---> file exits. did not save"));
+        case 2: {
+            // rename() replaces in one step: the old file stays whole until then.
+            const int error = renameReplace(bodyPath, target);
+            if (error != 0)
+                return failed(url, target, qt_error_string(error));
+            return wrote(url, target, Verb::Overwriting);
+        }
+        case 4: {
+            QString problem;
+            if (!findAutoName(url, &target, &problem)) {
+                if (!problem.isEmpty())
+                    return failed(url, target, problem);
+                return skipped(url, target, QStringLiteral(" ---> no free name, did not save"));
+            }
+            verb = Verb::Autonaming;
+            break;
+        }
+        default:
+            if (!askForName(&target))
+                return skipped(url, target, QStringLiteral(" ---> file exits. did not save"));
+            verb = Verb::Renaming;
+            break;
+        }
+    }
+}
+
+ImageSaver::ImageSaver(const RunSettings &settings, MainWindowElements &window)
+    : d(new Private{settings, window, {}, {}, {}, {}, {}, {}})
+{
+}
+
+ImageSaver::~ImageSaver()
+{
+    discardBody();
+}
+
+QIODevice *ImageSaver::beginBody()
+{
+    discardBody();
+    const QString dir = d->settings.is_save ? d->settings.save_dir : QDir::tempPath();
+    if (dir.isEmpty()) {
+        d->bodyProblem = QStringLiteral("no save directory is set");
+    } else {
+        // Leftovers of a killed run are cleared the first time a directory is used.
+        if (!d->cleanedDirs.contains(dir)) {
+            d->cleanedDirs.append(dir);
+            removeLeftovers(dir);
+        }
+        d->body = createTemp(dir, &d->bodyProblem);
+    }
+    if (d->body) {
+        d->bodyPath = d->body->fileName();
+        return d->body.get();
+    }
+    d->discard = std::make_unique<DiscardDevice>();
+    d->discard->open(QIODevice::WriteOnly);
+    return d->discard.get();
+}
+
+ImageSaver::Outcome ImageSaver::saveImage(const QString &url)
+{
+    QString bodyProblem;
+    const bool haveBody = d->finishBody(&bodyProblem);
+    if (!d->settings.is_save) {
+        if (!haveBody)
+            d->removeBody();
+        return d->notSaved(url);
+    }
+    QString problem;
+    const QString target = SaveNaming::makeSavePath(url, d->settings, d->window, &problem);
+    if (d->settings.save_dir.isEmpty())
+        problem = QStringLiteral("no save directory is set");
+    else if (!haveBody)
+        problem = bodyProblem;
+    if (!problem.isEmpty() || !d->moveBodyTo(d->settings.save_dir, &problem))
+        return d->failed(url, target, problem);
+    return d->place(url, target);
+}
+
+void ImageSaver::discardBody()
+{
+    d->removeBody();
+    if (!d->previewCopy.isEmpty())
+        QFile::remove(d->previewCopy);
+    d->previewCopy.clear();
+}
+
+void ImageSaver::removeLeftovers(const QString &dir)
+{
+    const QDir directory(dir);
+    const QStringList names =
+        directory.entryList({QStringLiteral(".quillop-*.part")},
+                            QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    for (const QString &name : names) {
+        if (isDeadProcess(SaveNaming::tempNamePid(name)))
+            QFile::remove(directory.filePath(name));
+    }
+}
