@@ -47,6 +47,12 @@ Q_SIGNALS:
     void runFinished();
 
 private:
+    void startAttempt();
+    void onAttemptDone();
+    void continueRun();
+    void advanceCounter();
+    void finish();
+
     struct Private;
     Private *d;
 };
