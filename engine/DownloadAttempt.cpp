@@ -1,5 +1,6 @@
 #include "DownloadAttempt.h"
 
+#include "DownloadLog.h"
 #include "FileOps.h"
 #include "ImageSaver.h"
 #include "MainWindowElements.h"
@@ -8,8 +9,6 @@
 #include "SaveNaming.h"
 #include "SequenceCounter.h"
 #include "Transfer.h"
-
-void appendLogLine(const RunSettings &settings, const QString &logText);
 
 struct DownloadAttempt::Private
 {
@@ -128,8 +127,8 @@ void DownloadAttempt::finishFailed(const QString &reason)
         const RunSettings &s = d->settings;
         const QString target = SaveNaming::targetInDir(
             s.save_dir, SaveNaming::composeName(d->url, s.append_str, s.is_header));
-        w.setStatusText(QStringLiteral("Could not save ") + target + QStringLiteral(" (") + reason +
-                        QLatin1Char(')'));
+        w.setStatusText(QStringLiteral("could not save to ") + target + QStringLiteral(": ") +
+                        reason);
         logText = d->url + QStringLiteral("---> could not save to  ") + target +
                   QStringLiteral(": ") + reason;
     } else {
