@@ -187,7 +187,8 @@ void Transfer::Private::start(const QUrl &url)
             tlsProblem = errors.first().errorString();
     });
     connect(r, &QNetworkReply::finished, q, [this] { onReplyFinished(); });
-    idleTimer->start(idleTimeout);
+    if (idleTimeout > 0) // no limit otherwise
+        idleTimer->start(idleTimeout);
 }
 
 void Transfer::Private::captureMetaData()

@@ -73,7 +73,6 @@ private Q_SLOTS:
     void sinkRefusesBytes();
     void cancelInFlight();
     void newFetchCancelsTheOneInProgress();
-    void cancelWhileIdleSaysNothing();
     void badProxySettingNeverGoesDirect_data();
     void badProxySettingNeverGoesDirect();
     void directIgnoresEnvironmentProxy();
@@ -127,8 +126,6 @@ void TestTransfer::completeResponse_data()
         << TestHttpServer::image(picture, "image/gif") << 200 << picture << "image/gif";
     QTest::newRow("404 page comes back whole")
         << TestHttpServer::page(404, html) << 404 << html << "text/html";
-    QTest::newRow("500 page comes back whole")
-        << TestHttpServer::page(500, html) << 500 << html << "text/html";
     QTest::newRow("no Content-Type header")
         << TestHttpServer::page(200, picture, {}) << 200 << picture << QString();
     QTest::newRow("no length, body ends at close")
@@ -198,8 +195,6 @@ void TestTransfer::failedFetch_data()
         << "connection refused" << false;
     QTest::newRow("file address") << QStringLiteral("file:///etc/passwd") << picture
                                   << "not an http address" << false;
-    QTest::newRow("ftp address") << QStringLiteral("ftp://127.0.0.1/pic01.jpg") << picture
-                                 << "not an http address" << false;
     QTest::newRow("empty address") << QString() << picture << "malformed address" << false;
     QTest::newRow("no host") << QStringLiteral("http:///pic01.jpg") << picture
                              << "malformed address" << false;
@@ -250,7 +245,7 @@ void TestTransfer::cancelInFlight()
     QVERIFY(!m_transfer->isBusy());
     QTRY_COMPARE_WITH_TIMEOUT(spy.count(), 1, 10000);
     QCOMPARE(spy.at(0).at(1).toString(), QStringLiteral("cancelled"));
-    m_transfer->cancel(); // a second cancel finds nothing to cancel
+    m_transfer->cancel(); // nothing left to cancel: must stay silent
 
     // Whatever the cancelled reply still had to say would arrive before this fetch ends.
     m_server->setResponse(QStringLiteral("/next.jpg"), TestHttpServer::image("next"));
@@ -277,17 +272,6 @@ void TestTransfer::newFetchCancelsTheOneInProgress()
     QVERIFY(spy.at(1).at(0).toBool());
     QCOMPARE(second.data(), QByteArray("picture"));
     QVERIFY(first.data().isEmpty());
-}
-
-void TestTransfer::cancelWhileIdleSaysNothing()
-{
-    QSignalSpy spy(m_transfer, &Transfer::finished);
-    m_transfer->cancel();
-    QBuffer sink;
-    sink.open(QIODevice::WriteOnly);
-    fetch(m_server->baseUrl() + QStringLiteral("/any"), &sink);
-    QVERIFY(m_ok);
-    QCOMPARE(spy.count(), 1);
 }
 
 void TestTransfer::badProxySettingNeverGoesDirect_data()
