@@ -12,7 +12,6 @@ private Q_SLOTS:
     void elapsesOnceFromTheEventLoop();
     void armingWhileWaitingMovesTheDueTime();
     void abandonEmitsNothing();
-    void unitDefaultsToSeconds();
 };
 
 void tst_Pause::elapsesOnceFromTheEventLoop_data()
@@ -75,14 +74,6 @@ void tst_Pause::abandonEmitsNothing()
     pause.pauseFor(0);
     QVERIFY(spy.wait(5000));
     QCOMPARE(spy.count(), 1);
-}
-
-void tst_Pause::unitDefaultsToSeconds()
-{
-    Pause pause;
-    QCOMPARE(pause.unitMs(), 1000);
-    pause.setUnitMs(-5);
-    QCOMPARE(pause.unitMs(), 0);
 }
 
 QUILLOP_TEST_MAIN(tst_Pause)
