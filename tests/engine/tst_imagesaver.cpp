@@ -84,8 +84,6 @@ void TestImageSaver::policies_data()
     const QString renaming = QStringLiteral("---> renaming to  ");
     QTest::newRow("free name") << 1 << none << none << QStringLiteral("pic07\\.jpg") << saving
                                << none;
-    QTest::newRow("free name, prompt policy")
-        << 3 << none << none << QStringLiteral("pic07\\.jpg") << saving << none;
     QTest::newRow("skip") << 1 << pic << none << QString() << skipText << none;
     QTest::newRow("overwrite") << 2 << pic << none << QStringLiteral("pic07\\.jpg")
                                << QStringLiteral("---> over writing to  ") << none;
