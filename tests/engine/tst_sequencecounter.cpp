@@ -19,12 +19,22 @@ void TestSequenceCounter::composeUrl_data()
     QTest::addColumn<QString>("url2");
     QTest::addColumn<QString>("url3");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("plain") << "http://h/pic" << "01" << ".jpg" << "http://h/pic01.jpg";
-    QTest::newRow("blanks around each part are dropped")
-        << " img" << "07" << ".jpg " << "img07.jpg";
-    QTest::newRow("tabs and inner blanks stay") << "\thttp://h/a b" << " 1 " << ".jpg\t"
+    QTest::newRow("plain") << "http://h/pic"
+                           << "01"
+                           << ".jpg"
+                           << "http://h/pic01.jpg";
+    QTest::newRow("blanks around each part are dropped") << " img"
+                                                         << "07"
+                                                         << ".jpg "
+                                                         << "img07.jpg";
+    QTest::newRow("tabs and inner blanks stay") << "\thttp://h/a b"
+                                                << " 1 "
+                                                << ".jpg\t"
                                                 << "\thttp://h/a b1.jpg\t";
-    QTest::newRow("nothing is escaped or added") << "x?id=" << "5" << "" << "x?id=5";
+    QTest::newRow("nothing is escaped or added") << "x?id="
+                                                 << "5"
+                                                 << ""
+                                                 << "x?id=5";
 }
 
 void TestSequenceCounter::composeUrl()

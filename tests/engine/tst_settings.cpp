@@ -78,11 +78,21 @@ void TestSettings::counterIsSetOnlyWhenEmpty_data()
     QTest::addColumn<QString>("numberMode");
     QTest::addColumn<QString>("before");
     QTest::addColumn<QString>("after");
-    QTest::newRow("number mode, empty") << "True" << "" << "01";
-    QTest::newRow("letter mode, empty") << "False" << "" << "A";
-    QTest::newRow("letter mode, lower case text") << "false" << "" << "A";
-    QTest::newRow("a blank is not empty") << "True" << " " << " ";
-    QTest::newRow("a counter survives") << "False" << "17" << "17";
+    QTest::newRow("number mode, empty") << "True"
+                                        << ""
+                                        << "01";
+    QTest::newRow("letter mode, empty") << "False"
+                                        << ""
+                                        << "A";
+    QTest::newRow("letter mode, lower case text") << "false"
+                                                  << ""
+                                                  << "A";
+    QTest::newRow("a blank is not empty") << "True"
+                                          << " "
+                                          << " ";
+    QTest::newRow("a counter survives") << "False"
+                                        << "17"
+                                        << "17";
 }
 
 void TestSettings::counterIsSetOnlyWhenEmpty()
@@ -162,18 +172,42 @@ void TestSettings::garbledValuesTakeDefaults_data()
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("stored");
     QTest::addColumn<QString>("loaded");
-    QTest::newRow("boolean of other text") << "isMultiple" << "maybe" << "true";
-    QTest::newRow("boolean in any case") << "isMultiple" << "fAlSe" << "false";
-    QTest::newRow("boolean as zero") << "is_log" << "0" << "false";
-    QTest::newRow("boolean as a number") << "is_log" << "-1" << "true";
-    QTest::newRow("number of text") << "max_downloads" << "lots" << "100";
-    QTest::newRow("number past 16 bits") << "max_downloads" << "70000" << "100";
-    QTest::newRow("number with blanks") << "max_downloads" << " 25 " << "25";
-    QTest::newRow("negative number") << "max_downloads" << "-3" << "-3";
-    QTest::newRow("empty number") << "pause_time" << "" << "1";
-    QTest::newRow("if_exists past 4") << "if_exists" << "9" << "3";
-    QTest::newRow("if_exists zero") << "if_exists" << "0" << "3";
-    QTest::newRow("if_exists in range") << "if_exists" << "4" << "4";
+    QTest::newRow("boolean of other text") << "isMultiple"
+                                           << "maybe"
+                                           << "true";
+    QTest::newRow("boolean in any case") << "isMultiple"
+                                         << "fAlSe"
+                                         << "false";
+    QTest::newRow("boolean as zero") << "is_log"
+                                     << "0"
+                                     << "false";
+    QTest::newRow("boolean as a number") << "is_log"
+                                         << "-1"
+                                         << "true";
+    QTest::newRow("number of text") << "max_downloads"
+                                    << "lots"
+                                    << "100";
+    QTest::newRow("number past 16 bits") << "max_downloads"
+                                         << "70000"
+                                         << "100";
+    QTest::newRow("number with blanks") << "max_downloads"
+                                        << " 25 "
+                                        << "25";
+    QTest::newRow("negative number") << "max_downloads"
+                                     << "-3"
+                                     << "-3";
+    QTest::newRow("empty number") << "pause_time"
+                                  << ""
+                                  << "1";
+    QTest::newRow("if_exists past 4") << "if_exists"
+                                      << "9"
+                                      << "3";
+    QTest::newRow("if_exists zero") << "if_exists"
+                                    << "0"
+                                    << "3";
+    QTest::newRow("if_exists in range") << "if_exists"
+                                        << "4"
+                                        << "4";
 }
 
 void TestSettings::garbledValuesTakeDefaults()
@@ -227,7 +261,8 @@ void TestSettings::valuesAreStoredAsText()
     SettingsStore::write(QStringLiteral("isMultiple"), SettingsStore::boolText(false));
     SettingsStore::write(QStringLiteral("max_downloads"), QString::number(-1));
     QSettings store(QStringLiteral("Quillop"), QStringLiteral("Quillop"));
-    QCOMPARE(store.fileName(), TestEnvironment::home() + QStringLiteral("/config/Quillop/Quillop.conf"));
+    QCOMPARE(store.fileName(),
+             TestEnvironment::home() + QStringLiteral("/config/Quillop/Quillop.conf"));
     store.sync();
     QFile file(store.fileName());
     QVERIFY(file.open(QIODevice::ReadOnly));
