@@ -27,7 +27,8 @@ void defineOptions(QCommandLineParser &parser)
 // QApplication aborts when no display can be opened, so --help and --version are answered
 // by a core application first: they must work over ssh and in scripts. Qt's own GUI options
 // (-platform, -style, -reverse ...) are only known to QApplication, hence single-dash words
-// are read as long options here and any other error is left to the second pass.
+// are read as long options here, and --help-all, which lists those, and any error are left
+// to the second pass.
 void answerInformationOptions(int &argc, char **argv)
 {
     QCoreApplication core(argc, argv);
@@ -36,7 +37,7 @@ void answerInformationOptions(int &argc, char **argv)
     defineOptions(parser);
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.parse(QCoreApplication::arguments());
-    if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all")))
+    if (parser.isSet(QStringLiteral("help")))
         parser.showHelp();
     if (parser.isSet(QStringLiteral("version")))
         parser.showVersion();
@@ -46,6 +47,9 @@ void answerInformationOptions(int &argc, char **argv)
 
 int main(int argc, char *argv[])
 {
+    // The pictures are compiled into a static library, whose resource registration the
+    // linker drops unless something refers to it.
+    Q_INIT_RESOURCE(assets);
     answerInformationOptions(argc, argv);
 
     QApplication app(argc, argv);
