@@ -1,11 +1,530 @@
 #include "FrmMain.h"
 
-FrmMain::FrmMain(QWidget *parent) : QMainWindow(parent)
+#include "DownloadRun.h"
+#include "FrmAbout.h"
+#include "FrmOptions.h"
+#include "ImageList.h"
+#include "ImageSaver.h"
+#include "LoadSettings.h"
+#include "MainControls.h"
+#include "MenuCommands.h"
+#include "ModalDialogs.h"
+#include "PreviewLayout.h"
+#include "PreviewView.h"
+#include "ProgramPaths.h"
+#include "SettingsStore.h"
+#include "StatusBar.h"
+#include "Transfer.h"
+#include "TrayIcon.h"
+#include "Twips.h"
+#include "WindowGeometry.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFrame>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+
+namespace {
+
+constexpr int LayoutDelayMs = 500;
+
+// The size of the window's client area before any geometry was stored, in twips.
+constexpr double DesignClientWidth = 7590;
+constexpr double DesignClientHeight = 5490;
+
+const QString busyText =
+    QStringLiteral("The system is in middle of a download. This application will\r\n"
+                   "terminate once the current connection is cleaned\r\nClick OK");
+
+// A window closed while hidden in the tray is not counted by Qt as the last window
+// closing, so the program would live on with nothing on the screen.
+void quitIfNoWindowLeft()
 {
-    setWindowTitle(QStringLiteral("Quillop"));
+    if (!QGuiApplication::quitOnLastWindowClosed())
+        return;
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (const QWidget *w : windows) {
+        if (w->isVisible() && !w->parentWidget() && w->testAttribute(Qt::WA_QuitOnClose))
+            return;
+    }
+    QCoreApplication::quit();
 }
 
+} // namespace
+
+FrmMain::FrmMain(QWidget *parent)
+    : QMainWindow(parent), m_transfer(new Transfer(this)),
+      m_run(new DownloadRun(m_settings, *this, *m_transfer, this)), m_tray(new TrayIcon(this)),
+      m_menus(menuBar())
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QStringLiteral("Quillop"));
+    setWindowIcon(QIcon(QStringLiteral(":/quillop.svg")));
+    setAccessibleName(QStringLiteral("Quillop"));
+    menuBar()->setObjectName(QStringLiteral("menuBar"));
+    menuBar()->setAccessibleName(QStringLiteral("Menu bar"));
+
+    buildControls();
+    connectCommands();
+
+    m_timer1.setObjectName(QStringLiteral("Timer1"));
+    m_timer1.setSingleShot(true);
+    m_timer1.setInterval(LayoutDelayMs);
+    connect(&m_timer1, &QTimer::timeout, this, &FrmMain::Timer1_Timer);
+
+    const double dpi = WindowGeometry::logicalDpi(this);
+    resize(Twips::toPixels(DesignClientWidth, dpi),
+           Twips::toPixels(DesignClientHeight, dpi) + menuBar()->sizeHint().height());
+    img1->loadFile(QStringLiteral(":/start.svg"));
+    setStatePicture(ImageKey::On);
+}
+
+FrmMain::~FrmMain()
+{
+    // The run refers to this window; it goes first.
+    delete m_run;
+    m_run = nullptr;
+}
+
+void FrmMain::buildControls()
+{
+    const double dpi = WindowGeometry::logicalDpi(this);
+    m_controls = new MainControls(dpi, this);
+    setCentralWidget(m_controls);
+    shp1 = m_controls->shp1;
+    cmdGet = m_controls->cmdGet;
+    cmdStop = m_controls->cmdStop;
+    url1 = m_controls->url1;
+    url2 = m_controls->url2;
+    url3 = m_controls->url3;
+    img1 = m_controls->img1;
+    url1->installEventFilter(this);
+
+    statbar = new StatusBar(dpi, this);
+    setStatusBar(statbar);
+}
+
+void FrmMain::connectCommands()
+{
+    connect(cmdGet, &QPushButton::clicked, m_run, &DownloadRun::cmdGet_Click);
+    connect(cmdStop, &QPushButton::clicked, m_run, &DownloadRun::cmdStop_Click);
+    connect(m_run, &DownloadRun::runFinished, this, &FrmMain::onRunFinished);
+    connect(m_tray, &TrayIcon::restoreRequested, this, &FrmMain::restoreFromTray);
+    connect(url3, &QComboBox::activated, this, [this](int) { url3_Click(); });
+
+    const MainMenus &m = m_menus;
+    connect(m.m_new, &QAction::triggered, this, [] { MenuCommands::m_new_Click(); });
+    connect(m.m_start, &QAction::triggered, m_run, &DownloadRun::cmdGet_Click);
+    connect(m.m_stop, &QAction::triggered, m_run, &DownloadRun::cmdStop_Click);
+    connect(m.m_close, &QAction::triggered, this, &FrmMain::close);
+    connect(m.m_full, &QAction::triggered, this, [this] { setWindowState(Qt::WindowMaximized); });
+    connect(m.m_cust, &QAction::triggered, this, [this] { setWindowState(Qt::WindowNoState); });
+    connect(m.m_icon, &QAction::triggered, this, [this] { setWindowState(Qt::WindowMinimized); });
+    connect(m.m_log, &QAction::triggered, this,
+            [this] { MenuCommands::m_log_Click(m_settings, *this); });
+    connect(m.m_set, &QAction::triggered, this, &FrmMain::m_set_Click);
+    connect(m.m_single, &QAction::triggered, this,
+            [this] { MenuCommands::m_single_Click(m_settings, *this); });
+    connect(m.m_mul, &QAction::triggered, this,
+            [this] { MenuCommands::m_mul_Click(m_settings, *this); });
+    connect(m.m_exit, &QAction::triggered, this,
+            [this] { MenuCommands::m_exit_Click(m_settings, *this); });
+    connect(m.m_cont, &QAction::triggered, this, [this] { FrmAbout::showBox(this); });
+    connect(m.m_about, &QAction::triggered, this, [this] { FrmAbout::showBox(this); });
+}
+
+void FrmMain::m_set_Click()
+{
+    // The dialog enables the window again however it closes; the activation that follows
+    // reloads the settings it stored.
+    setEnabled(false);
+    auto *dlg = new FrmOptions(m_settings, *this, this);
+    dlg->show();
+}
+
+// Start-up: everything is filled in while the window is hidden, so it appears once, in
+// its final place and state.
 void FrmMain::start()
 {
+    hide();
+    m_loadingSettings = true;
+    loadSettings(m_settings, *this, *m_transfer);
+    m_loadingSettings = false;
+    ImageSaver::removeLeftovers(m_settings.save_dir);
+    restoreInputs();
+    restoreWindow();
+    setWindowState(Qt::WindowNoState);
     show();
+}
+
+void FrmMain::Form_Activate()
+{
+    // loadSettings may show a message box, whose closing activates this window again.
+    if (m_loadingSettings)
+        return;
+    m_loadingSettings = true;
+    loadSettings(m_settings, *this, *m_transfer);
+    m_loadingSettings = false;
+}
+
+void FrmMain::restoreInputs()
+{
+    url3->clear();
+    url3->addItems({QStringLiteral(".jpg"), QStringLiteral(".jpeg"), QStringLiteral(".gif"),
+                    QStringLiteral(".wmf"), QStringLiteral(".emf"), QStringLiteral(".bmp"),
+                    QStringLiteral(".JPG"), QStringLiteral(".JPEG"), QStringLiteral(".GIF"),
+                    QStringLiteral(".WMF"), QStringLiteral(".EMF"), QStringLiteral(".BMP")});
+    for (int i = 0; i < RecentPrefixes::Count; ++i)
+        m_prefixes.setSlot(i, SettingsStore::read(RecentPrefixes::keyOf(i)));
+    url1->clear();
+    url1->addItems(m_prefixes.all());
+    url1->setCurrentIndex(0);
+    url1->setEditText(m_prefixes.slot(0));
+
+    const QString suffix = SettingsStore::read(QStringLiteral("url3"));
+    url3->setCurrentIndex(url3->findText(suffix, Qt::MatchExactly));
+    url3->setEditText(suffix);
+
+    trayIcon = ImageKey::Stopped;
+    trayTip = idleTrayTip();
+}
+
+void FrmMain::restoreWindow()
+{
+    setStatusText(QStringLiteral("Engine Stopped"));
+    m_wantedFrameSize = WindowGeometry::restore(this);
+    arrangeControls();
+    setModeChecks(m_settings.isMultiple);
+    setExitCheck(m_settings.exit_ifover);
+    m_run->setIdleState();
+}
+
+void FrmMain::url1_LostFocus()
+{
+    const QString text = url1->currentText();
+    if (!m_prefixes.remember(text))
+        return;
+    for (int i = RecentPrefixes::Count - 1; i >= 0; --i)
+        SettingsStore::write(RecentPrefixes::keyOf(i), m_prefixes.slot(i));
+
+    // The list shows the text as typed; what is typed stays in the field.
+    const QSignalBlocker blocker(url1);
+    url1->insertItem(0, text);
+    while (url1->count() > RecentPrefixes::Count)
+        url1->removeItem(url1->count() - 1);
+    url1->setEditText(text);
+}
+
+void FrmMain::url3_Click()
+{
+    SettingsStore::write(QStringLiteral("url3"), url3->currentText().trimmed());
+}
+
+void FrmMain::onRunFinished()
+{
+    if (m_waitingForRun && !m_inBusyMessage) {
+        m_closeAccepted = true;
+        close();
+    }
+}
+
+void FrmMain::closeEvent(QCloseEvent *event)
+{
+    const bool hiddenInTray = isHidden();
+    if (!m_closeAccepted && !isMinimized()) {
+        if (m_waitingForRun) {
+            // The user was told once; the window closes when the run is idle.
+            event->ignore();
+            return;
+        }
+        WindowGeometry::save(this);
+        if (!isGetEnabled()) {
+            m_run->closeDuringRun();
+            m_waitingForRun = true;
+            m_inBusyMessage = true;
+            ModalDialogs::showInformation(this, busyText, QStringLiteral("System is busy"));
+            m_inBusyMessage = false;
+            if (!isGetEnabled()) {
+                event->ignore();
+                return;
+            }
+        }
+    }
+    m_closeAccepted = true;
+    event->accept();
+    if (hiddenInTray)
+        QTimer::singleShot(0, qApp, &quitIfNoWindowLeft);
+}
+
+bool FrmMain::event(QEvent *event)
+{
+    if (event->type() == QEvent::WindowActivate)
+        Form_Activate();
+    return QMainWindow::event(event);
+}
+
+bool FrmMain::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == url1 && event->type() == QEvent::FocusOut) {
+        // Opening the list or switching to another program does not leave the input.
+        const auto reason = static_cast<QFocusEvent *>(event)->reason();
+        if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)
+            url1_LostFocus();
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// MainWindowElements
+
+QString FrmMain::url1Text() const
+{
+    return url1->currentText();
+}
+
+QString FrmMain::url2Text() const
+{
+    return url2->text();
+}
+
+QString FrmMain::url3Text() const
+{
+    return url3->currentText();
+}
+
+void FrmMain::setUrl1Text(const QString &text)
+{
+    url1->setEditText(text);
+}
+
+void FrmMain::setUrl2Text(const QString &text)
+{
+    url2->setText(text);
+}
+
+void FrmMain::setUrl3Text(const QString &text)
+{
+    url3->setEditText(text);
+}
+
+void FrmMain::setGetEnabled(bool enabled)
+{
+    cmdGet->setEnabled(enabled);
+}
+
+void FrmMain::setStopEnabled(bool enabled)
+{
+    cmdStop->setEnabled(enabled);
+}
+
+void FrmMain::setStartMenuEnabled(bool enabled)
+{
+    m_menus.m_start->setEnabled(enabled);
+}
+
+void FrmMain::setStopMenuEnabled(bool enabled)
+{
+    m_menus.m_stop->setEnabled(enabled);
+}
+
+bool FrmMain::isGetEnabled() const
+{
+    return cmdGet->isEnabled();
+}
+
+bool FrmMain::isStopEnabled() const
+{
+    return cmdStop->isEnabled();
+}
+
+void FrmMain::setModeChecks(bool isMultiple)
+{
+    m_menus.setModeChecks(isMultiple);
+}
+
+void FrmMain::setExitCheck(bool exitIfOver)
+{
+    m_menus.setExitCheck(exitIfOver);
+}
+
+void FrmMain::setStatusText(const QString &text)
+{
+    statbar->setStatusText(text);
+}
+
+QString FrmMain::statusText() const
+{
+    return statbar->statusText();
+}
+
+void FrmMain::setStatePicture(ImageKey key)
+{
+    m_statePicture = key;
+    statbar->setStatePicture(ImageList::icon(key));
+}
+
+bool FrmMain::loadPreview(const QString &path)
+{
+    return img1->loadFile(path);
+}
+
+void FrmMain::loadPlaceholder()
+{
+    // The file beside the program may be replaced by the user; the compiled-in copy is
+    // there when it is missing or broken.
+    if (!img1->loadFile(ProgramPaths::placeholderPath()))
+        img1->loadFile(QStringLiteral(":/nai2.jpg"));
+}
+
+void FrmMain::setPreviewVisible(bool visible)
+{
+    img1->setVisible(visible);
+}
+
+bool FrmMain::isMinimized() const
+{
+    return QMainWindow::isMinimized();
+}
+
+void FrmMain::closeWindow()
+{
+    close();
+}
+
+void FrmMain::setTip(const QString &tip)
+{
+    m_tray->setTip(tip);
+}
+
+void FrmMain::setIcon(ImageKey key)
+{
+    m_tray->setIcon(key);
+}
+
+void FrmMain::setTrayRecordIcon(ImageKey key)
+{
+    m_tray->setRecordIcon(key);
+}
+
+void FrmMain::showMessage(const QString &text, const QString &title)
+{
+    ModalDialogs::showMessage(this, text, title);
+}
+
+bool FrmMain::promptForName(const QString &title, const QString &prompt, QString *answer)
+{
+    return ModalDialogs::promptForName(this, title, prompt, answer);
+}
+
+void FrmMain::beep()
+{
+    ++m_beeps;
+    QApplication::beep();
+}
+
+// Layout and window states
+
+double FrmMain::twipsPerPixel() const
+{
+    return Twips::perPixel(WindowGeometry::logicalDpi(this));
+}
+
+void FrmMain::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    // A drag of the frame sends many resizes; the layout follows once it has settled.
+    if (!isMinimized())
+        m_timer1.start();
+    correctFrameSize();
+}
+
+void FrmMain::moveEvent(QMoveEvent *event)
+{
+    QMainWindow::moveEvent(event);
+    correctFrameSize();
+}
+
+void FrmMain::Timer1_Timer()
+{
+    m_timer1.stop();
+    img1->hide();
+    arrangeControls();
+    img1->show();
+}
+
+void FrmMain::arrangeControls()
+{
+    if (isMinimized())
+        return;
+    const double perPixel = twipsPerPixel();
+    const double dpi = WindowGeometry::logicalDpi(this);
+    const QSize margins = frameGeometry().size() - size();
+    const QSize outer = size() + margins;
+    const PreviewLayout::Minimum minimum =
+        PreviewLayout::enforceMinimum(outer.width() * perPixel, outer.height() * perPixel);
+    if (minimum.width != outer.width() * perPixel) {
+        resize(Twips::toPixels(minimum.width, dpi) - margins.width(), height());
+        beep();
+    }
+    if (minimum.height != outer.height() * perPixel) {
+        resize(width(), Twips::toPixels(minimum.height, dpi) - margins.height());
+        beep();
+    }
+    // The client area must stand at its final size before the preview measures it.
+    if (layout()) {
+        layout()->invalidate();
+        layout()->activate();
+    }
+    m_controls->arrange((width() + margins.width()) * perPixel,
+                        (height() + margins.height()) * perPixel);
+}
+
+void FrmMain::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange || !isMinimized())
+        return;
+    // Hiding from inside the state change confuses some window managers; it follows as
+    // soon as the change has been handled.
+    QTimer::singleShot(0, this, [this] {
+        if (isMinimized() && isVisible())
+            iconizeToTray();
+    });
+}
+
+void FrmMain::iconizeToTray()
+{
+    // Without a notification area the icon would be the only way back, so the window
+    // then stays minimized on the taskbar.
+    if (!m_tray->isAvailable())
+        return;
+    hide();
+    m_tray->addTrayIcon(trayIcon, trayTip);
+}
+
+void FrmMain::restoreFromTray()
+{
+    setWindowState(Qt::WindowNoState);
+    show();
+    raise();
+    activateWindow();
+    m_tray->removeTrayIcon();
+}
+
+void FrmMain::correctFrameSize()
+{
+    // The stored size is the outer one, but the frame is only known once the window
+    // manager has framed the window: the client size is corrected then, once.
+    if (!m_wantedFrameSize.isValid() || !isVisible() || windowState() != Qt::WindowNoState)
+        return;
+    const QSize margins = frameGeometry().size() - size();
+    if (margins.width() <= 0 && margins.height() <= 0)
+        return;
+    const QSize wanted = m_wantedFrameSize;
+    m_wantedFrameSize = QSize();
+    resize(wanted - margins);
 }

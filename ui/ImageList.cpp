@@ -1,0 +1,44 @@
+#include "ImageList.h"
+
+#include <QHash>
+
+QString ImageList::resourcePath(ImageKey key)
+{
+    switch (key) {
+    case ImageKey::On:
+        return QStringLiteral(":/icons/on.svg");
+    case ImageKey::Off:
+        return QStringLiteral(":/icons/off.svg");
+    case ImageKey::Spare:
+        return QStringLiteral(":/icons/spare.svg");
+    case ImageKey::Stopped:
+        return QStringLiteral(":/icons/stopped.svg");
+    case ImageKey::IsImage:
+        return QStringLiteral(":/icons/is_image.svg");
+    case ImageKey::NoImage:
+        return QStringLiteral(":/icons/no_image.svg");
+    }
+    return {};
+}
+
+QIcon ImageList::icon(ImageKey key)
+{
+    // Icons are shared, cheap handles; building them once keeps the tray updates of a
+    // fast run from reparsing the SVG every time.
+    static QHash<int, QIcon> cache;
+    const int index = static_cast<int>(key);
+    auto it = cache.find(index);
+    if (it == cache.end())
+        it = cache.insert(index, QIcon(resourcePath(key)));
+    return *it;
+}
+
+QIcon ImageList::icon(const QString &key)
+{
+    for (ImageKey k :
+         {ImageKey::On, ImageKey::Off, ImageKey::Stopped, ImageKey::IsImage, ImageKey::NoImage}) {
+        if (imageKeyName(k) == key)
+            return icon(k);
+    }
+    return {};
+}

@@ -1,0 +1,131 @@
+#include "MainControls.h"
+
+#include "PreviewLayout.h"
+#include "PreviewView.h"
+#include "Twips.h"
+
+#include <QComboBox>
+#include <QFrame>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+// Design places, in twips: left, top, width, height.
+struct Place
+{
+    double left, top, width, height;
+};
+constexpr Place getPlace{120, 120, 495, 300};
+constexpr Place stopPlace{650, 120, 495, 300};
+constexpr Place url1Place{1200, 80, 3735, 315};
+constexpr Place url2Place{5040, 80, 735, 315};
+constexpr Place url3Place{5880, 80, 800, 315};
+
+QComboBox *addressBox(QWidget *parent, const char *name, const QString &accessible)
+{
+    auto *box = new QComboBox(parent);
+    box->setObjectName(QLatin1String(name));
+    box->setAccessibleName(accessible);
+    box->setEditable(true);
+    // The lists follow their own rules; Enter must not add to them.
+    box->setInsertPolicy(QComboBox::NoInsert);
+    box->setMaxVisibleItems(12);
+    return box;
+}
+
+QPushButton *button(QWidget *parent, const char *name, const QString &caption)
+{
+    auto *b = new QPushButton(caption, parent);
+    b->setObjectName(QLatin1String(name));
+    b->setAccessibleName(caption);
+    b->setAutoDefault(false);
+    return b;
+}
+
+} // namespace
+
+MainControls::MainControls(double logicalDpi, QWidget *parent)
+    : QWidget(parent), shp1(new QFrame(this)),
+      cmdGet(button(this, "cmdGet", QStringLiteral("Get"))),
+      cmdStop(button(this, "cmdStop", QStringLiteral("Stop"))),
+      url1(addressBox(this, "url1", QStringLiteral("Address before the counter"))),
+      url2(new QLineEdit(QStringLiteral("01"), this)),
+      url3(addressBox(this, "url3", QStringLiteral("Address after the counter"))),
+      img1(new PreviewView(this)), m_dpi(logicalDpi)
+{
+    setObjectName(QStringLiteral("clientArea"));
+    shp1->setObjectName(QStringLiteral("shp1"));
+    shp1->setAccessibleName(QStringLiteral("Address band"));
+    shp1->setFrameShape(QFrame::StyledPanel);
+    shp1->setFrameShadow(QFrame::Raised);
+    shp1->setAutoFillBackground(true);
+    shp1->setBackgroundRole(QPalette::Button);
+    shp1->lower();
+
+    url2->setObjectName(QStringLiteral("url2"));
+    url2->setAccessibleName(QStringLiteral("Counter"));
+    img1->setObjectName(QStringLiteral("img1"));
+    img1->setAccessibleName(QStringLiteral("Preview"));
+
+    // The design sizes are kept where the style allows; captions and the text of the
+    // inputs must never be cut, so the style's needs win where they are larger.
+    const auto place = [this](QWidget *w, const Place &p, int minWidth) {
+        const int height = qMin(qMax(px(p.height), w->sizeHint().height()),
+                                px(PreviewLayout::BandHeight) - px(p.top) - 2);
+        w->setGeometry(px(p.left), px(p.top), qMax(px(p.width), minWidth), height);
+    };
+    const auto captionWidth = [](QPushButton *b) {
+        return b->fontMetrics().horizontalAdvance(b->text()) + 16;
+    };
+    place(cmdGet, getPlace, captionWidth(cmdGet));
+    place(cmdStop, stopPlace, captionWidth(cmdStop));
+    cmdStop->move(qMax(cmdStop->x(), cmdGet->geometry().right() + 3), cmdStop->y());
+    place(url1, url1Place, 0);
+    url1->move(qMax(url1->x(), cmdStop->geometry().right() + 4), url1->y());
+    const int digits = url2->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 12;
+    place(url2, url2Place, digits);
+    const int suffix = url3->fontMetrics().horizontalAdvance(QStringLiteral(".JPEG")) + 36;
+    place(url3, url3Place, suffix);
+
+    setTabOrder(url1, url2);
+    setTabOrder(url2, url3);
+    setTabOrder(url3, cmdGet);
+    setTabOrder(cmdGet, cmdStop);
+}
+
+int MainControls::px(double value) const
+{
+    return Twips::toPixels(value, m_dpi);
+}
+
+double MainControls::twips(int pixels) const
+{
+    return Twips::fromPixels(pixels, m_dpi);
+}
+
+void MainControls::arrange(double windowWidth, double windowHeight)
+{
+    const PreviewLayout::ControlsOut out = PreviewLayout::arrangeControls(
+        {windowWidth, twips(url1->x()), twips(url2->width()), twips(url3->width())});
+    shp1->setGeometry(px(out.band.left), px(out.band.top), px(out.band.width), px(out.band.height));
+    fitImage(windowWidth, windowHeight);
+    url3->move(px(out.url3Left), url3->y());
+    url2->move(px(out.url2Left), url2->y());
+    url1->resize(px(out.url1Width), url1->height());
+}
+
+void MainControls::fitImage(double windowWidth, double windowHeight)
+{
+    img1->hide();
+    const PreviewLayout::Rect area = PreviewLayout::previewArea(windowWidth, windowHeight);
+    // The preview cannot reach under the status bar or past the window's edge: that is
+    // the size it reports back.
+    const QRect wanted(px(area.left), px(area.top), px(area.width), px(area.height));
+    const QRect reported = wanted.intersected(rect());
+    const QSize picture = img1->pictureSize();
+    const PreviewLayout::Rect fit =
+        PreviewLayout::fitImage(twips(qMax(0, reported.width())), twips(qMax(0, reported.height())),
+                                picture.width(), picture.height());
+    img1->setGeometry(px(fit.left), px(fit.top), px(fit.width), px(fit.height));
+}

@@ -1,0 +1,25 @@
+#include "RecentPrefixes.h"
+
+RecentPrefixes::RecentPrefixes() : m_slots(Count, QString()) {}
+
+QString RecentPrefixes::keyOf(int slot)
+{
+    return QStringLiteral("url1_") + QString::number(slot);
+}
+
+void RecentPrefixes::setSlot(int index, const QString &text)
+{
+    m_slots[index] = text;
+}
+
+bool RecentPrefixes::remember(const QString &text)
+{
+    const QString trimmed = text.trimmed();
+    for (const QString &known : std::as_const(m_slots)) {
+        if (known.compare(trimmed, Qt::CaseInsensitive) == 0)
+            return false;
+    }
+    m_slots.removeLast();
+    m_slots.prepend(trimmed);
+    return true;
+}

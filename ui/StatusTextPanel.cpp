@@ -1,0 +1,38 @@
+#include "StatusTextPanel.h"
+
+#include <QAccessible>
+#include <QPainter>
+
+StatusTextPanel::StatusTextPanel(QWidget *parent) : QFrame(parent)
+{
+    setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+}
+
+void StatusTextPanel::setText(const QString &text)
+{
+    if (text == m_text)
+        return;
+    m_text = text;
+    setAccessibleDescription(text);
+    update();
+}
+
+QSize StatusTextPanel::sizeHint() const
+{
+    const QFontMetrics metrics(font());
+    return QSize(metrics.horizontalAdvance(m_text) + 8, metrics.height() + 4);
+}
+
+QSize StatusTextPanel::minimumSizeHint() const
+{
+    return QSize(minimumWidth(), QFontMetrics(font()).height() + 4);
+}
+
+void StatusTextPanel::paintEvent(QPaintEvent *event)
+{
+    QFrame::paintEvent(event);
+    QPainter painter(this);
+    const QRect area = contentsRect().adjusted(3, 0, -3, 0);
+    const QString shown = fontMetrics().elidedText(m_text, Qt::ElideMiddle, area.width());
+    painter.drawText(area, Qt::AlignVCenter | Qt::AlignLeft, shown);
+}

@@ -1,0 +1,3 @@
+#include "TrayBackend.h"
+
+TrayBackend::~TrayBackend() = default;
