@@ -1,14 +1,379 @@
 #include "FrmOptions.h"
 
-FrmOptions::FrmOptions(RunSettings &settings, MainWindowElements &mainWindow, QWidget *mainWidget)
-    : QDialog(nullptr), m_settings(settings), m_mainWindow(mainWindow), m_mainWidget(mainWidget)
+#include "CaptionFit.h"
+#include "DirectoryPicker.h"
+#include "DrivePicker.h"
+#include "FileOps.h"
+#include "LoadSettings.h"
+#include "OptionsApply.h"
+#include "OptionsPages.h"
+#include "RunSettings.h"
+#include "TabStrip.h"
+#include "Twips.h"
+#include "ValidationGate.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDate>
+#include <QFileInfo>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QStatusBar>
+#include <QWindow>
+
+namespace {
+std::function<void()> &beepHook()
 {
+    static std::function<void()> hook = [] { QApplication::beep(); };
+    return hook;
+}
+} // namespace
+
+FrmOptions::FrmOptions(RunSettings &settings, MainWindowElements &mainWindow, QWidget *mainWidget)
+    : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      m_settings(settings), m_mainWindow(mainWindow), m_mainWidget(mainWidget)
+{
+    setObjectName(QStringLiteral("frmOptions"));
     setWindowTitle(QStringLiteral("Quillop Options"));
+    setAccessibleName(windowTitle());
     setAttribute(Qt::WA_DeleteOnClose);
+    if (mainWidget)
+        setWindowIcon(mainWidget->window()->windowIcon());
+
+    m_ui = std::make_unique<OptionsPages>(this);
+    const double dpi = logicalDpiX();
+    QSize client(Twips::toPixels(6450, dpi), Twips::toPixels(4785, dpi));
+    client = CaptionFit::fitDialog(this, *m_ui, client);
+    setFixedSize(client);
+
+    connectControls();
+    guardFocusMoves();
+    clearChangeMarks();
+    layoutPages();
+    fillControls();
 }
 
 FrmOptions::~FrmOptions()
 {
+    // The gate reacts to focus changes, which the destruction of the controls causes.
+    delete m_gate;
+    m_gate = nullptr;
+    enableMainWindow();
+}
+
+void FrmOptions::setBeepHook(std::function<void()> hook)
+{
+    beepHook() = hook ? std::move(hook) : [] { QApplication::beep(); };
+}
+
+QString FrmOptions::statusText() const
+{
+    return m_ui->statbar->currentMessage();
+}
+
+void FrmOptions::connectControls()
+{
+    OptionsPages &ui = *m_ui;
+    connect(ui.tab1, &TabStrip::currentChanged, this, &FrmOptions::showSelectedPage);
+    connect(ui.cmdOK, &QPushButton::clicked, this, &FrmOptions::cmdOK_Click);
+    connect(ui.cmdCancel, &QPushButton::clicked, this, &QWidget::close);
+    connect(ui.cmdApply, &QPushButton::clicked, this, &FrmOptions::cmdApply_Click);
+
+    // Drive → directory → text box: choosing a drive updates all three.
+    connect(ui.drvSav, &DrivePicker::driveChanged, ui.dirSav, &DirectoryPicker::setPath);
+    connect(ui.dirSav, &DirectoryPicker::pathChanged, ui.txtSavPath, &QLineEdit::setText);
+    connect(ui.drvLog, &DrivePicker::driveChanged, ui.dirLog, &DirectoryPicker::setPath);
+    connect(ui.dirLog, &DirectoryPicker::pathChanged, this, [this](const QString &path) {
+        m_ui->txtLogDir->setText(FileOps::BuildPath(path, logFileNameFor(QDate::currentDate())));
+    });
+
+    connect(ui.txtSavPath, &QLineEdit::textChanged, this, [this] { m_marks.save_dir = true; });
+    connect(ui.txtLogDir, &QLineEdit::textChanged, this, [this] { m_marks.log_dir = true; });
+    connect(ui.txtProxy, &QLineEdit::textChanged, this, [this] { m_marks.proxy_name = true; });
+    connect(ui.txtMaxFiles, &QLineEdit::textChanged, this, [this] {
+        checkNumber(m_ui->txtMaxFiles, NumericCheck::Box::MaxFiles, m_marks.max_downloads);
+    });
+
+    // A selection made by the program counts as a click.
+    for (QRadioButton *button : {ui.optSave, ui.optNoSave}) {
+        connect(button, &QRadioButton::clicked, this, [this] { m_marks.is_save = true; });
+        connect(button, &QRadioButton::toggled, this, [this](bool on) {
+            if (on)
+                m_marks.is_save = true;
+        });
+    }
+    const std::pair<QRadioButton *, bool> proxyButtons[] = {{ui.optYes, true}, {ui.optNo, false}};
+    for (const auto &[button, yes] : proxyButtons) {
+        connect(button, &QRadioButton::clicked, this, [this, yes = yes] { proxyClicked(yes); });
+        connect(button, &QRadioButton::toggled, this, [this, yes = yes](bool on) {
+            if (on)
+                proxyClicked(yes);
+        });
+        button->installEventFilter(this);
+    }
+    const std::pair<QRadioButton *, bool> logButtons[] = {{ui.optLogYes, true},
+                                                          {ui.OptLogNo, false}};
+    for (const auto &[button, yes] : logButtons) {
+        connect(button, &QRadioButton::clicked, this, [this, yes = yes] { logClicked(yes); });
+        connect(button, &QRadioButton::toggled, this, [this, yes = yes](bool on) {
+            if (on)
+                logClicked(yes);
+        });
+    }
+    for (QRadioButton *button :
+         {ui.optNumber, ui.optCharactor, ui.optSkip, ui.optOver, ui.optPrompt, ui.optRen})
+        button->installEventFilter(this);
+}
+
+void FrmOptions::guardFocusMoves()
+{
+    OptionsPages &ui = *m_ui;
+    m_gate = new ValidationGate(this, ui.cmdCancel);
+    using NumericCheck::Box;
+    m_gate->guard(ui.txtIncrement, [this] {
+        return checkNumber(m_ui->txtIncrement, Box::Increment, m_marks.increment);
+    });
+    m_gate->guard(ui.txtPause,
+                  [this] { return checkNumber(m_ui->txtPause, Box::Pause, m_marks.pause_time); });
+    m_gate->guard(ui.txtPort,
+                  [this] { return checkNumber(m_ui->txtPort, Box::Port, m_marks.proxy_port); });
+    auto marking = [](bool &mark) {
+        return [&mark] {
+            mark = true;
+            return true;
+        };
+    };
+    m_gate->guard(ui.txtAdd, marking(m_marks.append_str));
+    for (QWidget *button : {ui.optHead, ui.optTail})
+        m_gate->guard(button, marking(m_marks.is_header));
+    for (QWidget *button : {ui.optNumber, ui.optCharactor})
+        m_gate->guard(button, marking(m_marks.is_number_mode));
+    for (QWidget *button : {ui.optSkip, ui.optOver, ui.optPrompt, ui.optRen})
+        m_gate->guard(button, marking(m_marks.if_exists));
+}
+
+void FrmOptions::clearChangeMarks()
+{
+    m_marks.clear();
+}
+
+void FrmOptions::layoutPages()
+{
+    // The pages all cover the tab strip's panel; the strip itself only selects one.
+    for (QFrame *page : m_ui->frameArray)
+        page->setGeometry(CaptionFit::pageGeometry(this, *m_ui));
+    showSelectedPage();
+}
+
+void FrmOptions::showSelectedPage()
+{
+    for (QFrame *page : m_ui->frameArray) {
+        page->hide();
+        page->setFrameShape(QFrame::NoFrame);
+    }
+    const int page = qBound(0, m_ui->tab1->currentIndex(), 3);
+    m_ui->frameArray[page]->show();
+    m_ui->frameArray[page]->setFrameShape(QFrame::Box);
+    if (page == 2)
+        m_ui->Frame3_1->setFrameShape(QFrame::NoFrame);
+    if (page == 3)
+        m_ui->frame4_1->setFrameShape(QFrame::NoFrame);
+}
+
+void FrmOptions::fillControls()
+{
+    OptionsPages &ui = *m_ui;
+    const RunSettings &s = m_settings;
+    ui.txtMaxFiles->setText(QString::number(s.max_downloads));
+    (s.is_number_mode ? ui.optNumber : ui.optCharactor)->setChecked(true);
+    ui.txtIncrement->setText(QString::number(s.increment));
+    ui.txtPause->setText(QString::number(s.pause_time));
+    (s.is_save ? ui.optSave : ui.optNoSave)->setChecked(true);
+    ui.txtAdd->setText(s.append_str);
+    (s.is_header ? ui.optHead : ui.optTail)->setChecked(true);
+
+    ui.txtSavPath->setText(s.save_dir);
+    ui.drvSav->setDrive(FileOps::GetDriveName(s.save_dir));
+    ui.dirSav->setPath(s.save_dir);
+    // A stored directory that is gone leaves the picker at its nearest parent; the box keeps
+    // the stored path, so an untouched OK does not quietly store another directory.
+    if (!QFileInfo(s.save_dir).isDir())
+        ui.txtSavPath->setText(s.save_dir);
+
+    QRadioButton *const policy[] = {ui.optSkip, ui.optOver, ui.optPrompt, ui.optRen};
+    if (s.if_exists >= 1 && s.if_exists <= 4)
+        policy[s.if_exists - 1]->setChecked(true);
+
+    (s.is_proxy ? ui.optYes : ui.optNo)->setChecked(true);
+    ui.txtProxy->setText(s.proxy_name);
+    ui.txtPort->setText(QString::number(s.proxy_port));
+
+    (s.is_log ? ui.optLogYes : ui.OptLogNo)->setChecked(true);
+    ui.drvLog->setDrive(FileOps::GetDriveName(s.log_dir));
+    ui.dirLog->setPath(s.log_dir);
+    ui.txtLogDir->setText(
+        FileOps::BuildPath(ui.dirLog->path(), logFileNameFor(QDate::currentDate())));
+}
+
+OptionsValues FrmOptions::currentValues() const
+{
+    const OptionsPages &ui = *m_ui;
+    OptionsValues v;
+    v.maxFiles = ui.txtMaxFiles->text();
+    v.numberMode = ui.optNumber->isChecked();
+    v.increment = ui.txtIncrement->text();
+    v.pause = ui.txtPause->text();
+    v.save = ui.optSave->isChecked();
+    v.addText = ui.txtAdd->text();
+    v.header = ui.optHead->isChecked();
+    v.savePath = ui.txtSavPath->text();
+    v.skip = ui.optSkip->isChecked();
+    v.overwrite = ui.optOver->isChecked();
+    v.prompt = ui.optPrompt->isChecked();
+    v.proxy = ui.optYes->isChecked();
+    v.proxyName = ui.txtProxy->text();
+    v.proxyPort = ui.txtPort->text();
+    v.log = ui.optLogYes->isChecked();
+    v.logDir = ui.dirLog->path();
+    return v;
+}
+
+bool FrmOptions::checkNumber(QLineEdit *box, NumericCheck::Box which, bool &mark)
+{
+    if (NumericCheck::accepted(which, box->text())) {
+        mark = true;
+        return true;
+    }
+    refuse(box, which);
+    return false;
+}
+
+void FrmOptions::refuse(QLineEdit *box, NumericCheck::Box which)
+{
+    // Selected, so the next key replaces the refused text.
+    box->setSelection(0, int(box->text().size()));
+    beepHook()();
+    m_ui->statbar->showMessage(NumericCheck::message(which));
+}
+
+bool FrmOptions::maxFilesAcceptable()
+{
+    QLineEdit *box = m_ui->txtMaxFiles;
+    if (NumericCheck::accepted(NumericCheck::Box::MaxFiles, box->text()))
+        return true;
+    // Storing the last accepted number while the box shows another text would store a
+    // value the user never sees; the apply waits until the box holds a number.
+    m_ui->tab1->setCurrentIndex(1);
+    box->setFocus(Qt::OtherFocusReason);
+    refuse(box, NumericCheck::Box::MaxFiles);
+    return false;
+}
+
+void FrmOptions::proxyClicked(bool yes)
+{
+    m_ui->Frame3_1->setVisible(yes);
+    m_marks.is_proxy = true;
+}
+
+void FrmOptions::logClicked(bool yes)
+{
+    m_ui->frame4_1->setVisible(yes);
+    m_marks.is_log = true;
+}
+
+void FrmOptions::cmdOK_Click()
+{
+    if (!maxFilesAcceptable())
+        return;
+    applyOptions(currentValues(), m_marks, m_settings, m_mainWindow);
+    enableMainWindow();
+    close();
+}
+
+void FrmOptions::cmdApply_Click()
+{
+    if (!maxFilesAcceptable())
+        return;
+    applyOptions(currentValues(), m_marks, m_settings, m_mainWindow);
+    clearChangeMarks();
+}
+
+void FrmOptions::enableMainWindow()
+{
     if (m_mainWidget)
         m_mainWidget->setEnabled(true);
+}
+
+void FrmOptions::keyPressEvent(QKeyEvent *event)
+{
+    // Neither Enter nor Escape stands for a button of this dialog.
+    switch (event->key()) {
+    case Qt::Key_Escape:
+    case Qt::Key_Enter:
+    case Qt::Key_Return:
+        event->accept();
+        return;
+    default:
+        QDialog::keyPressEvent(event);
+    }
+}
+
+void FrmOptions::closeEvent(QCloseEvent *event)
+{
+    // The close control means Cancel. QDialog's own handling would go through reject().
+    enableMainWindow();
+    event->accept();
+}
+
+void FrmOptions::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (m_placed)
+        return;
+    m_placed = true;
+    QWidget *owner = m_mainWidget ? m_mainWidget->window() : nullptr;
+    if (owner && owner->windowHandle() && windowHandle())
+        windowHandle()->setTransientParent(owner->windowHandle());
+    const QRect around = owner && owner->isVisible() ? owner->frameGeometry()
+                         : screen()                  ? screen()->availableGeometry()
+                                                     : QRect();
+    if (around.isValid())
+        move(around.center() - rect().center());
+}
+
+bool FrmOptions::eventFilter(QObject *watched, QEvent *event)
+{
+    const OptionsPages &ui = *m_ui;
+    auto *button = qobject_cast<QRadioButton *>(watched);
+    if (!button)
+        return false;
+    const QEvent::Type type = event->type();
+    if (type == QEvent::MouseButtonRelease) {
+        const auto *mouse = static_cast<QMouseEvent *>(event);
+        if (!button->rect().contains(mouse->position().toPoint()))
+            return false;
+        if (button == ui.optNumber || button == ui.optCharactor)
+            m_marks.is_number_mode = true;
+        // A left release over a pressed button is the click that selects it.
+        const bool selected =
+            button->isChecked() || (mouse->button() == Qt::LeftButton && button->isDown());
+        if (selected && (button == ui.optSkip || button == ui.optOver || button == ui.optPrompt ||
+                         button == ui.optRen))
+            m_marks.if_exists = true;
+    } else if (button == ui.optYes || button == ui.optNo) {
+        if (type == QEvent::MouseButtonDblClick)
+            proxyClicked(button == ui.optYes);
+        if (type == QEvent::KeyPress) {
+            const auto *key = static_cast<QKeyEvent *>(event);
+            if (!key->text().isEmpty() && key->key() != Qt::Key_Tab &&
+                key->key() != Qt::Key_Backtab)
+                proxyClicked(button == ui.optYes);
+        }
+    }
+    return false;
 }

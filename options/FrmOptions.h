@@ -1,13 +1,24 @@
 #pragma once
 
+#include "ChangeMarks.h"
+#include "NumericCheck.h"
+
 #include <QDialog>
+#include <QPointer>
+#include <functional>
+#include <memory>
 
 struct RunSettings;
+struct OptionsPages;
+struct OptionsValues;
 class MainWindowElements;
+class QLineEdit;
+class ValidationGate;
 
 // The options dialog. Created afresh at every opening, deleted when it closes. The main
 // window disables itself before showing it; the dialog enables mainWidget again however
-// it closes.
+// it closes. It is a window of its own (transient for the main window), not a child of
+// mainWidget, because a disabled window disables its children too.
 class FrmOptions : public QDialog
 {
     Q_OBJECT
@@ -15,8 +26,42 @@ public:
     FrmOptions(RunSettings &settings, MainWindowElements &mainWindow, QWidget *mainWidget);
     ~FrmOptions() override;
 
+    const ChangeMarks &changeMarks() const { return m_marks; }
+    QString statusText() const;
+
+    // The system beep of a refused entry; tests replace it to count the beeps.
+    static void setBeepHook(std::function<void()> hook);
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
+    void connectControls();
+    void guardFocusMoves();
+    void clearChangeMarks();
+    void layoutPages();
+    void showSelectedPage();
+    void fillControls();
+    OptionsValues currentValues() const;
+
+    bool checkNumber(QLineEdit *box, NumericCheck::Box which, bool &mark);
+    void refuse(QLineEdit *box, NumericCheck::Box which);
+    bool maxFilesAcceptable();
+    void proxyClicked(bool yes);
+    void logClicked(bool yes);
+
+    void cmdOK_Click();
+    void cmdApply_Click();
+    void enableMainWindow();
+
     RunSettings &m_settings;
     MainWindowElements &m_mainWindow;
-    QWidget *m_mainWidget;
+    QPointer<QWidget> m_mainWidget;
+    std::unique_ptr<OptionsPages> m_ui;
+    ValidationGate *m_gate = nullptr;
+    ChangeMarks m_marks;
+    bool m_placed = false;
 };

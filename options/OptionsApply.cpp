@@ -1,0 +1,90 @@
+#include "OptionsApply.h"
+
+#include "FileOps.h"
+#include "MainWindowElements.h"
+#include "NumericCheck.h"
+#include "RunSettings.h"
+#include "SettingsStore.h"
+
+namespace {
+
+void store(const char *key, const QString &text)
+{
+    SettingsStore::write(QLatin1String(key), text);
+}
+
+void storeBool(const char *key, bool &field, bool value)
+{
+    field = value;
+    store(key, SettingsStore::boolText(value));
+}
+
+void storeNumber(const char *key, qint16 &field, NumericCheck::Box box, const QString &text)
+{
+    const auto value = NumericCheck::accepted(box, text);
+    if (!value)
+        return;
+    field = *value;
+    store(key, QString::number(*value));
+}
+
+void storeText(const char *key, QString &field, const QString &value)
+{
+    field = value;
+    store(key, value);
+}
+
+quint8 ifExistsCode(const OptionsValues &values)
+{
+    if (values.skip)
+        return 1;
+    if (values.overwrite)
+        return 2;
+    if (values.prompt)
+        return 3;
+    return 4;
+}
+
+} // namespace
+
+void applyOptions(const OptionsValues &values, const ChangeMarks &marks, RunSettings &settings,
+                  MainWindowElements &mainWindow)
+{
+    using NumericCheck::Box;
+    if (marks.max_downloads)
+        storeNumber("max_downloads", settings.max_downloads, Box::MaxFiles, values.maxFiles);
+    if (marks.is_number_mode) {
+        settings.is_number_mode = values.numberMode;
+        mainWindow.setUrl2Text(values.numberMode ? QStringLiteral("01") : QStringLiteral("A"));
+        store("is_number_mode", SettingsStore::boolText(values.numberMode));
+    }
+    if (marks.increment)
+        storeNumber("increment", settings.increment, Box::Increment, values.increment);
+    if (marks.pause_time)
+        storeNumber("pause_time", settings.pause_time, Box::Pause, values.pause);
+    if (marks.is_save)
+        storeBool("is_save", settings.is_save, values.save);
+    if (marks.append_str)
+        storeText("append_str", settings.append_str, values.addText.trimmed());
+    if (marks.is_header)
+        storeBool("is_header", settings.is_header, values.header);
+    if (marks.save_dir)
+        storeText("save_dir", settings.save_dir, values.savePath.trimmed());
+    if (marks.if_exists) {
+        settings.if_exists = ifExistsCode(values);
+        store("if_exists", QString::number(settings.if_exists));
+    }
+    if (marks.is_proxy)
+        storeBool("is_proxy", settings.is_proxy, values.proxy);
+    if (marks.proxy_name)
+        storeText("proxy_name", settings.proxy_name, values.proxyName.trimmed());
+    if (marks.proxy_port)
+        storeNumber("proxy_port", settings.proxy_port, Box::Port, values.proxyPort);
+    if (marks.is_log)
+        storeBool("is_log", settings.is_log, values.log);
+    if (marks.log_dir) {
+        settings.log_dir = values.logDir;
+        settings.log_file_path = FileOps::BuildPath(settings.log_dir, settings.log_file_name);
+        store("log_dir", settings.log_dir);
+    }
+}
