@@ -7,7 +7,7 @@
 namespace {
 
 const QString rule = QStringLiteral("--------------------------------------------------");
-const QString host = QStringLiteral("http://www.example.com/home/");
+const QString host = QStringLiteral("http://example.com/home/");
 
 // One worked example: two addresses of a series and what goes into each box.
 QStringList example(const QString &heading, const QString &first, const QString &second,

@@ -84,7 +84,7 @@ void FrmAbout::placeControls()
     cmdOK->setGeometry(QRect(QPoint(okLeft, y(2625)), okSize));
 
     const int margin = x(5865) - x(4440 + 1260);
-    const int bottomMargin = y(3135) - y(2625 + 345);
+    const int bottomMargin = y(3135) - y(2640 + 345);
     setFixedSize(
         QSize(x(5865), y(3135))
             .expandedTo(QSize(cmdOK->geometry().right() + 1 + margin,
