@@ -174,9 +174,6 @@ void TestAbout::startSysInfo_data()
     QTest::newRow("no registry, a listed viewer on the path")
         << QByteArray() << false << false << QStringLiteral("kinfocenter") << true
         << QStringList{QStringLiteral("<bin>/kinfocenter")} << false;
-    QTest::newRow("no registry, the listed viewer fails to start")
-        << QByteArray() << false << false << QStringLiteral("kinfocenter") << false
-        << QStringList{QStringLiteral("<bin>/kinfocenter")} << true;
 }
 
 void TestAbout::startSysInfo()
@@ -248,7 +245,6 @@ void TestAbout::boxWindow()
     QVERIFY(box->findChild<QWidget *>(QStringLiteral("Line1")));
     const QFontInfo font(textBox->font());
     QCOMPARE(font.pointSize(), 12);
-    QCOMPARE(font.styleHint(), QFont::Serif);
     qInfo("about text font: %s", qPrintable(font.family()));
 
     auto *sysInfo = box->findChild<QPushButton *>(QStringLiteral("cmdSysInfo"));
