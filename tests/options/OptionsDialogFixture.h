@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QPointer>
+#include <QRadioButton>
 #include <QTabBar>
 #include <QWidget>
 #include <QtTest>
@@ -60,7 +61,14 @@ struct OptionsDialogFixture
 
     QTabBar *tabBar() const { return control("tab1")->findChild<QTabBar *>(); }
 
-    void click(const char *name) { QTest::mouseClick(control(name), Qt::LeftButton); }
+    // Option buttons take clicks on their indicator and caption only, not on the blank rest.
+    void click(const char *name)
+    {
+        QWidget *widget = control(name);
+        const QPoint at = qobject_cast<QRadioButton *>(widget) ? QPoint(6, widget->height() / 2)
+                                                               : widget->rect().center();
+        QTest::mouseClick(widget, Qt::LeftButton, {}, at);
+    }
 
     RunSettings settings;
     RecordingWindow window;
