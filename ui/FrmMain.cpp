@@ -62,6 +62,7 @@ FrmMain::FrmMain(QWidget *parent)
       m_run(new DownloadRun(m_settings, *this, *m_transfer, this)), m_tray(new TrayIcon(this)),
       m_menus(menuBar())
 {
+    ImageList::ensureResources();
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Quillop"));
     setWindowIcon(QIcon(QStringLiteral(":/quillop.svg")));
@@ -160,6 +161,7 @@ void FrmMain::start()
     restoreWindow();
     setWindowState(Qt::WindowNoState);
     show();
+    correctFrameSize();
 }
 
 void FrmMain::Form_Activate()

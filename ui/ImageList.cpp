@@ -2,6 +2,20 @@
 
 #include <QHash>
 
+// Outside any namespace: the macro declares the registration function where it stands.
+static void registerAssets()
+{
+    Q_INIT_RESOURCE(assets);
+}
+
+void ImageList::ensureResources()
+{
+    // The pictures are compiled into this static library, and the linker drops their
+    // registration unless something refers to it.
+    static const bool registered = (registerAssets(), true);
+    Q_UNUSED(registered);
+}
+
 QString ImageList::resourcePath(ImageKey key)
 {
     switch (key) {
@@ -25,6 +39,7 @@ QIcon ImageList::icon(ImageKey key)
 {
     // Icons are shared, cheap handles; building them once keeps the tray updates of a
     // fast run from reparsing the SVG every time.
+    ensureResources();
     static QHash<int, QIcon> cache;
     const int index = static_cast<int>(key);
     auto it = cache.find(index);

@@ -9,6 +9,9 @@
 // their index or key.
 namespace ImageList {
 
+// Makes the compiled-in pictures available (idempotent).
+void ensureResources();
+
 // The resource path of a picture (":/icons/on.svg", ...).
 QString resourcePath(ImageKey key);
 QIcon icon(ImageKey key);

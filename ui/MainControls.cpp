@@ -31,6 +31,9 @@ QComboBox *addressBox(QWidget *parent, const char *name, const QString &accessib
     // The lists follow their own rules; Enter must not add to them.
     box->setInsertPolicy(QComboBox::NoInsert);
     box->setMaxVisibleItems(12);
+    // No completion: an address is case-sensitive, and a completer would silently turn a
+    // typed prefix into the remembered one that differs only in letter case.
+    box->setCompleter(nullptr);
     return box;
 }
 
