@@ -17,16 +17,18 @@
 
 namespace {
 
-constexpr int Gap = 3; // pixels kept between a widened control and its neighbour
+constexpr int Gap = 4; // pixels kept between a widened control and its neighbour
 
 int px(QWidget *widget, int twips)
 {
     return Twips::toPixels(twips, widget->logicalDpiX());
 }
 
+// A plain frame holding controls; a frame without any (a line) is a control itself.
 bool isContainer(const QWidget *widget)
 {
-    return widget->metaObject() == &QFrame::staticMetaObject;
+    return widget->metaObject() == &QFrame::staticMetaObject &&
+           widget->findChild<QWidget *>(QString(), Qt::FindDirectChildrenOnly);
 }
 
 QRect fittedLabel(QLabel *label)
@@ -74,18 +76,20 @@ QRect usedRect(QWidget *widget)
     return r;
 }
 
+// Rows touching by a few pixels (a caption just above a box) are not the same row.
 bool sameRow(const QRect &a, const QRect &b)
 {
-    return a.top() < b.bottom() && b.top() < a.bottom();
+    const int overlap = std::min(a.bottom(), b.bottom()) - std::max(a.top(), b.top()) + 1;
+    return overlap > std::min(a.height(), b.height()) / 3;
 }
 
-// Moves other to start at x. A text box gives up some of its width instead, so the row
+// Moves other to start at x. A wide text box gives up some of its width instead, so the row
 // does not grow longer than it must.
 void pushTo(QWidget *other, int x)
 {
     QRect r = other->geometry();
     const int shift = x - r.left();
-    if (qobject_cast<QLineEdit *>(other)) {
+    if (qobject_cast<QLineEdit *>(other) && r.width() >= 3 * r.height()) {
         const int give = std::min(shift, r.width() / 3);
         r.setLeft(x);
         r.setRight(r.right() + shift - give);
@@ -130,6 +134,15 @@ void fitContainer(QWidget *container)
                 continue;
             if (other->x() < used.right() + 1 + Gap)
                 pushTo(other, used.right() + 1 + Gap);
+        }
+    }
+
+    // A caption that now runs into the control just above it moves down the little it must.
+    for (QWidget *upper : std::as_const(leaves)) {
+        for (QLabel *lower : container->findChildren<QLabel *>(Qt::FindDirectChildrenOnly)) {
+            const QRect a = usedRect(upper), b = usedRect(lower);
+            if (upper != lower && a.intersects(b) && !sameRow(a, b) && a.top() < b.top())
+                lower->move(lower->x(), a.bottom() + 1);
         }
     }
 

@@ -1,0 +1,23 @@
+#!/bin/bash
+# Runs the options dialog's layout checks on a real X server (Xvfb) with the system fonts,
+# where captions are measured and drawn as a desktop would, and keeps pictures of the four
+# pages in BUILD_DIR/screenshots/xvfb for a look by eye.
+set -eu
+build_dir=${1:?build directory}
+test_bin="$build_dir/tests/tst_optionslayout"
+if [ ! -x "$test_bin" ]; then
+    echo "tst_optionslayout is not built; nothing to check"
+    exit 0
+fi
+if ! command -v xvfb-run >/dev/null 2>&1; then
+    echo "xvfb-run is not installed; skipping the check on a real X server"
+    exit 0
+fi
+home=$(mktemp -d)
+trap 'rm -rf "$home"' EXIT
+export QUILLOP_SCREENSHOT_DIR="$build_dir/screenshots/xvfb"
+export QUILLOP_BINARY_DIR="$build_dir"
+export HOME="$home" XDG_RUNTIME_DIR="$home"
+chmod 700 "$home"
+xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96" env QT_QPA_PLATFORM=xcb "$test_bin"
+ls "$QUILLOP_SCREENSHOT_DIR"/options-*.png
