@@ -1,0 +1,359 @@
+#include "FrmMain.h"
+#include "PreviewView.h"
+#include "ProgramPaths.h"
+#include "SettingsStore.h"
+#include "TestEnvironment.h"
+#include "TrayIcon.h"
+#include "UiFakes.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QImage>
+#include <QLineEdit>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <memory>
+
+// The menu commands, the tray and the preview of the main window.
+class TestMainMenus : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+
+    void modeAndExitCommands_data();
+    void modeAndExitCommands();
+    void windowStateCommands();
+    void todaysLog_data();
+    void todaysLog();
+    void openNewWindowStartsThisProgram();
+    void trayWhileMinimized();
+    void trayOnlyPlainClickRestores_data();
+    void trayOnlyPlainClickRestores();
+    void noTrayLeavesWindowOnTaskbar();
+    void placeholder_data();
+    void placeholder();
+    void largePictureIsDecodedSmall();
+    void undecodableFileKeepsPreview();
+    void layoutKeepsControlsApart();
+    void tooSmallWindowSnapsBack();
+    // Last: it lets the application's event loop end.
+    void closingWindowInTrayEndsProgram();
+
+private:
+    std::unique_ptr<FrmMain> startWindow(RecordingTray **tray = nullptr);
+
+    QTemporaryDir m_programDir;
+    DialogRecorder m_dialogs;
+    LaunchRecorder m_launches;
+};
+
+void TestMainMenus::initTestCase()
+{
+    QVERIFY(m_programDir.isValid());
+    ProgramPaths::setProgramDirectoryForTesting(m_programDir.path());
+    m_dialogs.install();
+    m_launches.install();
+}
+
+void TestMainMenus::init()
+{
+    TestEnvironment::resetStore();
+    m_dialogs.requests.clear();
+    m_launches = LaunchRecorder();
+    m_launches.install();
+    QDir(m_programDir.path()).removeRecursively();
+    QDir().mkpath(m_programDir.path());
+}
+
+std::unique_ptr<FrmMain> TestMainMenus::startWindow(RecordingTray **tray)
+{
+    auto window = std::make_unique<FrmMain>();
+    auto backend = std::make_unique<RecordingTray>();
+    if (tray)
+        *tray = backend.get();
+    window->tray().setBackend(std::move(backend));
+    window->start();
+    return window;
+}
+
+void TestMainMenus::modeAndExitCommands_data()
+{
+    QTest::addColumn<QStringList>("clicks");
+    QTest::addColumn<bool>("multiple");
+    QTest::addColumn<bool>("exitIfOver");
+    const auto clicks = [](std::initializer_list<const char *> names) {
+        QStringList result;
+        for (const char *name : names)
+            result << QString::fromLatin1(name);
+        return result;
+    };
+    QTest::newRow("single") << clicks({"m_single"}) << false << false;
+    QTest::newRow("single then multiple") << clicks({"m_single", "m_mul"}) << true << false;
+    QTest::newRow("single twice stays single")
+        << clicks({"m_single", "m_single"}) << false << false;
+    QTest::newRow("multiple while multiple keeps its mark") << clicks({"m_mul"}) << true << false;
+    QTest::newRow("exit once") << clicks({"m_exit"}) << true << true;
+    QTest::newRow("exit twice returns") << clicks({"m_exit", "m_exit"}) << true << false;
+}
+
+void TestMainMenus::modeAndExitCommands()
+{
+    QFETCH(QStringList, clicks);
+    QFETCH(bool, multiple);
+    QFETCH(bool, exitIfOver);
+    auto w = startWindow();
+    for (const QString &name : clicks)
+        w->findChild<QAction *>(name)->trigger();
+
+    QCOMPARE(w->settings().isMultiple, multiple);
+    QCOMPARE(w->menus().m_mul->isChecked(), multiple);
+    QCOMPARE(w->menus().m_single->isChecked(), !multiple);
+    QCOMPARE(w->settings().exit_ifover, exitIfOver);
+    QCOMPARE(w->menus().m_exit->isChecked(), exitIfOver);
+    const bool modeClicked =
+        clicks.contains(QStringLiteral("m_single")) || clicks.contains(QStringLiteral("m_mul"));
+    if (modeClicked)
+        QCOMPARE(SettingsStore::read(QStringLiteral("isMultiple"), QString()),
+                 SettingsStore::boolText(multiple));
+    if (clicks.contains(QStringLiteral("m_exit")))
+        QCOMPARE(SettingsStore::read(QStringLiteral("exit_ifover"), QString()),
+                 SettingsStore::boolText(exitIfOver));
+
+    // The store is the master copy: the marks survive a reload.
+    QEvent activation(QEvent::WindowActivate);
+    QApplication::sendEvent(w.get(), &activation);
+    QCOMPARE(w->menus().m_mul->isChecked(), w->settings().isMultiple);
+}
+
+void TestMainMenus::windowStateCommands()
+{
+    RecordingTray *tray = nullptr;
+    auto w = startWindow(&tray);
+    w->menus().m_full->trigger();
+    QTRY_COMPARE(w->windowState(), Qt::WindowMaximized);
+    w->menus().m_cust->trigger();
+    QTRY_COMPARE(w->windowState(), Qt::WindowNoState);
+    w->menus().m_icon->trigger();
+    QTRY_VERIFY(w->isHidden());
+    QVERIFY(w->isMinimized());
+}
+
+void TestMainMenus::todaysLog_data()
+{
+    QTest::addColumn<bool>("exists");
+    QTest::addColumn<bool>("opens");
+    QTest::newRow("no log yet: the user is told") << false << false;
+    QTest::newRow("log in a directory with blanks is opened") << true << true;
+    QTest::newRow("no viewer for it: the user is told") << true << false;
+}
+
+void TestMainMenus::todaysLog()
+{
+    QFETCH(bool, exists);
+    QFETCH(bool, opens);
+    const QString logDir = m_programDir.path() + QStringLiteral("/my logs");
+    QVERIFY(QDir().mkpath(logDir));
+    SettingsStore::write(QStringLiteral("log_dir"), logDir);
+    auto w = startWindow();
+    const QString path = w->settings().log_file_path;
+    QVERIFY(path.startsWith(logDir));
+    if (exists) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    m_launches.openSucceeds = opens;
+    w->menus().m_log->trigger();
+    if (exists)
+        QCOMPARE(m_launches.opened, QList<QUrl>{QUrl::fromLocalFile(path)});
+    else
+        QVERIFY(m_launches.opened.isEmpty());
+    QCOMPARE(m_dialogs.requests.size(), opens ? 0 : 1);
+    if (!opens)
+        QVERIFY(m_dialogs.requests.first().text.contains(path));
+}
+
+void TestMainMenus::openNewWindowStartsThisProgram()
+{
+    auto w = startWindow();
+    w->menus().m_new->trigger();
+    QCOMPARE(m_launches.started, QStringList{QCoreApplication::applicationFilePath()});
+}
+
+void TestMainMenus::trayWhileMinimized()
+{
+    RecordingTray *tray = nullptr;
+    auto w = startWindow(&tray);
+    w->setTip(QStringLiteral("ignored while no icon is shown"));
+    QVERIFY(tray->calls.isEmpty());
+
+    w->showMinimized();
+    QTRY_VERIFY(w->isHidden());
+    QCOMPARE(tray->calls, QStringList{QStringLiteral("add:stopped:current file : None")});
+
+    const QString longTip =
+        QStringLiteral("current file : ") + QString(60, QLatin1Char('n')) + QStringLiteral(".jpg");
+    w->setTip(longTip);
+    QCOMPARE(tray->calls.last(), QStringLiteral("modify:stopped:") + longTip.left(63));
+    w->setIcon(ImageKey::IsImage);
+    QCOMPARE(tray->calls.last(), QStringLiteral("modify:is_image:") + longTip.left(63));
+    // The record changes, the tray is not told until the next update.
+    const int before = tray->calls.size();
+    w->setTrayRecordIcon(ImageKey::On);
+    QCOMPARE(tray->calls.size(), before);
+    QCOMPARE(w->tray().record().icon, ImageKey::On);
+    w->setTip(QStringLiteral("current file : None"));
+    QCOMPARE(tray->calls.last(), QStringLiteral("modify:on:current file : None"));
+}
+
+void TestMainMenus::trayOnlyPlainClickRestores_data()
+{
+    QTest::addColumn<int>("reason");
+    QTest::addColumn<bool>("restores");
+    QTest::newRow("single left click") << int(QSystemTrayIcon::Trigger) << true;
+    QTest::newRow("right click") << int(QSystemTrayIcon::Context) << false;
+    QTest::newRow("double click") << int(QSystemTrayIcon::DoubleClick) << false;
+    QTest::newRow("middle click") << int(QSystemTrayIcon::MiddleClick) << false;
+}
+
+void TestMainMenus::trayOnlyPlainClickRestores()
+{
+    QFETCH(int, reason);
+    QFETCH(bool, restores);
+    RecordingTray *tray = nullptr;
+    auto w = startWindow(&tray);
+    w->setWindowState(Qt::WindowMaximized);
+    w->menus().m_icon->trigger();
+    QTRY_VERIFY(w->isHidden());
+
+    tray->activate(static_cast<QSystemTrayIcon::ActivationReason>(reason));
+    QCoreApplication::processEvents();
+    QCOMPARE(w->isVisible(), restores);
+    QCOMPARE(tray->calls.last() == QStringLiteral("remove"), restores);
+    if (restores) {
+        // Back in the normal state, even when it was maximized before.
+        QCOMPARE(w->windowState(), Qt::WindowNoState);
+        QVERIFY(!w->tray().record().shown);
+    }
+}
+
+void TestMainMenus::noTrayLeavesWindowOnTaskbar()
+{
+    RecordingTray *tray = nullptr;
+    auto w = startWindow(&tray);
+    tray->available = false;
+    w->menus().m_icon->trigger();
+    QTRY_VERIFY(w->isMinimized());
+    QCoreApplication::processEvents();
+    QVERIFY(w->isVisible());
+    QVERIFY(tray->calls.isEmpty());
+}
+
+void TestMainMenus::placeholder_data()
+{
+    QTest::addColumn<QString>("fileContent"); // "" for no file, "jpeg" for a real picture
+    QTest::addColumn<bool>("usesFile");
+    QTest::newRow("file beside the program") << QStringLiteral("jpeg") << true;
+    QTest::newRow("file missing: compiled-in copy") << QString() << false;
+    QTest::newRow("file broken: compiled-in copy") << QStringLiteral("not a picture") << false;
+}
+
+void TestMainMenus::placeholder()
+{
+    QFETCH(QString, fileContent);
+    QFETCH(bool, usesFile);
+    const QString path = ProgramPaths::placeholderPath();
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    if (fileContent == QLatin1String("jpeg")) {
+        QImage picture(40, 30, QImage::Format_RGB32);
+        picture.fill(Qt::gray);
+        QVERIFY(picture.save(path, "JPEG"));
+    } else if (!fileContent.isEmpty()) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(fileContent.toUtf8());
+    }
+    auto w = startWindow();
+    auto *img1 = w->findChild<PreviewView *>(QStringLiteral("img1"));
+    w->loadPlaceholder();
+    QCOMPARE(img1->path(), usesFile ? path : QStringLiteral(":/nai2.jpg"));
+    QVERIFY(!img1->pictureSize().isEmpty());
+}
+
+void TestMainMenus::largePictureIsDecodedSmall()
+{
+    const QString path = m_programDir.path() + QStringLiteral("/large.jpg");
+    QImage picture(6000, 4000, QImage::Format_Grayscale8);
+    picture.fill(128);
+    QVERIFY(picture.save(path, "JPEG", 30));
+
+    auto w = startWindow();
+    auto *img1 = w->findChild<PreviewView *>(QStringLiteral("img1"));
+    img1->setDecodeBound(QSize(800, 600));
+    QVERIFY(w->loadPreview(path));
+    QCOMPARE(img1->pictureSize(), QSize(6000, 4000));
+    QVERIFY(img1->decodedSize().width() <= 800 && img1->decodedSize().height() <= 600);
+    w->arrangeControls();
+    // Fitted with the picture's own ratio, 3:2.
+    QVERIFY(qAbs(img1->width() * 2 - img1->height() * 3) <= 3);
+}
+
+void TestMainMenus::undecodableFileKeepsPreview()
+{
+    const QString path = m_programDir.path() + QStringLiteral("/broken.jpg");
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("\xff\xd8 this is not really a JPEG");
+    file.close();
+    auto w = startWindow();
+    auto *img1 = w->findChild<PreviewView *>(QStringLiteral("img1"));
+    const QString before = img1->path();
+    QVERIFY(!w->loadPreview(path));
+    QVERIFY(!w->loadPreview(m_programDir.path() + QStringLiteral("/missing.jpg")));
+    QCOMPARE(img1->path(), before);
+}
+
+void TestMainMenus::layoutKeepsControlsApart()
+{
+    auto w = startWindow();
+    w->resize(400, 300);
+    w->arrangeControls();
+    const auto *url1 = w->findChild<QWidget *>(QStringLiteral("url1"));
+    const auto *url2 = w->findChild<QWidget *>(QStringLiteral("url2"));
+    const auto *url3 = w->findChild<QWidget *>(QStringLiteral("url3"));
+    const auto *img1 = w->findChild<QWidget *>(QStringLiteral("img1"));
+    const QWidget *client = w->centralWidget();
+    // 25 twips apart (2 pixels at 96 dpi), 245 twips from the window's right edge.
+    QVERIFY(qAbs(url3->x() - (url2->geometry().right() + 1) - 2) <= 1);
+    QVERIFY(qAbs(url2->x() - (url1->geometry().right() + 1) - 2) <= 1);
+    QVERIFY(qAbs(w->frameGeometry().width() - (url3->geometry().right() + 1) - 16) <= 2);
+    // The preview stays inside the client area, clear of the band and the status bar.
+    QVERIFY(client->rect().contains(img1->geometry()));
+    QVERIFY(img1->y() >= w->findChild<QWidget *>(QStringLiteral("shp1"))->height());
+}
+
+void TestMainMenus::tooSmallWindowSnapsBack()
+{
+    auto w = startWindow();
+    const int beeps = w->beepCount();
+    w->resize(w->width(), 60);
+    QTRY_VERIFY_WITH_TIMEOUT(w->frameGeometry().height() * 15 >= 1900 - 15, 5000);
+    QVERIFY(w->beepCount() > beeps);
+}
+
+void TestMainMenus::closingWindowInTrayEndsProgram()
+{
+    auto w = startWindow();
+    w->menus().m_icon->trigger();
+    QTRY_VERIFY(w->isHidden());
+    // As at the end of a run with exit_ifover while the window is in the tray.
+    QTimer::singleShot(0, w.get(), [&w] { w->closeWindow(); });
+    QTimer::singleShot(10000, qApp, [] { QCoreApplication::exit(1); });
+    QCOMPARE(QCoreApplication::exec(), 0);
+}
+
+QUILLOP_TEST_GUI_MAIN(TestMainMenus)
+#include "tst_mainmenus.moc"
