@@ -9,6 +9,7 @@ packages=(
     qt6-image-formats-plugins qt6-qpa-plugins libgl-dev
     tinyproxy-bin xvfb xauth x11-apps x11-utils xdotool imagemagick fonts-dejavu-core
     desktop-file-utils appstream dpkg-dev file librsvg2-bin
+    nginx-light curl
 )
 
 missing=()
