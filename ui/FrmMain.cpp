@@ -1,5 +1,6 @@
 #include "FrmMain.h"
 
+#include "AddressInputs.h"
 #include "DownloadRun.h"
 #include "FrmAbout.h"
 #include "FrmOptions.h"
@@ -104,7 +105,7 @@ void FrmMain::buildControls()
     url2 = m_controls->url2;
     url3 = m_controls->url3;
     img1 = m_controls->img1;
-    url1->installEventFilter(this);
+    m_inputs = new AddressInputs(url1, url3, this);
 
     statbar = new StatusBar(dpi, this);
     setStatusBar(statbar);
@@ -116,7 +117,6 @@ void FrmMain::connectCommands()
     connect(cmdStop, &QPushButton::clicked, m_run, &DownloadRun::cmdStop_Click);
     connect(m_run, &DownloadRun::runFinished, this, &FrmMain::onRunFinished);
     connect(m_tray, &TrayIcon::restoreRequested, this, &FrmMain::restoreFromTray);
-    connect(url3, &QComboBox::activated, this, [this](int) { url3_Click(); });
 
     const MainMenus &m = m_menus;
     connect(m.m_new, &QAction::triggered, this, [] { MenuCommands::m_new_Click(); });
@@ -176,22 +176,7 @@ void FrmMain::Form_Activate()
 
 void FrmMain::restoreInputs()
 {
-    url3->clear();
-    url3->addItems({QStringLiteral(".jpg"), QStringLiteral(".jpeg"), QStringLiteral(".gif"),
-                    QStringLiteral(".wmf"), QStringLiteral(".emf"), QStringLiteral(".bmp"),
-                    QStringLiteral(".JPG"), QStringLiteral(".JPEG"), QStringLiteral(".GIF"),
-                    QStringLiteral(".WMF"), QStringLiteral(".EMF"), QStringLiteral(".BMP")});
-    for (int i = 0; i < RecentPrefixes::Count; ++i)
-        m_prefixes.setSlot(i, SettingsStore::read(RecentPrefixes::keyOf(i)));
-    url1->clear();
-    url1->addItems(m_prefixes.all());
-    url1->setCurrentIndex(0);
-    url1->setEditText(m_prefixes.slot(0));
-
-    const QString suffix = SettingsStore::read(QStringLiteral("url3"));
-    url3->setCurrentIndex(url3->findText(suffix, Qt::MatchExactly));
-    url3->setEditText(suffix);
-
+    m_inputs->restoreInputs();
     trayIcon = ImageKey::Stopped;
     trayTip = idleTrayTip();
 }
@@ -204,27 +189,6 @@ void FrmMain::restoreWindow()
     setModeChecks(m_settings.isMultiple);
     setExitCheck(m_settings.exit_ifover);
     m_run->setIdleState();
-}
-
-void FrmMain::url1_LostFocus()
-{
-    const QString text = url1->currentText();
-    if (!m_prefixes.remember(text))
-        return;
-    for (int i = RecentPrefixes::Count - 1; i >= 0; --i)
-        SettingsStore::write(RecentPrefixes::keyOf(i), m_prefixes.slot(i));
-
-    // The list shows the text as typed; what is typed stays in the field.
-    const QSignalBlocker blocker(url1);
-    url1->insertItem(0, text);
-    while (url1->count() > RecentPrefixes::Count)
-        url1->removeItem(url1->count() - 1);
-    url1->setEditText(text);
-}
-
-void FrmMain::url3_Click()
-{
-    SettingsStore::write(QStringLiteral("url3"), url3->currentText().trimmed());
 }
 
 void FrmMain::onRunFinished()
@@ -268,17 +232,6 @@ bool FrmMain::event(QEvent *event)
     if (event->type() == QEvent::WindowActivate)
         Form_Activate();
     return QMainWindow::event(event);
-}
-
-bool FrmMain::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == url1 && event->type() == QEvent::FocusOut) {
-        // Opening the list or switching to another program does not leave the input.
-        const auto reason = static_cast<QFocusEvent *>(event)->reason();
-        if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)
-            url1_LostFocus();
-    }
-    return QMainWindow::eventFilter(watched, event);
 }
 
 // MainWindowElements

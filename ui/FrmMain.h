@@ -2,13 +2,13 @@
 
 #include "MainMenus.h"
 #include "MainWindowElements.h"
-#include "RecentPrefixes.h"
 #include "RunSettings.h"
 
 #include <QMainWindow>
 #include <QSize>
 #include <QTimer>
 
+class AddressInputs;
 class DownloadRun;
 class MainControls;
 class PreviewView;
@@ -69,7 +69,6 @@ public:
     Transfer &transfer() { return *m_transfer; }
     TrayIcon &tray() { return *m_tray; }
     const MainMenus &menus() const { return m_menus; }
-    QStringList recentPrefixes() const { return m_prefixes.all(); }
     int beepCount() const { return m_beeps; }
     // The image list picture panel p_con shows.
     ImageKey statePicture() const { return m_statePicture; }
@@ -82,7 +81,6 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
     void moveEvent(QMoveEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void buildControls();
@@ -92,8 +90,6 @@ private:
     void Form_Activate();
     void restoreInputs();
     void restoreWindow();
-    void url1_LostFocus();
-    void url3_Click();
     void Timer1_Timer();
     void iconizeToTray();
     void restoreFromTray();
@@ -107,7 +103,7 @@ private:
     DownloadRun *m_run;
     TrayIcon *m_tray;
     MainMenus m_menus;
-    RecentPrefixes m_prefixes;
+    AddressInputs *m_inputs;
     QTimer m_timer1;
 
     MainControls *m_controls;
