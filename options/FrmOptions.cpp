@@ -63,6 +63,10 @@ FrmOptions::~FrmOptions()
     // The gate reacts to focus changes, which the destruction of the controls causes.
     delete m_gate;
     m_gate = nullptr;
+    // The controls outlive this part of the object; what they signal while they go down
+    // must not reach handlers that use it.
+    for (QObject *child : findChildren<QObject *>())
+        child->disconnect(this);
     enableMainWindow();
 }
 
