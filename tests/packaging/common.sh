@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Shared by the packaging checks: argument handling, a scratch directory removed on exit,
 # and failures that say what went wrong.
 set -euo pipefail

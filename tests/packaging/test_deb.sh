@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The Debian package: its name, its fields, the Qt packages it depends on, and exactly
 # the expected files under /usr with root ownership and the right modes.
+# shellcheck source=tests/packaging/common.sh
 . "$(dirname "$0")/common.sh"
 
 version=$(project_version)
@@ -9,11 +10,14 @@ arch=$(dpkg --print-architecture)
 # could relink programs that other tests are running. So the same install rules fill a
 # staging tree, stripped as CPACK_STRIP_FILES asks, and CPack packs that with the
 # project's package settings; -B keeps everything out of the build directory.
-cmake --install "$BUILD_DIR" --prefix "$SCRATCH/stage/usr" --strip >"$SCRATCH/cpack.log" 2>&1 &&
-    cpack -G DEB -B "$SCRATCH/out" --config "$BUILD_DIR/CPackConfig.cmake" \
+if ! cmake --install "$BUILD_DIR" --prefix "$SCRATCH/stage/usr" --strip >"$SCRATCH/cpack.log" 2>&1 ||
+    ! cpack -G DEB -B "$SCRATCH/out" --config "$BUILD_DIR/CPackConfig.cmake" \
         -D CPACK_INSTALL_CMAKE_PROJECTS= -D "CPACK_INSTALLED_DIRECTORIES=$SCRATCH/stage;." \
-        >>"$SCRATCH/cpack.log" 2>&1 ||
-    { cat "$SCRATCH/cpack.log" >&2; fail "cpack failed"; finish; }
+        >>"$SCRATCH/cpack.log" 2>&1; then
+    cat "$SCRATCH/cpack.log" >&2
+    fail "cpack failed"
+    finish
+fi
 deb="$SCRATCH/out/quillop_${version}_${arch}.deb"
 if [ ! -f "$deb" ]; then
     ls "$SCRATCH/out" >&2

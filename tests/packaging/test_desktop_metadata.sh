@@ -2,6 +2,7 @@
 # The desktop entry, the AppStream metadata and the icons as committed: valid, agreeing
 # with each other and with the project's version, and the PNGs rendered from the current
 # drawing in the sizes their directories promise.
+# shellcheck source=tests/packaging/common.sh
 . "$(dirname "$0")/common.sh"
 
 pkg="$SOURCE_DIR/packaging"

@@ -2,6 +2,7 @@
 # An installation into a fresh prefix: exactly the expected files, valid desktop files,
 # and an installed program that answers --help and --version without a display and
 # starts from any directory.
+# shellcheck source=tests/packaging/common.sh
 . "$(dirname "$0")/common.sh"
 
 prefix="$SCRATCH/prefix"
