@@ -69,19 +69,15 @@ struct DialogRecorder
     }
 };
 
-// Records instead of starting programs or opening files.
+// Records instead of opening files, and never starts a program.
 struct LaunchRecorder
 {
-    QStringList started;
     QList<QUrl> opened;
     bool openSucceeds = true;
 
     void install()
     {
-        MenuCommands::setProgramStarter([this](const QString &program) {
-            started << program;
-            return true;
-        });
+        MenuCommands::setProgramStarter([](const QString &) { return false; });
         MenuCommands::setFileOpener([this](const QUrl &file) {
             opened << file;
             return openSucceeds;

@@ -9,8 +9,6 @@ class TestPreviewLayout : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void nearestRoundsHalfToEven_data();
-    void nearestRoundsHalfToEven();
     void minimumSize_data();
     void minimumSize();
     void controls_data();
@@ -18,24 +16,6 @@ private Q_SLOTS:
     void fit_data();
     void fit();
 };
-
-void TestPreviewLayout::nearestRoundsHalfToEven_data()
-{
-    QTest::addColumn<double>("x");
-    QTest::addColumn<qlonglong>("expected");
-    QTest::newRow("half goes down to even") << 2.5 << 2LL;
-    QTest::newRow("half goes up to even") << 3.5 << 4LL;
-    QTest::newRow("negative half to even") << -2.5 << -2LL;
-    QTest::newRow("just above half") << 2.5000001 << 3LL;
-    QTest::newRow("below half") << 6656.2497 << 6656LL;
-}
-
-void TestPreviewLayout::nearestRoundsHalfToEven()
-{
-    QFETCH(double, x);
-    QFETCH(qlonglong, expected);
-    QCOMPARE(nearest(x), expected);
-}
 
 void TestPreviewLayout::minimumSize_data()
 {

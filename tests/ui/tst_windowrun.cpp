@@ -6,7 +6,6 @@
 #include "SettingsStore.h"
 #include "TestEnvironment.h"
 #include "TestHttpServer.h"
-#include "TrayIcon.h"
 #include "UiFakes.h"
 
 #include <QApplication>
@@ -25,7 +24,6 @@ class TestWindowRun : public QObject
 private Q_SLOTS:
     void initTestCase();
     void typedAddressIsDownloadedAndShown();
-    void runInTrayUpdatesTipAndEndsWithStopped();
 
 private:
     static QByteArray jpeg(int width, int height, Qt::GlobalColor color);
@@ -111,41 +109,6 @@ void TestWindowRun::typedAddressIsDownloadedAndShown()
     // The typed prefix was remembered when the focus went to the button.
     QCOMPARE(SettingsStore::read(QStringLiteral("url1_0")),
              server.baseUrl() + QStringLiteral("/gallery/pic"));
-}
-
-void TestWindowRun::runInTrayUpdatesTipAndEndsWithStopped()
-{
-    TestEnvironment::resetStore();
-    SettingsStore::write(QStringLiteral("max_downloads"), QStringLiteral("1"));
-    SettingsStore::write(QStringLiteral("save_dir"), m_dir.path());
-    TestHttpServer server;
-    QVERIFY(server.listen());
-    const QByteArray picture = jpeg(20, 20, Qt::green);
-    server.setResponse(QStringLiteral("/a01.jpg"), TestHttpServer::image(picture));
-
-    FrmMain w;
-    auto backend = std::make_unique<RecordingTray>();
-    RecordingTray *tray = backend.get();
-    w.tray().setBackend(std::move(backend));
-    w.run().pause().setUnitMs(1);
-    w.start();
-    w.setUrl1Text(server.baseUrl() + QStringLiteral("/a"));
-    w.showMinimized();
-    QTRY_VERIFY(w.isHidden());
-    w.run().cmdGet_Click();
-    QTRY_COMPARE_WITH_TIMEOUT(w.statusText(), QStringLiteral("downloading completed"), 20000);
-
-    QVERIFY(tray->calls.contains(QStringLiteral("modify:is_image:current file : a01.jpg")));
-    QCOMPARE(tray->calls.last(), QStringLiteral("modify:stopped:current file : None"));
-    // Shown the whole time, never removed: only a click brings the window back.
-    QVERIFY(!tray->calls.contains(QStringLiteral("remove")));
-    QVERIFY(w.isHidden());
-    // The picture was loaded while minimized and is in place once the window is back.
-    tray->activate(QSystemTrayIcon::Trigger);
-    QTRY_VERIFY(w.isVisible());
-    auto *img1 = w.findChild<PreviewView *>(QStringLiteral("img1"));
-    QTRY_VERIFY(img1->isVisible() && img1->width() > 0);
-    QCOMPARE(img1->width(), img1->height());
 }
 
 QUILLOP_TEST_GUI_MAIN(TestWindowRun)
