@@ -441,8 +441,14 @@ void FrmMain::arrangeControls()
 void FrmMain::changeEvent(QEvent *event)
 {
     QMainWindow::changeEvent(event);
-    if (event->type() != QEvent::WindowStateChange || !isMinimized())
+    if (event->type() != QEvent::WindowStateChange)
         return;
+    if (!isMinimized()) {
+        // Coming back keeps the size, so no resize follows: a picture loaded meanwhile
+        // still has to be fitted.
+        m_timer1.start();
+        return;
+    }
     // Hiding from inside the state change confuses some window managers; it follows as
     // soon as the change has been handled.
     QTimer::singleShot(0, this, [this] {
