@@ -15,10 +15,15 @@ QString &programDirectoryOverride()
     return dir;
 }
 
-bool isWritableDirectory(const QString &dir)
+// The program's own directory takes files only where the user may write there and it is not
+// an installed program's bin directory: root may write into /usr/bin, but pictures and logs
+// have no place there.
+bool programDirectoryTakesFiles(const QString &dir)
 {
     const QFileInfo info(dir);
-    return info.isDir() && info.isWritable();
+    if (!info.isDir() || !info.isWritable())
+        return false;
+    return !QFileInfo(QDir::cleanPath(dir + QStringLiteral("/../share/quillop"))).isDir();
 }
 
 } // namespace
@@ -35,12 +40,10 @@ void ProgramPaths::setProgramDirectoryForTesting(const QString &dir)
     programDirectoryOverride() = dir;
 }
 
-// An installed program's directory (/usr/bin) is not writable, so a directory of the
-// user's takes its place there.
 QString ProgramPaths::defaultSaveDir()
 {
     const QString program = programDirectory();
-    if (isWritableDirectory(program))
+    if (programDirectoryTakesFiles(program))
         return program;
     QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
     if (pictures.isEmpty())
@@ -52,7 +55,7 @@ QString ProgramPaths::defaultSaveDir()
 QString ProgramPaths::defaultLogDir()
 {
     const QString program = programDirectory();
-    if (isWritableDirectory(program))
+    if (programDirectoryTakesFiles(program))
         return program;
     const QString data = FileOps::BuildPath(
         QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation),

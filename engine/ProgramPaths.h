@@ -9,7 +9,8 @@ namespace ProgramPaths {
 QString programDirectory();
 void setProgramDirectoryForTesting(const QString &dir);
 
-// Default and fallback directories: the program directory when it is writable; otherwise
+// Default and fallback directories: the program directory when it is writable and not an
+// installed program's directory (one with ../share/quillop beside it); otherwise
 // the user's pictures directory (saving) and the program's data directory (logs), the
 // latter created when missing.
 QString defaultSaveDir();

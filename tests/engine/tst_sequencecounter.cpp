@@ -19,22 +19,12 @@ void TestSequenceCounter::composeUrl_data()
     QTest::addColumn<QString>("url2");
     QTest::addColumn<QString>("url3");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("plain") << "http://h/pic"
-                           << "01"
-                           << ".jpg"
-                           << "http://h/pic01.jpg";
-    QTest::newRow("blanks around each part are dropped") << " img"
-                                                         << "07"
-                                                         << ".jpg "
-                                                         << "img07.jpg";
-    QTest::newRow("tabs and inner blanks stay") << "\thttp://h/a b"
-                                                << " 1 "
-                                                << ".jpg\t"
-                                                << "\thttp://h/a b1.jpg\t";
-    QTest::newRow("nothing is escaped or added") << "x?id="
-                                                 << "5"
-                                                 << ""
-                                                 << "x?id=5";
+    // clang-format off
+    QTest::newRow("plain") << "http://h/pic" << "01" << ".jpg" << "http://h/pic01.jpg";
+    QTest::newRow("blanks around each part are dropped") << " img" << "07" << ".jpg " << "img07.jpg";
+    QTest::newRow("tabs and inner blanks stay") << "\thttp://h/a b" << " 1 " << ".jpg\t" << "\thttp://h/a b1.jpg\t";
+    QTest::newRow("nothing is escaped or added") << "x?id=" << "5" << "" << "x?id=5";
+    // clang-format on
 }
 
 void TestSequenceCounter::composeUrl()
@@ -56,6 +46,7 @@ void TestSequenceCounter::advance_data()
 
     const int stepped = Step::Stepped, end = Step::LetterEnd, stuck = Step::Unsteppable;
     // Number mode: the width typed is kept and grows with the number.
+    // clang-format off
     QTest::newRow("01") << "01" << true << 1 << stepped << "02";
     QTest::newRow("09") << "09" << true << 1 << stepped << "10";
     QTest::newRow("99 grows") << "99" << true << 1 << stepped << "100";
@@ -94,6 +85,7 @@ void TestSequenceCounter::advance_data()
     QTest::newRow("code past 255") << QString(QChar(0xFF)) << false << 1 << stuck << "";
     QTest::newRow("code below 0") << "!" << false << -40 << stuck << "";
     QTest::newRow("not single-byte") << QStringLiteral("\u0416") << false << 1 << stuck << "";
+    // clang-format on
 }
 
 void TestSequenceCounter::advance()

@@ -26,7 +26,7 @@ private Q_SLOTS:
     void garbledValuesTakeDefaults();
     void garbledFileDoesNotCrash();
     void valuesAreStoredAsText();
-    void logFileFollowsTheDayOfTheLoad();
+    void installedProgramKeepsFilesInTheHome();
     void parseInt16_data();
     void parseInt16();
 
@@ -78,21 +78,13 @@ void TestSettings::counterIsSetOnlyWhenEmpty_data()
     QTest::addColumn<QString>("numberMode");
     QTest::addColumn<QString>("before");
     QTest::addColumn<QString>("after");
-    QTest::newRow("number mode, empty") << "True"
-                                        << ""
-                                        << "01";
-    QTest::newRow("letter mode, empty") << "False"
-                                        << ""
-                                        << "A";
-    QTest::newRow("letter mode, lower case text") << "false"
-                                                  << ""
-                                                  << "A";
-    QTest::newRow("a blank is not empty") << "True"
-                                          << " "
-                                          << " ";
-    QTest::newRow("a counter survives") << "False"
-                                        << "17"
-                                        << "17";
+    // clang-format off
+    QTest::newRow("number mode, empty") << "True" << "" << "01";
+    QTest::newRow("letter mode, empty") << "False" << "" << "A";
+    QTest::newRow("letter mode, lower case text") << "false" << "" << "A";
+    QTest::newRow("a blank is not empty") << "True" << " " << " ";
+    QTest::newRow("a counter survives") << "False" << "17" << "17";
+    // clang-format on
 }
 
 void TestSettings::counterIsSetOnlyWhenEmpty()
@@ -172,42 +164,20 @@ void TestSettings::garbledValuesTakeDefaults_data()
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("stored");
     QTest::addColumn<QString>("loaded");
-    QTest::newRow("boolean of other text") << "isMultiple"
-                                           << "maybe"
-                                           << "true";
-    QTest::newRow("boolean in any case") << "isMultiple"
-                                         << "fAlSe"
-                                         << "false";
-    QTest::newRow("boolean as zero") << "is_log"
-                                     << "0"
-                                     << "false";
-    QTest::newRow("boolean as a number") << "is_log"
-                                         << "-1"
-                                         << "true";
-    QTest::newRow("number of text") << "max_downloads"
-                                    << "lots"
-                                    << "100";
-    QTest::newRow("number past 16 bits") << "max_downloads"
-                                         << "70000"
-                                         << "100";
-    QTest::newRow("number with blanks") << "max_downloads"
-                                        << " 25 "
-                                        << "25";
-    QTest::newRow("negative number") << "max_downloads"
-                                     << "-3"
-                                     << "-3";
-    QTest::newRow("empty number") << "pause_time"
-                                  << ""
-                                  << "1";
-    QTest::newRow("if_exists past 4") << "if_exists"
-                                      << "9"
-                                      << "3";
-    QTest::newRow("if_exists zero") << "if_exists"
-                                    << "0"
-                                    << "3";
-    QTest::newRow("if_exists in range") << "if_exists"
-                                        << "4"
-                                        << "4";
+    // clang-format off
+    QTest::newRow("boolean of other text") << "isMultiple" << "maybe" << "True";
+    QTest::newRow("boolean in any case") << "isMultiple" << "fAlSe" << "False";
+    QTest::newRow("boolean as zero") << "is_log" << "0" << "False";
+    QTest::newRow("boolean as a number") << "is_log" << "-1" << "True";
+    QTest::newRow("number of text") << "max_downloads" << "lots" << "100";
+    QTest::newRow("number past 16 bits") << "max_downloads" << "70000" << "100";
+    QTest::newRow("number with blanks") << "max_downloads" << " 25 " << "25";
+    QTest::newRow("negative number") << "max_downloads" << "-3" << "-3";
+    QTest::newRow("empty number") << "pause_time" << "" << "1";
+    QTest::newRow("if_exists past 4") << "if_exists" << "9" << "3";
+    QTest::newRow("if_exists zero") << "if_exists" << "0" << "3";
+    QTest::newRow("if_exists in range") << "if_exists" << "4" << "4";
+    // clang-format on
 }
 
 void TestSettings::garbledValuesTakeDefaults()
@@ -220,17 +190,14 @@ void TestSettings::garbledValuesTakeDefaults()
     Transfer transfer;
     RunSettings s;
     loadSettings(s, window, transfer);
-    QString actual;
-    if (key == QLatin1String("isMultiple"))
-        actual = s.isMultiple ? QStringLiteral("true") : QStringLiteral("false");
-    else if (key == QLatin1String("is_log"))
-        actual = s.is_log ? QStringLiteral("true") : QStringLiteral("false");
-    else if (key == QLatin1String("max_downloads"))
-        actual = QString::number(s.max_downloads);
-    else if (key == QLatin1String("pause_time"))
-        actual = QString::number(s.pause_time);
-    else if (key == QLatin1String("if_exists"))
-        actual = QString::number(s.if_exists);
+    const QHash<QString, QString> loadedText = {
+        {QStringLiteral("isMultiple"), SettingsStore::boolText(s.isMultiple)},
+        {QStringLiteral("is_log"), SettingsStore::boolText(s.is_log)},
+        {QStringLiteral("max_downloads"), QString::number(s.max_downloads)},
+        {QStringLiteral("pause_time"), QString::number(s.pause_time)},
+        {QStringLiteral("if_exists"), QString::number(s.if_exists)},
+    };
+    const QString actual = loadedText.value(key);
     QCOMPARE(actual, loaded);
 }
 
@@ -272,16 +239,22 @@ void TestSettings::valuesAreStoredAsText()
     QVERIFY2(text.contains("max_downloads=-1"), text.constData());
 }
 
-void TestSettings::logFileFollowsTheDayOfTheLoad()
+void TestSettings::installedProgramKeepsFilesInTheHome()
 {
+    // Root may write into /usr/bin; pictures and logs still go to the user's directories.
+    QTemporaryDir prefix;
+    QVERIFY(QDir().mkpath(prefix.filePath(QStringLiteral("bin"))));
+    QVERIFY(QDir().mkpath(prefix.filePath(QStringLiteral("share/quillop/images"))));
+    ProgramPaths::setProgramDirectoryForTesting(prefix.filePath(QStringLiteral("bin")));
     RecordingWindow window;
     Transfer transfer;
     RunSettings s;
-    loadSettings(s, window, transfer, QDate(2026, 12, 31));
-    QCOMPARE(s.log_file_name, QStringLiteral("2026-12-31.log"));
     loadSettings(s, window, transfer, QDate(2027, 1, 1));
-    QCOMPARE(s.log_file_name, QStringLiteral("2027-01-01.log"));
-    QVERIFY(s.log_file_path.endsWith(QStringLiteral("/2027-01-01.log")));
+    QVERIFY(window.messages.isEmpty());
+    QVERIFY2(s.save_dir.startsWith(TestEnvironment::home()), qPrintable(s.save_dir));
+    QCOMPARE(s.log_dir, TestEnvironment::home() + QStringLiteral("/data/Quillop"));
+    QVERIFY(FileOps::FolderExists(s.log_dir));
+    QCOMPARE(s.log_file_path, s.log_dir + QStringLiteral("/2027-01-01.log"));
 }
 
 void TestSettings::parseInt16_data()
@@ -289,6 +262,7 @@ void TestSettings::parseInt16_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("valid");
     QTest::addColumn<int>("value");
+    // clang-format off
     QTest::newRow("plain") << "100" << true << 100;
     QTest::newRow("blanks") << " 3 " << true << 3;
     QTest::newRow("half to even, down") << "2.5" << true << 2;
@@ -305,6 +279,7 @@ void TestSettings::parseInt16_data()
     QTest::newRow("hexadecimal") << "0x10" << false << 0;
     QTest::newRow("decimal comma") << "2,5" << false << 0;
     QTest::newRow("lone dot") << "." << false << 0;
+    // clang-format on
 }
 
 void TestSettings::parseInt16()
