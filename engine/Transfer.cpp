@@ -1,5 +1,6 @@
 #include "Transfer.h"
 
+#include "HttpClient.h"
 #include "TransferRules.h"
 
 #include <QFileDevice>
@@ -30,6 +31,8 @@ struct Transfer::Private
 
     Transfer *q;
     QNetworkAccessManager *manager = nullptr;
+    // Plain http without a proxy: our own lean client, without Qt's network thread.
+    HttpClient *client = nullptr;
     QTimer *idleTimer = nullptr;
     QScopedPointer<QNetworkReply, QScopedPointerDeleteLater> reply;
     QIODevice *sink = nullptr;
@@ -45,8 +48,11 @@ struct Transfer::Private
     bool sinkFailed = false;
     QString tlsProblem;
 
-    bool busy() const { return !reply.isNull(); }
-    void start(const QUrl &url);
+    bool busy() const { return !reply.isNull() || client->isBusy(); }
+    void start(const QUrl &url, int redirectsLeft);
+    void startDirect(const QUrl &url);
+    void onClientFinished(bool ok, const QString &reason);
+    void finishComplete();
     void captureMetaData();
     bool drain();
     void onReplyFinished();
@@ -66,10 +72,24 @@ Transfer::Transfer(QObject *parent) : QObject(parent), d(new Private(this))
     d->idleTimer->setSingleShot(true);
     connect(d->idleTimer, &QTimer::timeout, this,
             [this] { d->finish(false, QStringLiteral("timed out")); });
+    d->client = new HttpClient(this);
+    connect(d->client, &HttpClient::progress, this, [this] {
+        if (d->idleTimer->isActive())
+            d->idleTimer->start(d->idleTimeout);
+    });
+    connect(d->client, &HttpClient::finished, this,
+            [this](bool ok, const QString &reason) { d->onClientFinished(ok, reason); });
+    connect(d->client, &HttpClient::redirectedAway, this, [this](const QUrl &url, int left) {
+        // Qt's manager speaks TLS and keeps refusing any step down from https.
+        d->idleTimer->stop();
+        d->start(url, left);
+    });
 }
 
 Transfer::~Transfer()
 {
+    disconnect(d->client, nullptr, this, nullptr);
+    d->client->abort();
     if (d->reply) {
         // Dying mid-transfer: nobody is left to tell, so stop quietly.
         disconnect(d->reply.get(), nullptr, this, nullptr);
@@ -143,17 +163,45 @@ void Transfer::openUrl(const QString &url, QIODevice *sink)
         d->viaProxy = true;
     } else {
         d->viaProxy = false;
+        // Also for a plain http fetch: a redirect may hand it on to the manager.
         d->manager->setProxy(QNetworkProxy(QNetworkProxy::NoProxy));
+        if (HttpClient::handles(address)) {
+            d->startDirect(address);
+            return;
+        }
     }
-    d->start(address);
+    d->start(address, MaxRedirects);
 }
 
-void Transfer::Private::start(const QUrl &url)
+void Transfer::Private::startDirect(const QUrl &url)
+{
+    const QString refused = client->get(url, sink, MaxRedirects);
+    if (!refused.isEmpty()) {
+        report(false, refused);
+        return;
+    }
+    if (idleTimeout > 0)
+        idleTimer->start(idleTimeout);
+}
+
+void Transfer::Private::onClientFinished(bool ok, const QString &reason)
+{
+    headers = client->headers();
+    statusCode = client->statusCode();
+    bytesReceived = client->bytesReceived();
+    sinkFailed = client->sinkFailed();
+    if (ok)
+        finishComplete();
+    else
+        finish(false, reason);
+}
+
+void Transfer::Private::start(const QUrl &url, int redirectsLeft)
 {
     QNetworkRequest request(url);
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
                          QNetworkRequest::NoLessSafeRedirectPolicy);
-    request.setMaximumRedirectsAllowed(MaxRedirects);
+    request.setMaximumRedirectsAllowed(redirectsLeft);
     // Without this Qt may ask for gzip and inflate it on the way: the saved file must be
     // the bytes the server sent, and Content-Length must count those same bytes.
     request.setRawHeader("Accept-Encoding", "identity");
@@ -242,6 +290,11 @@ void Transfer::Private::onReplyFinished()
             return;
         }
     }
+    finishComplete();
+}
+
+void Transfer::Private::finishComplete()
+{
     // A file sink may hold the last bytes in its buffer; a full disk shows only here.
     if (auto *file = qobject_cast<QFileDevice *>(sink); file && !file->flush()) {
         sinkFailed = true;
@@ -262,6 +315,7 @@ void Transfer::Private::finish(bool ok, const QString &reason)
             reply->abort();
         reply.reset();
     }
+    client->abort();
     sink = nullptr;
     report(ok, reason);
 }

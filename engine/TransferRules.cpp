@@ -137,4 +137,20 @@ QString reasonFor(QNetworkReply::NetworkError error, bool statusArrived, bool vi
     return text;
 }
 
+QNetworkReply::NetworkError networkErrorFor(QAbstractSocket::SocketError error)
+{
+    switch (error) {
+    case QAbstractSocket::ConnectionRefusedError:
+        return QNetworkReply::ConnectionRefusedError;
+    case QAbstractSocket::RemoteHostClosedError:
+        return QNetworkReply::RemoteHostClosedError;
+    case QAbstractSocket::HostNotFoundError:
+        return QNetworkReply::HostNotFoundError;
+    case QAbstractSocket::SocketTimeoutError:
+        return QNetworkReply::TimeoutError;
+    default:
+        return QNetworkReply::UnknownNetworkError;
+    }
+}
+
 } // namespace TransferRules

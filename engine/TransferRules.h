@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAbstractSocket>
 #include <QByteArray>
 #include <QNetworkReply>
 #include <QString>
@@ -37,5 +38,9 @@ bool isStatusError(QNetworkReply::NetworkError error);
 // goes to the proxy, so a refused or unknown host there is the proxy's.
 QString reasonFor(QNetworkReply::NetworkError error, bool statusArrived, bool viaProxy,
                   const QString &errorText);
+
+// The network layer's name for a socket error, so that a fetch over a plain socket tells its
+// failures in the same words as one through QNetworkAccessManager.
+QNetworkReply::NetworkError networkErrorFor(QAbstractSocket::SocketError error);
 
 } // namespace TransferRules
