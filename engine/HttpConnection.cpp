@@ -144,8 +144,11 @@ void HttpConnection::process(QByteArrayView input)
 
 void HttpConnection::onClosed(QAbstractSocket::SocketError error)
 {
-    if (!m_busy)
-        return;      // a kept connection closed while idle: the next send() opens a new one
+    // A kept connection closed while idle: the next send() opens a new one. Once a fresh
+    // connection is on its way, the old one's last words (disconnected after the error)
+    // are of no interest either.
+    if (!m_busy || m_connectTimer->isActive())
+        return;
     readAvailable(); // what arrived before the close still counts
     if (!m_busy)
         return;

@@ -34,6 +34,14 @@ TestHttpServer::Response TestHttpServer::redirect(const QByteArray &location, in
     return r;
 }
 
+TestHttpServer::Response TestHttpServer::raw(const QByteArray &wholeResponse)
+{
+    Response r;
+    r.body = wholeResponse;
+    r.behaviour = Behaviour::Raw;
+    return r;
+}
+
 TestHttpServer::TestHttpServer(QObject *parent) : QObject(parent), m_server(new QTcpServer(this))
 {
     m_default = page(404, "<html><body>not found</body></html>");
@@ -78,6 +86,7 @@ QStringList TestHttpServer::requestedPaths() const
 void TestHttpServer::onNewConnection()
 {
     while (QTcpSocket *socket = m_server->nextPendingConnection()) {
+        ++m_connectionCount;
         connect(socket, &QTcpSocket::readyRead, this, [this, socket] { onReadyRead(socket); });
         connect(socket, &QTcpSocket::disconnected, this, [this, socket] {
             m_buffers.remove(socket);
@@ -88,13 +97,23 @@ void TestHttpServer::onNewConnection()
 
 void TestHttpServer::onReadyRead(QTcpSocket *socket)
 {
-    QByteArray &buffer = m_buffers[socket];
-    buffer += socket->readAll();
-    const qsizetype end = buffer.indexOf("\r\n\r\n");
-    if (end < 0)
-        return;
-    const QList<QByteArray> lines = buffer.left(end).split('\n');
-    buffer.clear();
+    m_buffers[socket] += socket->readAll();
+    // A kept connection may carry the next request right behind this one. An answer may
+    // close the socket, which drops its buffer.
+    while (socket->isOpen()) {
+        const auto buffer = m_buffers.find(socket);
+        const qsizetype end = buffer == m_buffers.end() ? -1 : buffer->indexOf("\r\n\r\n");
+        if (end < 0)
+            return;
+        const QByteArray head = buffer->left(end);
+        buffer->remove(0, end + 4);
+        handleRequest(socket, head);
+    }
+}
+
+void TestHttpServer::handleRequest(QTcpSocket *socket, const QByteArray &head)
+{
+    const QList<QByteArray> lines = head.split('\n');
     Request request;
     const QList<QByteArray> first = lines.value(0).trimmed().split(' ');
     request.method = first.value(0);
@@ -122,8 +141,18 @@ void TestHttpServer::answer(QTcpSocket *socket, const Request &request)
     const Response r = m_rules.value(QString::fromLatin1(request.path), m_default);
     if (r.behaviour == Behaviour::Stall)
         return;
-    if (r.behaviour == Behaviour::Reset) {
+    const bool firstTime = requestedPaths().count(QString::fromLatin1(request.path)) == 1;
+    if (r.behaviour == Behaviour::Reset || (r.behaviour == Behaviour::ResetOnce && firstTime)) {
         socket->abort();
+        return;
+    }
+    const bool keep =
+        m_keepAlive && (r.behaviour == Behaviour::Normal || r.behaviour == Behaviour::ResetOnce ||
+                        r.behaviour == Behaviour::Raw);
+    if (r.behaviour == Behaviour::Raw) {
+        socket->write(r.body);
+        if (!keep)
+            socket->disconnectFromHost();
         return;
     }
     QByteArray head = "HTTP/1.1 " + QByteArray::number(r.status) + ' ' + r.reasonPhrase + "\r\n";
@@ -134,7 +163,7 @@ void TestHttpServer::answer(QTcpSocket *socket, const Request &request)
             r.declaredLength.isEmpty() ? QByteArray::number(r.body.size()) : r.declaredLength;
         head += "Content-Length: " + length + "\r\n";
     }
-    head += "Connection: close\r\n\r\n";
+    head += keep ? "\r\n" : "Connection: close\r\n\r\n";
     socket->write(head);
     if (r.behaviour == Behaviour::CutBody || r.behaviour == Behaviour::StallAfterHeaders) {
         socket->write(r.body.left(r.body.size() / 2));
@@ -146,5 +175,6 @@ void TestHttpServer::answer(QTcpSocket *socket, const Request &request)
     }
     if (request.method != "HEAD")
         socket->write(r.body);
-    socket->disconnectFromHost();
+    if (!keep)
+        socket->disconnectFromHost();
 }

@@ -13,18 +13,20 @@ class QTcpSocket;
 
 // A small HTTP/1.1 server on 127.0.0.1 (port chosen by the system) for tests. It answers
 // each path by a rule, and can misbehave on purpose: stall, cut the body, reset, lie about
-// the length, redirect. Every response closes its connection.
+// the length, redirect. Every response closes its connection, unless keep-alive is on.
 class TestHttpServer : public QObject
 {
     Q_OBJECT
 public:
     enum class Behaviour {
-        Normal,          // status line, headers, Content-Length, body
-        NoLength,        // no Content-Length: the body ends when the connection closes
-        CutBody,         // announces the whole length, sends half the body, closes
-        Stall,           // reads the request and never answers
+        Normal,            // status line, headers, Content-Length, body
+        NoLength,          // no Content-Length: the body ends when the connection closes
+        CutBody,           // announces the whole length, sends half the body, closes
+        Stall,             // reads the request and never answers
         StallAfterHeaders, // sends the headers and part of the body, then nothing
-        Reset,           // reads the request and closes without a word
+        Reset,             // reads the request and closes without a word
+        ResetOnce,         // the first request for the path as Reset, later ones as Normal
+        Raw,               // body is the whole response, sent as it is
     };
 
     struct Response
@@ -42,6 +44,7 @@ public:
     static Response page(int status, const QByteArray &body,
                          const QByteArray &contentType = "text/html");
     static Response redirect(const QByteArray &location, int status = 302);
+    static Response raw(const QByteArray &wholeResponse);
 
     explicit TestHttpServer(QObject *parent = nullptr);
     ~TestHttpServer() override;
@@ -54,6 +57,9 @@ public:
     void setResponse(const QString &path, const Response &response);
     // The response for any path without a rule of its own (default: 404 page).
     void setDefaultResponse(const Response &response);
+    // Keep-alive: Normal and Raw responses leave the connection open for the next request.
+    void setKeepAlive(bool on) { m_keepAlive = on; }
+    int connectionCount() const { return m_connectionCount; }
 
     struct Request
     {
@@ -72,6 +78,7 @@ Q_SIGNALS:
 private:
     void onNewConnection();
     void onReadyRead(QTcpSocket *socket);
+    void handleRequest(QTcpSocket *socket, const QByteArray &head);
     void answer(QTcpSocket *socket, const Request &request);
 
     QTcpServer *m_server;
@@ -79,4 +86,6 @@ private:
     Response m_default;
     QList<Request> m_requests;
     QHash<QTcpSocket *, QByteArray> m_buffers;
+    bool m_keepAlive = false;
+    int m_connectionCount = 0;
 };
