@@ -98,9 +98,6 @@ void TestHttpResponseParser::response_data()
     QTest::newRow("204 has no body whatever its length says")
         << QByteArray("HTTP/1.1 204 No Content\r\nContent-Length: 9\r\n\r\n") << false << QString()
         << 204 << QByteArray() << true << ct << QByteArray();
-    QTest::newRow("304 has no body")
-        << QByteArray("HTTP/1.1 304 Not Modified\r\n\r\n") << false << QString() << 304
-        << QByteArray() << true << ct << QByteArray();
     QTest::newRow("HTTP/1.0 body runs to the close")
         << QByteArray("HTTP/1.0 200 OK\r\n\r\nall of it") << true << QString() << 200
         << QByteArray("all of it") << false << ct << QByteArray();
@@ -119,9 +116,6 @@ void TestHttpResponseParser::response_data()
     QTest::newRow("length that is no number")
         << Ok + "Content-Length: crap\r\n\r\n"
         << false << badLength << 200 << QByteArray() << false << ct << QByteArray();
-    QTest::newRow("negative length")
-        << Ok + "Content-Length: -1\r\n\r\n"
-        << false << badLength << 200 << QByteArray() << false << ct << QByteArray();
     QTest::newRow("length past 64 bits")
         << Ok + "Content-Length: 99999999999999999999\r\n\r\n"
         << false << badLength << 200 << QByteArray() << false << ct << QByteArray();
@@ -131,8 +125,6 @@ void TestHttpResponseParser::response_data()
     QTest::newRow("closed before the head ended")
         << Ok + "Content-Type: ima" << true << reset << 200 << QByteArray() << false << ct
         << QByteArray();
-    QTest::newRow("closed without a byte")
-        << QByteArray() << true << reset << 0 << QByteArray() << false << ct << QByteArray();
     QTest::newRow("chunked with extensions and trailers")
         << Chunked + "5;name=value\r\nhello\r\n6 ; x\r\n world\r\nA\r\n0123456789\r\n"
                      "0\r\nX-Trailer: 1\r\n\r\n"
@@ -148,9 +140,6 @@ void TestHttpResponseParser::response_data()
     QTest::newRow("chunk size no hex number")
         << Chunked + "zz\r\nhello\r\n"
         << false << malformed << 200 << QByteArray() << false << ct << QByteArray();
-    QTest::newRow("chunk size missing")
-        << Chunked + ";ext\r\n"
-        << false << malformed << 200 << QByteArray() << false << ct << QByteArray();
     QTest::newRow("chunk size past 64 bits")
         << Chunked + "10000000000000000\r\n"
         << false << malformed << 200 << QByteArray() << false << ct << QByteArray();
@@ -159,9 +148,6 @@ void TestHttpResponseParser::response_data()
         << false << malformed << 200 << QByteArray("ab") << false << ct << QByteArray();
     QTest::newRow("closed inside a chunk") << Chunked + "a\r\nabc" << true << cut << 200
                                            << QByteArray("abc") << false << ct << QByteArray();
-    QTest::newRow("closed before the last chunk")
-        << Chunked + "3\r\nabc\r\n"
-        << true << cut << 200 << QByteArray("abc") << false << ct << QByteArray();
     QTest::newRow("no http status line")
         << QByteArray("SSH-2.0-OpenSSH_9.2\r\n") << false << malformed << 0 << QByteArray() << false
         << ct << QByteArray();
@@ -170,9 +156,6 @@ void TestHttpResponseParser::response_data()
         << ct << QByteArray();
     QTest::newRow("status with letters")
         << QByteArray("HTTP/1.1 2x0 OK\r\n\r\n") << false << malformed << 0 << QByteArray() << false
-        << ct << QByteArray();
-    QTest::newRow("status glued to its reason")
-        << QByteArray("HTTP/1.1 200OK\r\n\r\n") << false << malformed << 0 << QByteArray() << false
         << ct << QByteArray();
 }
 
@@ -222,7 +205,6 @@ void TestHttpResponseParser::oversizedHeads_data()
     QTest::addColumn<QByteArray>("input");
     const QByteArray longValue(HttpResponseParser::MaxLineLength, 'a');
     QTest::newRow("one field line past its bound") << Ok + "X-Big: " + longValue + "\r\n";
-    QTest::newRow("status line past its bound") << "HTTP/1.1 200 " + longValue + "\r\n";
     QTest::newRow("chunk size line past its bound") << Chunked + "1;" + longValue + "\r\n";
     QByteArray many = Ok;
     while (many.size() <= HttpResponseParser::MaxHeadSize)
