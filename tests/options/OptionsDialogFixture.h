@@ -3,39 +3,40 @@
 #include "FrmOptions.h"
 #include "RecordingWindow.h"
 #include "RunSettings.h"
+#include "SettingsStore.h"
 #include "TestEnvironment.h"
 
 #include <QDir>
+#include <QLineEdit>
 #include <QPointer>
 #include <QRadioButton>
 #include <QTabBar>
-#include <QWidget>
 #include <QtTest>
 
-// One opening of the options dialog as the main window does it: disable, create, show.
+// One opening of the options dialog as the main window does it (disable, create, show),
+// over an empty store, with the beeps counted.
 struct OptionsDialogFixture
 {
     OptionsDialogFixture()
     {
+        TestEnvironment::resetStore();
+        FrmOptions::setBeepHook([this] { ++beeps; });
         const QString home = TestEnvironment::home();
         QDir(home).mkpath(QStringLiteral("pictures/series"));
         QDir(home).mkpath(QStringLiteral("logs"));
         settings.max_downloads = 100;
-        settings.is_number_mode = true;
-        settings.increment = 1;
-        settings.pause_time = 1;
-        settings.is_save = true;
-        settings.is_header = true;
+        settings.increment = settings.pause_time = 1;
+        settings.is_number_mode = settings.is_save = settings.is_header = true;
         settings.save_dir = home + QStringLiteral("/pictures/series");
         settings.if_exists = 3;
-        settings.proxy_port = 80;
         settings.log_dir = home + QStringLiteral("/logs");
-        settings.log_file_name = QStringLiteral("2026-12-05.log");
-        settings.log_file_path = settings.log_dir + QLatin1Char('/') + settings.log_file_name;
         window.url2 = QStringLiteral("07");
     }
-
-    ~OptionsDialogFixture() { delete dialog.data(); }
+    ~OptionsDialogFixture()
+    {
+        delete dialog.data();
+        FrmOptions::setBeepHook({});
+    }
 
     FrmOptions *open()
     {
@@ -48,30 +49,46 @@ struct OptionsDialogFixture
         return dialog;
     }
 
-    template <typename W = QWidget> W *control(const char *name) const
+    template <typename W = QWidget> W *control(const QString &name) const
     {
-        return dialog->findChild<W *>(QLatin1String(name));
+        return dialog->findChild<W *>(name);
     }
+    QTabBar *tabBar() const { return control(QStringLiteral("tab1"))->findChild<QTabBar *>(); }
 
     void clickTab(int index)
     {
-        QTabBar *bar = tabBar();
-        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
+        QTest::mouseClick(tabBar(), Qt::LeftButton, {}, tabBar()->tabRect(index).center());
     }
-
-    QTabBar *tabBar() const { return control("tab1")->findChild<QTabBar *>(); }
 
     // Option buttons take clicks on their indicator and caption only, not on the blank rest.
     void click(const char *name)
     {
-        QWidget *widget = control(name);
+        QWidget *widget = control(QLatin1String(name));
         const QPoint at = qobject_cast<QRadioButton *>(widget) ? QPoint(6, widget->height() / 2)
                                                                : widget->rect().center();
         QTest::mouseClick(widget, Qt::LeftButton, {}, at);
+    }
+
+    // Clicks into the box and types over what it holds.
+    static void typeInto(QLineEdit *box, const QString &text)
+    {
+        QTest::mouseClick(box, Qt::LeftButton);
+        box->selectAll();
+        QTest::keyClick(box, Qt::Key_Delete);
+        QTest::keyClicks(box, text);
+    }
+
+    static QStringList storedKeys()
+    {
+        QStringList keys = SettingsStore::allKeys();
+        keys.removeIf([](const QString &key) { return !SettingsStore::contains(key); });
+        keys.sort();
+        return keys;
     }
 
     RunSettings settings;
     RecordingWindow window;
     QWidget mainWidget;
     QPointer<FrmOptions> dialog;
+    int beeps = 0;
 };
