@@ -116,6 +116,7 @@ void FrmMain::connectCommands()
     connect(cmdGet, &QPushButton::clicked, m_run, &DownloadRun::cmdGet_Click);
     connect(cmdStop, &QPushButton::clicked, m_run, &DownloadRun::cmdStop_Click);
     connect(m_run, &DownloadRun::runFinished, this, &FrmMain::onRunFinished);
+    connect(m_controls, &MainControls::pictureReplaced, this, &FrmMain::arrangeControls);
     connect(m_tray, &TrayIcon::restoreRequested, this, &FrmMain::restoreFromTray);
 
     const MainMenus &m = m_menus;
@@ -329,10 +330,7 @@ bool FrmMain::loadPreview(const QString &path)
 
 void FrmMain::loadPlaceholder()
 {
-    // The file beside the program may be replaced by the user; the compiled-in copy is
-    // there when it is missing or broken.
-    if (!img1->loadFile(ProgramPaths::placeholderPath()))
-        img1->loadFile(QStringLiteral(":/nai2.jpg"));
+    m_controls->showPlaceholder();
 }
 
 void FrmMain::setPreviewVisible(bool visible)
@@ -419,8 +417,11 @@ void FrmMain::arrangeControls()
     const double dpi = WindowGeometry::logicalDpi(this);
     const QSize margins = frameGeometry().size() - size();
     const QSize outer = size() + margins;
-    const PreviewLayout::Minimum minimum =
-        PreviewLayout::enforceMinimum(outer.width() * perPixel, outer.height() * perPixel);
+    const QSizeF least =
+        m_controls->leastWindow(margins, menuBar()->sizeHint().height(), statbar->leastWidth(),
+                                statbar->sizeHint().height());
+    const PreviewLayout::Minimum minimum = PreviewLayout::enforceMinimum(
+        outer.width() * perPixel, outer.height() * perPixel, least.width(), least.height());
     if (minimum.width != outer.width() * perPixel) {
         resize(Twips::toPixels(minimum.width, dpi) - margins.width(), height());
         beep();

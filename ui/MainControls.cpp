@@ -2,12 +2,15 @@
 
 #include "PreviewLayout.h"
 #include "PreviewView.h"
+#include "ProgramPaths.h"
 #include "Twips.h"
 
 #include <QComboBox>
 #include <QFrame>
 #include <QLineEdit>
 #include <QPushButton>
+#include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -21,6 +24,9 @@ constexpr Place stopPlace{650, 120, 495, 300};
 constexpr Place url1Place{1200, 80, 3735, 315};
 constexpr Place url2Place{5040, 80, 735, 315};
 constexpr Place url3Place{5880, 80, 800, 315};
+// Enough of an address to see what is being typed.
+constexpr int Url1LeastCharacters = 8;
+const QString builtInPlaceholder = QStringLiteral(":/nai2.jpg");
 
 QComboBox *addressBox(QWidget *parent, const char *name, const QString &accessible)
 {
@@ -70,6 +76,15 @@ MainControls::MainControls(double logicalDpi, QWidget *parent)
     url2->setAccessibleName(QStringLiteral("Counter"));
     img1->setObjectName(QStringLiteral("img1"));
     img1->setAccessibleName(QStringLiteral("Preview"));
+    url1->setMinimumContentsLength(Url1LeastCharacters);
+    connect(img1, &PreviewView::decodeFailed, this, [this](const QString &path) {
+        // A broken placeholder file must not be retried for ever.
+        if (path == ProgramPaths::placeholderPath())
+            img1->loadFile(builtInPlaceholder);
+        else
+            showPlaceholder();
+        Q_EMIT pictureReplaced();
+    });
 
     // The design sizes are kept where the style allows; captions and the text of the
     // inputs must never be cut, so the style's needs win where they are larger.
@@ -105,6 +120,28 @@ int MainControls::px(double value) const
 double MainControls::twips(int pixels) const
 {
     return Twips::fromPixels(pixels, m_dpi);
+}
+
+QSizeF MainControls::leastWindow(const QSize &frame, int menuHeight, int statusWidth,
+                                 int statusHeight) const
+{
+    const double band =
+        PreviewLayout::leastWidth({0, twips(url1->x()), twips(url2->width()), twips(url3->width())},
+                                  twips(url1->minimumSizeHint().width()));
+    const double width =
+        std::max({PreviewLayout::MinimumWidth, band, twips(statusWidth + frame.width())});
+    const double height =
+        std::max(PreviewLayout::MinimumHeight,
+                 twips(frame.height() + menuHeight + statusHeight) + PreviewLayout::BandHeight);
+    // Whole pixels, so that the window snapped to it is not found too small by rounding.
+    const double pixel = twips(1);
+    return QSizeF(std::ceil(width / pixel) * pixel, std::ceil(height / pixel) * pixel);
+}
+
+void MainControls::showPlaceholder()
+{
+    if (!img1->loadFile(ProgramPaths::placeholderPath()))
+        img1->loadFile(builtInPlaceholder);
 }
 
 void MainControls::arrange(double windowWidth, double windowHeight)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSizeF>
 #include <QWidget>
 
 class PreviewView;
@@ -21,6 +22,14 @@ public:
     void arrange(double windowWidth, double windowHeight);
     // Places img1 for its current picture.
     void fitImage(double windowWidth, double windowHeight);
+    // The smallest outer window size, in twips, at which neither the band nor the menu and
+    // status bars (of the given heights and least width, in pixels) cut a text; never below
+    // the designed minimum. frame is the window frame's share of the outer size.
+    QSizeF leastWindow(const QSize &frame, int menuHeight, int statusWidth, int statusHeight) const;
+
+    // Shows the placeholder picture: the file beside the program, or the compiled-in copy
+    // when that is missing or broken.
+    void showPlaceholder();
 
     QFrame *shp1;
     QPushButton *cmdGet;
@@ -29,6 +38,10 @@ public:
     QLineEdit *url2;
     QComboBox *url3;
     PreviewView *img1;
+
+Q_SIGNALS:
+    // img1 got another picture by itself and has to be fitted again.
+    void pictureReplaced();
 
 private:
     int px(double twips) const;

@@ -5,15 +5,15 @@
 
 namespace PreviewLayout {
 
-Minimum enforceMinimum(double width, double height)
+Minimum enforceMinimum(double width, double height, double minimumWidth, double minimumHeight)
 {
     Minimum result{width, height, 0};
-    if (width < WidthTrigger) {
-        result.width = MinimumWidth;
+    if (width < minimumWidth - TriggerSlack) {
+        result.width = minimumWidth;
         ++result.beeps;
     }
-    if (height < HeightTrigger) {
-        result.height = MinimumHeight;
+    if (height < minimumHeight - TriggerSlack) {
+        result.height = minimumHeight;
         ++result.beeps;
     }
     return result;
@@ -26,9 +26,15 @@ ControlsOut arrangeControls(const ControlsIn &in)
     out.url3Left = in.windowWidth - WidthAllowance - in.url3Width - RightMargin;
     out.url2Left = out.url3Left - Gap - in.url2Width;
     // A negative width would make the widget vanish oddly; the minimum window size keeps
-    // this positive for the design widths anyway.
+    // this positive anyway.
     out.url1Width = std::max(0.0, out.url2Left - in.url1Left - Gap);
     return out;
+}
+
+double leastWidth(const ControlsIn &in, double url1Least)
+{
+    return in.url1Left + url1Least + Gap + in.url2Width + Gap + in.url3Width + RightMargin +
+           WidthAllowance;
 }
 
 Rect previewArea(double windowWidth, double windowHeight)

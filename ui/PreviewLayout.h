@@ -4,12 +4,12 @@
 // worked examples can be checked exactly. The window converts to pixels at its edge.
 namespace PreviewLayout {
 
-// The window is kept at least this large; the check triggers a little below the limit so
-// that a window already at the minimum is not pushed again by rounding.
+// The window is kept at least this large, or larger where this platform's fonts need it;
+// the check triggers a little below the limit so that a window already at the minimum is
+// not pushed again by rounding.
 constexpr double MinimumWidth = 3400;
 constexpr double MinimumHeight = 1900;
-constexpr double WidthTrigger = 3395;
-constexpr double HeightTrigger = 1895;
+constexpr double TriggerSlack = 5;
 
 constexpr double BandHeight = 500;
 constexpr double PreviewTop = 550;
@@ -33,7 +33,8 @@ struct Minimum
     double height = 0;
     int beeps = 0;
 };
-Minimum enforceMinimum(double width, double height);
+Minimum enforceMinimum(double width, double height, double minimumWidth = MinimumWidth,
+                       double minimumHeight = MinimumHeight);
 
 // Where the band and the inputs go for a window of the given outer width. Only url3 and
 // url2 move, and only url1 changes its width.
@@ -52,6 +53,9 @@ struct ControlsOut
     double url1Width = 0;
 };
 ControlsOut arrangeControls(const ControlsIn &in);
+
+// The narrowest window in which arrangeControls leaves url1 at least url1Least wide.
+double leastWidth(const ControlsIn &in, double url1Least);
 
 // The area the preview may use in a window of the given outer size.
 Rect previewArea(double windowWidth, double windowHeight);

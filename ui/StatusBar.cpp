@@ -67,6 +67,16 @@ void StatusBar::setStatePicture(const QIcon &picture)
     m_state->setPixmap(picture.pixmap(16, 16));
 }
 
+int StatusBar::leastWidth() const
+{
+    // The idle texts stand for a long time; addresses may be shortened, these may not.
+    int text = m_text->minimumSizeHint().width();
+    for (const QString &fixed :
+         {QStringLiteral("Engine Stopped"), QStringLiteral("downloading completed")})
+        text = qMax(text, m_text->widthFor(fixed));
+    return minimumSizeHint().width() - m_text->minimumSizeHint().width() + text;
+}
+
 QString StatusBar::clockText() const
 {
     return m_clock->text();

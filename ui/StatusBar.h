@@ -22,6 +22,9 @@ public:
 
     QString clockText() const;
 
+    // The narrowest the bar may be with the program's fixed status texts shown whole.
+    int leastWidth() const;
+
 private:
     void tick();
 

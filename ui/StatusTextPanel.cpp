@@ -3,6 +3,10 @@
 #include <QAccessible>
 #include <QPainter>
 
+namespace {
+constexpr int TextMargin = 3; // keeps the text off the sunken frame
+} // namespace
+
 StatusTextPanel::StatusTextPanel(QWidget *parent) : QFrame(parent)
 {
     setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
@@ -15,6 +19,11 @@ void StatusTextPanel::setText(const QString &text)
     m_text = text;
     setAccessibleDescription(text);
     update();
+}
+
+int StatusTextPanel::widthFor(const QString &text) const
+{
+    return fontMetrics().horizontalAdvance(text) + 2 * (TextMargin + frameWidth());
 }
 
 QSize StatusTextPanel::sizeHint() const
@@ -32,7 +41,7 @@ void StatusTextPanel::paintEvent(QPaintEvent *event)
 {
     QFrame::paintEvent(event);
     QPainter painter(this);
-    const QRect area = contentsRect().adjusted(3, 0, -3, 0);
+    const QRect area = contentsRect().adjusted(TextMargin, 0, -TextMargin, 0);
     const QString shown = fontMetrics().elidedText(m_text, Qt::ElideMiddle, area.width());
     painter.drawText(area, Qt::AlignVCenter | Qt::AlignLeft, shown);
 }

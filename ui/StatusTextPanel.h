@@ -14,6 +14,8 @@ public:
 
     void setText(const QString &text);
     QString text() const { return m_text; }
+    // The width at which text shows whole.
+    int widthFor(const QString &text) const;
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;

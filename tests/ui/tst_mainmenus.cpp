@@ -8,10 +8,12 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QBuffer>
 #include <QComboBox>
 #include <QDir>
 #include <QImage>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <memory>
@@ -35,6 +37,8 @@ private Q_SLOTS:
     void placeholder_data();
     void placeholder();
     void largePictureIsDecodedSmall(); // and a missing one is refused
+    void latestPictureWins();
+    void brokenPixelsShowPlaceholder();
     void layoutKeepsControlsApart();
     void tooSmallWindowSnapsBack();
     // Last: it lets the application's event loop end.
@@ -274,10 +278,57 @@ void TestMainMenus::largePictureIsDecodedSmall()
     QCOMPARE(img1->pictureSize(), QSize(6000, 4000));
     QVERIFY(!w->loadPreview(m_programDir.path() + QStringLiteral("/missing.jpg")));
     QCOMPARE(img1->path(), path);
-    QVERIFY(img1->decodedSize().width() <= 800 && img1->decodedSize().height() <= 600);
+    // Fitted with the picture's own ratio, 3:2, before its pixels have arrived.
     w->arrangeControls();
-    // Fitted with the picture's own ratio, 3:2.
     QVERIFY(qAbs(img1->width() * 2 - img1->height() * 3) <= 3);
+    QTRY_VERIFY_WITH_TIMEOUT(!img1->isDecoding(), 10000);
+    QCOMPARE(img1->decodedSize(), img1->size());
+    QVERIFY(img1->decodedSize().width() <= 800 && img1->decodedSize().height() <= 600);
+}
+
+void TestMainMenus::latestPictureWins()
+{
+    const QString large = m_programDir.path() + QStringLiteral("/large.jpg");
+    QImage picture(2400, 1600, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    QVERIFY(picture.save(large, "JPEG"));
+    const QString small = m_programDir.path() + QStringLiteral("/small.png");
+    picture = QImage(30, 20, QImage::Format_RGB32);
+    picture.fill(Qt::blue);
+    QVERIFY(picture.save(small));
+
+    auto w = startWindow();
+    auto *img1 = w->findChild<PreviewView *>(QStringLiteral("img1"));
+    QVERIFY(w->loadPreview(large));
+    w->arrangeControls();
+    QCoreApplication::processEvents(); // the large one is being decoded now
+    QVERIFY(w->loadPreview(small));
+    w->arrangeControls();
+    QTRY_VERIFY_WITH_TIMEOUT(!img1->isDecoding(), 10000);
+    QCoreApplication::processEvents();
+    const QImage shown = img1->grab().toImage();
+    QCOMPARE(shown.pixelColor(shown.rect().center()), QColor(Qt::blue));
+}
+
+void TestMainMenus::brokenPixelsShowPlaceholder()
+{
+    // The header tells the size, the pixels are cut off half way.
+    QImage picture(2000, 1500, QImage::Format_RGB32);
+    picture.fill(Qt::green);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    QVERIFY(buffer.open(QIODevice::WriteOnly) && picture.save(&buffer, "PNG"));
+    const QString path = m_programDir.path() + QStringLiteral("/cut.png");
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes.left(bytes.size() / 2));
+    file.close();
+
+    auto w = startWindow();
+    auto *img1 = w->findChild<PreviewView *>(QStringLiteral("img1"));
+    QVERIFY(w->loadPreview(path));
+    QTRY_COMPARE_WITH_TIMEOUT(img1->path(), QStringLiteral(":/nai2.jpg"), 10000);
+    QVERIFY(!img1->decodedSize().isEmpty());
 }
 
 void TestMainMenus::layoutKeepsControlsApart()
@@ -303,9 +354,27 @@ void TestMainMenus::tooSmallWindowSnapsBack()
 {
     auto w = startWindow();
     const int beeps = w->beepCount();
-    w->resize(w->width(), 60);
-    QTRY_VERIFY_WITH_TIMEOUT(w->frameGeometry().height() * 15 >= 1900 - 15, 5000);
-    QVERIFY(w->beepCount() > beeps);
+    w->resize(60, 60);
+    QTRY_COMPARE_WITH_TIMEOUT(w->beepCount(), beeps + 2, 5000);
+    w->arrangeControls();
+    QCOMPARE(w->beepCount(), beeps + 2);
+    QVERIFY(w->frameGeometry().height() * 15 >= 1900 - 15);
+    QVERIFY(w->frameGeometry().width() * 15 >= 3400 - 15);
+    // Nothing is cut at the minimum: the captions, a usable url1, the idle status texts.
+    auto *url1 = w->findChild<QComboBox *>(QStringLiteral("url1"));
+    QVERIFY(url1->width() >= url1->minimumSizeHint().width());
+    QVERIFY(url1->minimumSizeHint().width() >=
+            url1->fontMetrics().horizontalAdvance(QStringLiteral("http://a")));
+    for (const char *name : {"cmdGet", "cmdStop"}) {
+        auto *button = w->findChild<QPushButton *>(QLatin1String(name));
+        QVERIFY(button->width() >= button->fontMetrics().horizontalAdvance(button->text()));
+    }
+    auto *status = w->findChild<QFrame *>(QStringLiteral("p_sat"));
+    for (const QString &text :
+         {QStringLiteral("Engine Stopped"), QStringLiteral("downloading completed")})
+        QVERIFY2(status->contentsRect().width() - 6 >=
+                     status->fontMetrics().horizontalAdvance(text),
+                 qPrintable(text));
 }
 
 void TestMainMenus::closingWindowInTrayEndsProgram()

@@ -29,14 +29,18 @@ void TestPreviewLayout::minimumSize_data()
     QTest::newRow("exactly at the triggers") << 3395.0 << 1895.0 << 3395.0 << 1895.0 << 0;
     QTest::newRow("only too narrow") << 3394.0 << 7000.0 << 3400.0 << 7000.0 << 1;
     QTest::newRow("only too low") << 9000.0 << 1894.0 << 9000.0 << 1900.0 << 1;
+    QTest::newRow("raised minimum: just below its trigger")
+        << 4794.0 << 1900.0 << 4800.0 << 1900.0 << 1;
+    QTest::newRow("raised minimum: at its trigger") << 4795.0 << 1900.0 << 4795.0 << 1900.0 << 0;
 }
 
 void TestPreviewLayout::minimumSize()
 {
     QFETCH(double, width);
     QFETCH(double, height);
-    const Minimum result = enforceMinimum(width, height);
     QFETCH(double, expectedWidth);
+    const double least = expectedWidth > 3400 ? 4800 : MinimumWidth;
+    const Minimum result = enforceMinimum(width, height, least, MinimumHeight);
     QCOMPARE(result.width, expectedWidth);
     QFETCH(double, expectedHeight);
     QCOMPARE(result.height, expectedHeight);
@@ -72,6 +76,9 @@ void TestPreviewLayout::controls()
     QCOMPARE(out.band.height, 500.0);
     QCOMPARE(out.band.left, 0.0);
     QCOMPARE(out.band.top, 0.0);
+    // The least width gives url1 back exactly the width it was laid out with.
+    if (url1Width > 0)
+        QCOMPARE(leastWidth({0, 1200, 735, 800}, url1Width), windowWidth);
 }
 
 void TestPreviewLayout::fit_data()
