@@ -100,15 +100,17 @@ void PreviewView::startDecode()
     if (!m_onWorker)
         m_decodeWanted = false;
     // One decode at a time; the one in flight starts the next when it ends.
-    if (!m_decodeWanted || m_watcher.isRunning())
+    if (!m_decodeWanted || m_inFlight)
         return;
     m_decodeWanted = false;
+    m_inFlight = true;
     m_running = m_generation;
     m_watcher.setFuture(QtConcurrent::run(decodeAt, m_path, decodeTarget()));
 }
 
 void PreviewView::decodeFinished()
 {
+    m_inFlight = false;
     const QImage image = m_watcher.result();
     // A result for a picture that has been replaced meanwhile is dropped.
     if (m_running == m_generation && m_onWorker) {

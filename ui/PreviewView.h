@@ -32,7 +32,7 @@ public:
     QSize decodedSize() const { return m_image.size(); }
     QString path() const { return m_path; }
     // A worker decodes, or is about to decode, pixels (perhaps of a picture since replaced).
-    bool isDecoding() const { return m_decodeWanted || m_watcher.isRunning(); }
+    bool isDecoding() const { return m_decodeWanted || m_inFlight; }
 
     // The largest size a picture is decoded at (default: the screen's, in device pixels).
     void setDecodeBound(const QSize &bound) { m_decodeBound = bound; }
@@ -60,7 +60,9 @@ private:
     QString m_path;
     bool m_onWorker = false;     // the current picture is decoded off the GUI thread
     bool m_decodeWanted = false; // a decode of the current picture waits to be started
-    quint64 m_generation = 0;    // raised by every change of what should be shown
+    quint64 m_generation = 0;    // raised by every picture loaded
     quint64 m_running = 0;       // the generation the decode in flight was started for
+    // Until its result has been handled here: the future itself ends a little earlier.
+    bool m_inFlight = false;
     QFutureWatcher<QImage> m_watcher;
 };
