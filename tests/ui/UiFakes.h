@@ -1,17 +1,19 @@
 #pragma once
 
+#include "DownloadRun.h"
+#include "FrmMain.h"
 #include "ImageList.h"
 #include "MenuCommands.h"
 #include "ModalDialogs.h"
+#include "Pause.h"
 #include "TrayBackend.h"
+#include "TrayIcon.h"
 
-#include <QList>
-#include <QStringList>
 #include <QUrl>
-#include <optional>
+#include <memory>
 
-// A notification area that records what it is asked to show, as "add:KEY:TIP",
-// "modify:KEY:TIP" and "remove" lines; activate() plays a mouse event on the icon.
+// A notification area that records "add:KEY:TIP", "modify:KEY:TIP" and "remove" lines;
+// activate() plays a mouse event on the icon.
 class RecordingTray : public TrayBackend
 {
 public:
@@ -19,35 +21,31 @@ public:
     QStringList calls;
 
     bool isAvailable() const override { return available; }
-    void add(const QIcon &icon, const QString &tip) override
-    {
-        calls << QStringLiteral("add:") + keyOf(icon) + QLatin1Char(':') + tip;
-    }
-    void modify(const QIcon &icon, const QString &tip) override
-    {
-        calls << QStringLiteral("modify:") + keyOf(icon) + QLatin1Char(':') + tip;
-    }
+    void add(const QIcon &icon, const QString &tip) override { record("add:", icon, tip); }
+    void modify(const QIcon &icon, const QString &tip) override { record("modify:", icon, tip); }
     void remove() override { calls << QStringLiteral("remove"); }
     void activate(QSystemTrayIcon::ActivationReason reason) { Q_EMIT activated(reason); }
 
 private:
-    static QString keyOf(const QIcon &icon)
+    void record(const char *call, const QIcon &icon, const QString &tip)
     {
-        for (ImageKey key : {ImageKey::On, ImageKey::Off, ImageKey::Stopped, ImageKey::IsImage,
-                             ImageKey::NoImage}) {
-            if (ImageList::icon(key).cacheKey() == icon.cacheKey())
-                return imageKeyName(key);
-        }
-        return QStringLiteral("?");
+        QString key = QStringLiteral("?");
+        for (ImageKey k :
+             {ImageKey::On, ImageKey::Off, ImageKey::Stopped, ImageKey::IsImage, ImageKey::NoImage})
+            if (ImageList::icon(k).cacheKey() == icon.cacheKey())
+                key = imageKeyName(k);
+        calls << QLatin1String(call) + key + QLatin1Char(':') + tip;
     }
 };
 
-// Answers the program's modal dialogs in place of a user and keeps what they said.
-struct DialogRecorder
+// Answers the program's modal dialogs in place of a user, opens no file and starts no
+// program; whileShown runs while a dialog "is open".
+struct UserStandIn
 {
     QList<ModalDialogs::Request> requests;
-    QList<std::optional<QString>> answers;
-    std::function<void()> whileShown; // runs while a dialog "is open"
+    QList<QUrl> opened;
+    bool openSucceeds = true;
+    std::function<void()> whileShown;
 
     void install()
     {
@@ -55,28 +53,8 @@ struct DialogRecorder
             requests << request;
             if (whileShown)
                 whileShown();
-            if (request.kind == ModalDialogs::Request::Prompt && !answers.isEmpty())
-                return answers.takeFirst();
             return std::optional<QString>();
         });
-    }
-    QStringList texts() const
-    {
-        QStringList result;
-        for (const auto &r : requests)
-            result << r.text;
-        return result;
-    }
-};
-
-// Records instead of opening files, and never starts a program.
-struct LaunchRecorder
-{
-    QList<QUrl> opened;
-    bool openSucceeds = true;
-
-    void install()
-    {
         MenuCommands::setProgramStarter([](const QString &) { return false; });
         MenuCommands::setFileOpener([this](const QUrl &file) {
             opened << file;
@@ -84,3 +62,17 @@ struct LaunchRecorder
         });
     }
 };
+
+// The main window started as the program starts it, with a recording tray and pauses of
+// a millisecond per second.
+inline std::unique_ptr<FrmMain> startWindow(RecordingTray **tray = nullptr)
+{
+    auto window = std::make_unique<FrmMain>();
+    auto backend = std::make_unique<RecordingTray>();
+    if (tray)
+        *tray = backend.get();
+    window->tray().setBackend(std::move(backend));
+    window->run().pause().setUnitMs(1);
+    window->start();
+    return window;
+}

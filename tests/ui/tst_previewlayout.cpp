@@ -4,126 +4,85 @@
 #include <QApplication>
 
 using namespace PreviewLayout;
+using Numbers = QList<double>;
 
+// The layout's arithmetic in twips, with the worked examples.
 class TestPreviewLayout : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void minimumSize_data();
-    void minimumSize();
-    void controls_data();
-    void controls();
-    void fit_data();
-    void fit();
+    void minimumSize_data()
+    {
+        QTest::addColumn<Numbers>("in");  // width, height, least width
+        QTest::addColumn<Numbers>("out"); // width, height, beeps
+        // clang-format off
+        QTest::newRow("both too small: two beeps") << Numbers{3000, 1500, 3400} << Numbers{3400, 1900, 2};
+        QTest::newRow("just above the triggers") << Numbers{3396, 1896, 3400} << Numbers{3396, 1896, 0};
+        QTest::newRow("exactly at the triggers") << Numbers{3395, 1895, 3400} << Numbers{3395, 1895, 0};
+        QTest::newRow("only too narrow") << Numbers{3394, 7000, 3400} << Numbers{3400, 7000, 1};
+        QTest::newRow("only too low") << Numbers{9000, 1894, 3400} << Numbers{9000, 1900, 1};
+        QTest::newRow("raised for the fonts: below its trigger") << Numbers{4794, 1900, 4800} << Numbers{4800, 1900, 1};
+        QTest::newRow("raised for the fonts: at its trigger") << Numbers{4795, 1900, 4800} << Numbers{4795, 1900, 0};
+        // clang-format on
+    }
+
+    void minimumSize()
+    {
+        QFETCH(Numbers, in);
+        QFETCH(Numbers, out);
+        const Minimum result = enforceMinimum(in[0], in[1], in[2], MinimumHeight);
+        QCOMPARE((Numbers{result.width, result.height, double(result.beeps)}), out);
+    }
+
+    void controls_data()
+    {
+        QTest::addColumn<double>("windowWidth");
+        QTest::addColumn<Numbers>("out"); // band width, url3 left, url2 left, url1 width
+        // clang-format off
+        QTest::newRow("6000 wide, design widths") << 6000.0 << Numbers{5875, 4955, 4195, 2970};
+        QTest::newRow("minimum width") << 3400.0 << Numbers{3275, 2355, 1595, 370};
+        QTest::newRow("too narrow for url1: no negative width") << 2000.0 << Numbers{1875, 955, 195, 0};
+        // clang-format on
+    }
+
+    void controls()
+    {
+        QFETCH(double, windowWidth);
+        QFETCH(Numbers, out);
+        const ControlsIn in{windowWidth, 1200, 735, 800};
+        const ControlsOut c = arrangeControls(in);
+        QCOMPARE((Numbers{c.band.left, c.band.top, c.band.height}), (Numbers{0, 0, 500}));
+        QCOMPARE((Numbers{c.band.width, c.url3Left, c.url2Left, c.url1Width}), out);
+        // The least width gives url1 back exactly the width it was laid out with.
+        if (out[3] > 0)
+            QCOMPARE(leastWidth(in, out[3]), windowWidth);
+    }
+
+    void fit_data()
+    {
+        QTest::addColumn<Numbers>("picture"); // in a 9000 x 7000 window: area 8875 x 5375
+        QTest::addColumn<Numbers>("out");     // left, top, width, height
+        // clang-format off
+        QTest::newRow("worked example, 4:3") << Numbers{4, 3} << Numbers{854, 550, 7167, 5375};
+        QTest::newRow("wider than the area: full width, centred vertically") << Numbers{400, 100} << Numbers{0, 2128, 8875, 2219};
+        QTest::newRow("taller than the area: full height, centred horizontally") << Numbers{100, 400} << Numbers{3766, 550, 1344, 5375};
+        QTest::newRow("exactly the area's ratio fills it") << Numbers{8875, 5375} << Numbers{0, 550, 8875, 5375};
+        QTest::newRow("small picture is enlarged to the area") << Numbers{16, 9} << Numbers{0, 742, 8875, 4992};
+        QTest::newRow("no size: nothing shown") << Numbers{0, 0} << Numbers{4438, 3238, 0, 0};
+        // clang-format on
+    }
+
+    void fit()
+    {
+        QFETCH(Numbers, picture);
+        QFETCH(Numbers, out);
+        const Rect area = previewArea(9000, 7000);
+        QCOMPARE((Numbers{area.left, area.top, area.width, area.height}),
+                 (Numbers{0, 550, 8875, 5375}));
+        const Rect r = fitImage(area.width, area.height, picture[0], picture[1]);
+        QCOMPARE((Numbers{r.left, r.top, r.width, r.height}), out);
+    }
 };
-
-void TestPreviewLayout::minimumSize_data()
-{
-    QTest::addColumn<double>("width");
-    QTest::addColumn<double>("height");
-    QTest::addColumn<double>("expectedWidth");
-    QTest::addColumn<double>("expectedHeight");
-    QTest::addColumn<int>("beeps");
-    QTest::newRow("both too small: two beeps") << 3000.0 << 1500.0 << 3400.0 << 1900.0 << 2;
-    QTest::newRow("just above the triggers") << 3396.0 << 1896.0 << 3396.0 << 1896.0 << 0;
-    QTest::newRow("exactly at the triggers") << 3395.0 << 1895.0 << 3395.0 << 1895.0 << 0;
-    QTest::newRow("only too narrow") << 3394.0 << 7000.0 << 3400.0 << 7000.0 << 1;
-    QTest::newRow("only too low") << 9000.0 << 1894.0 << 9000.0 << 1900.0 << 1;
-    QTest::newRow("raised minimum: just below its trigger")
-        << 4794.0 << 1900.0 << 4800.0 << 1900.0 << 1;
-    QTest::newRow("raised minimum: at its trigger") << 4795.0 << 1900.0 << 4795.0 << 1900.0 << 0;
-}
-
-void TestPreviewLayout::minimumSize()
-{
-    QFETCH(double, width);
-    QFETCH(double, height);
-    QFETCH(double, expectedWidth);
-    const double least = expectedWidth > 3400 ? 4800 : MinimumWidth;
-    const Minimum result = enforceMinimum(width, height, least, MinimumHeight);
-    QCOMPARE(result.width, expectedWidth);
-    QFETCH(double, expectedHeight);
-    QCOMPARE(result.height, expectedHeight);
-    QFETCH(int, beeps);
-    QCOMPARE(result.beeps, beeps);
-}
-
-void TestPreviewLayout::controls_data()
-{
-    QTest::addColumn<double>("windowWidth");
-    QTest::addColumn<double>("url3Left");
-    QTest::addColumn<double>("url2Left");
-    QTest::addColumn<double>("url1Width");
-    QTest::addColumn<double>("bandWidth");
-    QTest::newRow("6000 wide, design widths") << 6000.0 << 4955.0 << 4195.0 << 2970.0 << 5875.0;
-    QTest::newRow("minimum width") << 3400.0 << 2355.0 << 1595.0 << 370.0 << 3275.0;
-    QTest::newRow("too narrow for url1: no negative width")
-        << 2000.0 << 955.0 << 195.0 << 0.0 << 1875.0;
-}
-
-void TestPreviewLayout::controls()
-{
-    QFETCH(double, windowWidth);
-    const ControlsOut out = arrangeControls({windowWidth, 1200, 735, 800});
-    QFETCH(double, url3Left);
-    QCOMPARE(out.url3Left, url3Left);
-    QFETCH(double, url2Left);
-    QCOMPARE(out.url2Left, url2Left);
-    QFETCH(double, url1Width);
-    QCOMPARE(out.url1Width, url1Width);
-    QFETCH(double, bandWidth);
-    QCOMPARE(out.band.width, bandWidth);
-    QCOMPARE(out.band.height, 500.0);
-    QCOMPARE(out.band.left, 0.0);
-    QCOMPARE(out.band.top, 0.0);
-    // The least width gives url1 back exactly the width it was laid out with.
-    if (url1Width > 0)
-        QCOMPARE(leastWidth({0, 1200, 735, 800}, url1Width), windowWidth);
-}
-
-void TestPreviewLayout::fit_data()
-{
-    QTest::addColumn<double>("windowWidth");
-    QTest::addColumn<double>("windowHeight");
-    QTest::addColumn<double>("pictureWidth");
-    QTest::addColumn<double>("pictureHeight");
-    QTest::addColumn<double>("left");
-    QTest::addColumn<double>("top");
-    QTest::addColumn<double>("width");
-    QTest::addColumn<double>("height");
-    // The area of a 9000 x 7000 window is 8875 x 5375 at top 550.
-    QTest::newRow("worked example, 4:3")
-        << 9000.0 << 7000.0 << 4.0 << 3.0 << 854.0 << 550.0 << 7167.0 << 5375.0;
-    QTest::newRow("wider than the area: full width, centred vertically")
-        << 9000.0 << 7000.0 << 400.0 << 100.0 << 0.0 << 2128.0 << 8875.0 << 2219.0;
-    QTest::newRow("taller than the area: full height, centred horizontally")
-        << 9000.0 << 7000.0 << 100.0 << 400.0 << 3766.0 << 550.0 << 1344.0 << 5375.0;
-    QTest::newRow("exactly the area's ratio fills it")
-        << 9000.0 << 7000.0 << 8875.0 << 5375.0 << 0.0 << 550.0 << 8875.0 << 5375.0;
-    QTest::newRow("small picture is enlarged to the area")
-        << 9000.0 << 7000.0 << 16.0 << 9.0 << 0.0 << 742.0 << 8875.0 << 4992.0;
-    QTest::newRow("no size: nothing shown")
-        << 9000.0 << 7000.0 << 0.0 << 0.0 << 4438.0 << 3238.0 << 0.0 << 0.0;
-}
-
-void TestPreviewLayout::fit()
-{
-    QFETCH(double, windowWidth);
-    QFETCH(double, windowHeight);
-    QFETCH(double, pictureWidth);
-    QFETCH(double, pictureHeight);
-    const Rect area = previewArea(windowWidth, windowHeight);
-    QCOMPARE(area.top, 550.0);
-    const Rect r = fitImage(area.width, area.height, pictureWidth, pictureHeight);
-    QFETCH(double, left);
-    QCOMPARE(r.left, left);
-    QFETCH(double, top);
-    QCOMPARE(r.top, top);
-    QFETCH(double, width);
-    QCOMPARE(r.width, width);
-    QFETCH(double, height);
-    QCOMPARE(r.height, height);
-}
 
 QUILLOP_TEST_GUI_MAIN(TestPreviewLayout)
 #include "tst_previewlayout.moc"
