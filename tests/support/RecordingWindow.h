@@ -12,43 +12,37 @@
 class RecordingWindow : public MainWindowElements
 {
 public:
-    RecordingWindow();
-
+    // clang-format off
     QString url1Text() const override { return url1; }
     QString url2Text() const override { return url2; }
     QString url3Text() const override { return url3; }
-    void setUrl1Text(const QString &text) override;
-    void setUrl2Text(const QString &text) override;
-    void setUrl3Text(const QString &text) override;
-
-    void setGetEnabled(bool enabled) override;
-    void setStopEnabled(bool enabled) override;
-    void setStartMenuEnabled(bool enabled) override;
-    void setStopMenuEnabled(bool enabled) override;
+    void setUrl1Text(const QString &t) override { url1 = t; record("setUrl1Text", t); }
+    void setUrl2Text(const QString &t) override { url2 = t; record("setUrl2Text", t); }
+    void setUrl3Text(const QString &t) override { url3 = t; record("setUrl3Text", t); }
+    void setGetEnabled(bool on) override { getEnabled = on; record("setGetEnabled", on); }
+    void setStopEnabled(bool on) override { stopEnabled = on; record("setStopEnabled", on); }
+    void setStartMenuEnabled(bool on) override { startMenuEnabled = on; record("setStartMenuEnabled", on); }
+    void setStopMenuEnabled(bool on) override { stopMenuEnabled = on; record("setStopMenuEnabled", on); }
     bool isGetEnabled() const override { return getEnabled; }
     bool isStopEnabled() const override { return stopEnabled; }
-    void setModeChecks(bool isMultiple) override;
-    void setExitCheck(bool exitIfOver) override;
-
-    void setStatusText(const QString &text) override;
+    void setModeChecks(bool multiple) override { multipleChecked = multiple; record("setModeChecks", multiple); }
+    void setExitCheck(bool exit) override { exitChecked = exit; record("setExitCheck", exit); }
+    void setStatusText(const QString &t) override { status = t; record("setStatusText", t); }
     QString statusText() const override { return status; }
-    void setStatePicture(ImageKey key) override;
-
+    void setStatePicture(ImageKey key) override { statePicture = key; record("setStatePicture", key); }
     bool loadPreview(const QString &path) override;
-    void loadPlaceholder() override;
-    void setPreviewVisible(bool visible) override;
-    void arrangeControls() override;
-
+    void loadPlaceholder() override { previewPath = QStringLiteral("placeholder"); record("loadPlaceholder"); }
+    void setPreviewVisible(bool on) override { previewVisible = on; record("setPreviewVisible", on); }
+    void arrangeControls() override { record("arrangeControls"); }
     bool isMinimized() const override { return minimized; }
-    void closeWindow() override;
-
-    void setTip(const QString &tip) override;
-    void setIcon(ImageKey key) override;
-    void setTrayRecordIcon(ImageKey key) override;
-
-    void showMessage(const QString &text, const QString &title) override;
+    void closeWindow() override { closed = true; record("closeWindow"); }
+    void setTip(const QString &tip) override { record("setTip", tip); }
+    void setIcon(ImageKey key) override { record("setIcon", key); }
+    void setTrayRecordIcon(ImageKey key) override { trayRecordIcon = key; record("setTrayRecordIcon", key); }
+    void showMessage(const QString &text, const QString &title) override { messages.append({text, title}); record("showMessage", text); }
     bool promptForName(const QString &title, const QString &prompt, QString *answer) override;
-    void beep() override;
+    void beep() override { ++beeps; record("beep"); }
+    // clang-format on
 
     // Calls whose name starts with prefix ("setStatusText", "setTip", ...), arguments only.
     QStringList callsOf(const QString &operation) const;
@@ -64,7 +58,7 @@ public:
     bool minimized = false;
     bool closed = false;
     int beeps = 0;
-    // What loadPreview answers for a path not decodable; by default every file decodes.
+    // What loadPreview answers; by default every file decodes.
     bool previewDecodes = true;
 
     // Answers for promptForName, taken in order; nullopt means Cancel.
@@ -82,5 +76,7 @@ public:
     QStringList calls;
 
 private:
-    void record(const QString &operation, const QString &argument = QString());
+    void record(const char *operation, const QString &argument = QString());
+    void record(const char *operation, bool on);
+    void record(const char *operation, ImageKey key) { record(operation, imageKeyName(key)); }
 };
