@@ -18,21 +18,9 @@ void ImageList::ensureResources()
 
 QString ImageList::resourcePath(ImageKey key)
 {
-    switch (key) {
-    case ImageKey::On:
-        return QStringLiteral(":/icons/on.svg");
-    case ImageKey::Off:
-        return QStringLiteral(":/icons/off.svg");
-    case ImageKey::Spare:
-        return QStringLiteral(":/icons/spare.svg");
-    case ImageKey::Stopped:
-        return QStringLiteral(":/icons/stopped.svg");
-    case ImageKey::IsImage:
-        return QStringLiteral(":/icons/is_image.svg");
-    case ImageKey::NoImage:
-        return QStringLiteral(":/icons/no_image.svg");
-    }
-    return {};
+    // The pictures are named after their image-list keys; the spare one has none.
+    const QString name = key == ImageKey::Spare ? QStringLiteral("spare") : imageKeyName(key);
+    return QStringLiteral(":/icons/%1.svg").arg(name);
 }
 
 QIcon ImageList::icon(ImageKey key)
