@@ -6,30 +6,29 @@
 #include "SettingsStore.h"
 #include "TestEnvironment.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QLineEdit>
-#include <QPointer>
 #include <QRadioButton>
 #include <QTabBar>
 #include <QtTest>
 
 // One opening of the options dialog as the main window does it (disable, create, show),
-// over an empty store, with the beeps counted.
+// over an empty store and existing directories, with the beeps counted.
 struct OptionsDialogFixture
 {
     OptionsDialogFixture()
     {
         TestEnvironment::resetStore();
         FrmOptions::setBeepHook([this] { ++beeps; });
-        const QString home = TestEnvironment::home();
-        QDir(home).mkpath(QStringLiteral("pictures/series"));
-        QDir(home).mkpath(QStringLiteral("logs"));
+        settings.save_dir = TestEnvironment::home() + QStringLiteral("/pictures/series");
+        settings.log_dir = TestEnvironment::home() + QStringLiteral("/logs");
+        QDir().mkpath(settings.save_dir);
+        QDir().mkpath(settings.log_dir);
         settings.max_downloads = 100;
         settings.increment = settings.pause_time = 1;
         settings.is_number_mode = settings.is_save = settings.is_header = true;
-        settings.save_dir = home + QStringLiteral("/pictures/series");
         settings.if_exists = 3;
-        settings.log_dir = home + QStringLiteral("/logs");
         window.url2 = QStringLiteral("07");
     }
     ~OptionsDialogFixture()
@@ -54,12 +53,10 @@ struct OptionsDialogFixture
         return dialog->findChild<W *>(name);
     }
     QTabBar *tabBar() const { return control(QStringLiteral("tab1"))->findChild<QTabBar *>(); }
-
     void clickTab(int index)
     {
         QTest::mouseClick(tabBar(), Qt::LeftButton, {}, tabBar()->tabRect(index).center());
     }
-
     // Option buttons take clicks on their indicator and caption only, not on the blank rest.
     void click(const char *name)
     {
@@ -68,7 +65,6 @@ struct OptionsDialogFixture
                                                                : widget->rect().center();
         QTest::mouseClick(widget, Qt::LeftButton, {}, at);
     }
-
     // Clicks into the box and types over what it holds.
     static void typeInto(QLineEdit *box, const QString &text)
     {
@@ -77,7 +73,6 @@ struct OptionsDialogFixture
         QTest::keyClick(box, Qt::Key_Delete);
         QTest::keyClicks(box, text);
     }
-
     static QStringList storedKeys()
     {
         QStringList keys = SettingsStore::allKeys();

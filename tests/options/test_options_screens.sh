@@ -1,7 +1,6 @@
 #!/bin/bash
-# Runs the options dialog's layout checks on a real X server (Xvfb) with the system fonts,
-# where captions are measured and drawn as a desktop would, and keeps pictures of the four
-# pages in BUILD_DIR/screenshots/xvfb for a look by eye.
+# The options dialog's layout checks on a real X server (Xvfb) with the system fonts, where
+# captions are measured as on a desktop; pictures land in BUILD_DIR/screenshots/xvfb.
 set -eu
 build_dir=${1:?build directory}
 test_bin="$build_dir/tests/tst_optionslayout"

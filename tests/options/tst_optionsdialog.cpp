@@ -7,7 +7,6 @@
 #include "TestHttpServer.h"
 #include "Transfer.h"
 
-#include <QApplication>
 #include <QSignalSpy>
 
 using F = OptionsDialogFixture;
@@ -23,7 +22,8 @@ struct Opening
 };
 Q_DECLARE_METATYPE(Opening)
 
-// One control set by the user, and what OK then stores; an empty stored means refused.
+// One control set by the user, and what Apply then stores (kept through a Cancel);
+// an empty stored means refused.
 struct Entry
 {
     int tab;
@@ -46,8 +46,6 @@ private slots:
     void marksAfterOpening();
     void entries_data();
     void entries();
-    void closingAfterApply_data();
-    void closingAfterApply();
     void applyWritesMarkedSettings();
     void lowerMaxDownloadsEndsTheRun();
 };
@@ -55,12 +53,10 @@ private slots:
 void TestOptionsDialog::marksAfterOpening_data()
 {
     QTest::addColumn<Opening>("o");
-    const char *max = "Error : Max Downloads Has to be a Number";
     // clang-format off
     QTest::newRow("fill equals the initial texts") << Opening{100, "Text1", "", ""};
-    QTest::newRow("another proxy name") << Opening{100, "gate", "proxy_name", ""};
     QTest::newRow("another max downloads") << Opening{40, "Text1", "max_downloads", ""};
-    QTest::newRow("max downloads refused while filling") << Opening{-1, "", "proxy_name", max};
+    QTest::newRow("max downloads refused while filling") << Opening{-1, "", "proxy_name", "Error : Max Downloads Has to be a Number"};
     QTest::newRow("stored directory gone") << Opening{100, "Text1", "", "", "pictures/gone/deeper"};
     // clang-format on
 }
@@ -77,7 +73,6 @@ void TestOptionsDialog::marksAfterOpening()
     f.settings.proxy_name = QLatin1String(o.proxyName);
     f.settings.save_dir = TestEnvironment::home() + QLatin1Char('/') + QLatin1String(o.saveDir);
     f.open();
-    QCOMPARE(f.control<QLineEdit>(QStringLiteral("txtSavPath"))->text(), f.settings.save_dir);
     QStringList set = f.dialog->changeMarks().setKeys();
     set.sort();
     QCOMPARE(set, marks);
@@ -90,7 +85,6 @@ void TestOptionsDialog::marksAfterOpening()
     f.click("cmdOK");
     QTRY_VERIFY(f.dialog.isNull());
     QCOMPARE(F::storedKeys(), marks);
-    QCOMPARE(SettingsStore::read(QStringLiteral("is_proxy")), QStringLiteral("False"));
     QCOMPARE(SettingsStore::read(QStringLiteral("save_dir")), f.settings.save_dir);
     QCOMPARE(SettingsStore::read(QStringLiteral("log_dir")), f.settings.log_dir);
 }
@@ -98,31 +92,18 @@ void TestOptionsDialog::marksAfterOpening()
 void TestOptionsDialog::entries_data()
 {
     QTest::addColumn<Entry>("e");
-    const char *inc = "Error : Increment Has to be a Number";
-    const char *pause = "Error : Pause time has be a positive Number";
-    const char *port = "Error : Http Port Number Has to be a Number";
     const char *max = "Error : Max Downloads Has to be a Number";
     // clang-format off
-    QTest::newRow("increment half rounds to even") << Entry{1, "txtIncrement", "increment", "2.5", 0, "2", ""};
-    QTest::newRow("increment rounding to 0") << Entry{1, "txtIncrement", "increment", "0.5", 1, "", inc};
-    QTest::newRow("increment with blanks") << Entry{1, "txtIncrement", "increment", " 3 ", 0, "3", ""};
-    QTest::newRow("increment a letter") << Entry{1, "txtIncrement", "increment", "x", 1, "", inc};
-    QTest::newRow("pause 0") << Entry{1, "txtPause", "pause_time", "0", 1, "", pause};
-    QTest::newRow("pause 1") << Entry{1, "txtPause", "pause_time", "1", 0, "1", ""};
+    QTest::newRow("increment half rounds to even") << Entry{1, "txtIncrement", "increment", " 2.5 ", 0, "2", ""};
+    QTest::newRow("increment rounding to 0") << Entry{1, "txtIncrement", "increment", "0.5", 1, "", "Error : Increment Has to be a Number"};
+    QTest::newRow("pause 0") << Entry{1, "txtPause", "pause_time", "0", 1, "", "Error : Pause time has be a positive Number"};
     QTest::newRow("port 0") << Entry{2, "txtPort", "proxy_port", "0", 0, "0", ""};
-    QTest::newRow("port -1") << Entry{2, "txtPort", "proxy_port", "-1", 1, "", port};
-    QTest::newRow("port abc") << Entry{2, "txtPort", "proxy_port", "abc", 1, "", port};
+    QTest::newRow("port abc") << Entry{2, "txtPort", "proxy_port", "abc", 1, "", "Error : Http Port Number Has to be a Number"};
     // Clearing max downloads fails at once; every key is checked again; the focus stays free.
     QTest::newRow("max 0 keeps the cleared box's message") << Entry{1, "txtMaxFiles", "max_downloads", "0", 1, "0", max};
-    QTest::newRow("max a letter after a digit") << Entry{1, "txtMaxFiles", "max_downloads", "1x", 2, "", max};
     QTest::newRow("max past 16 bits") << Entry{1, "txtMaxFiles", "max_downloads", "40000", 2, "", max};
-    QTest::newRow("added text is trimmed") << Entry{0, "txtAdd", "append_str", "  word  ", 0, "word", ""};
-    QTest::newRow("skip") << Entry{0, "optSkip", "if_exists", nullptr, 0, "1", ""};
-    QTest::newRow("prompt clicked again") << Entry{0, "optPrompt", "if_exists", nullptr, 0, "3", ""};
     QTest::newRow("rename") << Entry{0, "optRen", "if_exists", nullptr, 0, "4", ""};
-    QTest::newRow("tail") << Entry{0, "optTail", "is_header", nullptr, 0, "False", ""};
     QTest::newRow("number mode clicked again restarts the counter") << Entry{1, "optNumber", "is_number_mode", nullptr, 0, "True", "", "01"};
-    QTest::newRow("letters") << Entry{1, "optCharactor", "is_number_mode", nullptr, 0, "False", "", "A"};
     // clang-format on
 }
 
@@ -136,34 +117,35 @@ void TestOptionsDialog::entries()
     f.settings.is_proxy = true;
     f.open();
     f.clickTab(e.tab);
-    QWidget *control = f.control(QLatin1String(e.control));
-    auto *edit = qobject_cast<QLineEdit *>(control);
+    auto *edit = f.control<QLineEdit>(QLatin1String(e.control));
     if (edit) {
         F::typeInto(edit, typed);
         if (refused && onChange)
             QCOMPARE(edit->selectedText(), typed); // so the next key replaces it
         QTest::keyClick(edit, Qt::Key_Tab);
         QCOMPARE(edit->hasFocus(), refused && !onChange);
-    } else {
+    } else
         f.click(e.control);
-        QVERIFY(qobject_cast<QRadioButton *>(control)->isChecked());
-    }
     QCOMPARE(f.beeps, e.beeps);
     QCOMPARE(f.dialog->statusText(), QLatin1String(e.status));
 
+    f.click("cmdApply");
     if (refused) {
         // Apply and OK wait for a valid entry; Cancel does not.
-        f.click("cmdApply");
         QVERIFY(edit->hasFocus());
         QCOMPARE(edit->selectedText(), typed);
         QCOMPARE(f.beeps, e.beeps + 1);
         f.click("cmdOK");
         QVERIFY(f.dialog->isVisible());
         QVERIFY(F::storedKeys().isEmpty());
-        f.click("cmdCancel");
-    } else {
-        f.click("cmdOK");
+    } else if (edit) {
+        // What Apply stored stays; what is typed after it, Enter and Escape change nothing.
+        F::typeInto(edit, QStringLiteral("9"));
+        for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape})
+            QTest::keyClick(edit, key);
+        QVERIFY(f.dialog->isVisible());
     }
+    f.click("cmdCancel");
     QTRY_VERIFY(f.dialog.isNull());
     QVERIFY(f.mainWidget.isEnabled());
     QCOMPARE(SettingsStore::read(QLatin1String(e.key), QString()), QLatin1String(e.stored));
@@ -171,64 +153,18 @@ void TestOptionsDialog::entries()
         QCOMPARE(f.window.url2, QLatin1String(e.url2));
 }
 
-void TestOptionsDialog::closingAfterApply_data()
-{
-    QTest::addColumn<bool>("closeControl");
-    QTest::newRow("Cancel") << false;
-    QTest::newRow("close control") << true;
-}
-
-// What Apply stored stays; what was typed afterwards is lost.
-void TestOptionsDialog::closingAfterApply()
-{
-    QFETCH(bool, closeControl);
-    F f;
-    f.open();
-    f.clickTab(1);
-    auto *box = f.control<QLineEdit>(QStringLiteral("txtIncrement"));
-    F::typeInto(box, QStringLiteral("4"));
-    f.click("cmdApply");
-    QVERIFY(f.dialog->changeMarks().setKeys().isEmpty());
-    F::typeInto(box, QStringLiteral("6"));
-    // Neither Enter nor Escape stands for a button.
-    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape})
-        QTest::keyClick(box, key);
-    QVERIFY(f.dialog->isVisible());
-    if (closeControl)
-        QVERIFY(f.dialog->close());
-    else
-        f.click("cmdCancel");
-    QTRY_VERIFY(f.dialog.isNull());
-    QVERIFY(f.mainWidget.isEnabled());
-    QCOMPARE(SettingsStore::read(QStringLiteral("increment"), QString()), QStringLiteral("4"));
-    QCOMPARE(f.settings.increment, qint16(4));
-}
-
-// The apply step alone: the text written per key, and the fields set with it.
+// The apply step alone, every key marked: the text written per key, and the fields set with it.
 void TestOptionsDialog::applyWritesMarkedSettings()
 {
     TestEnvironment::resetStore();
-    OptionsValues v;
-    v.maxFiles = QStringLiteral("12");
-    v.increment = QStringLiteral("2.5");
-    v.pause = QStringLiteral("3");
-    v.addText = QStringLiteral("  pre  ");
-    v.savePath = QStringLiteral(" /srv/pics ");
-    v.overwrite = v.proxy = v.log = true;
-    v.proxyName = QStringLiteral(" gate ");
-    v.proxyPort = QStringLiteral("8080");
-    v.logDir = QStringLiteral(" /srv/logs");
-    ChangeMarks m;
-    for (bool *mark : {&m.max_downloads, &m.is_number_mode, &m.increment, &m.pause_time, &m.is_save,
-                       &m.append_str, &m.is_header, &m.save_dir, &m.if_exists, &m.is_proxy,
-                       &m.proxy_name, &m.proxy_port, &m.is_log, &m.log_dir})
-        *mark = true;
     RunSettings s;
     s.log_file_name = QStringLiteral("2026-12-05.log");
     RecordingWindow window;
-    applyOptions(v, m, s, window);
-
     // clang-format off
+    const OptionsValues v{.maxFiles = QStringLiteral("12"), .increment = QStringLiteral("2.5"), .pause = QStringLiteral("3"),
+        .addText = QStringLiteral("  pre  "), .savePath = QStringLiteral(" /srv/pics "), .overwrite = true, .proxy = true,
+        .proxyName = QStringLiteral(" gate "), .proxyPort = QStringLiteral("8080"), .log = true, .logDir = QStringLiteral(" /srv/logs")};
+    applyOptions(v, ChangeMarks{true, true, true, true, true, true, true, true, true, true, true, true, true, true}, s, window);
     const std::pair<const char *, const char *> expected[] = {
         {"max_downloads", "12"}, {"is_number_mode", "False"}, {"increment", "2"}, {"pause_time", "3"},
         {"is_save", "False"}, {"append_str", "pre"}, {"is_header", "False"}, {"save_dir", "/srv/pics"},
