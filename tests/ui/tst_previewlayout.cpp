@@ -17,12 +17,10 @@ private Q_SLOTS:
         QTest::addColumn<Numbers>("out"); // width, height, beeps
         // clang-format off
         QTest::newRow("both too small: two beeps") << Numbers{3000, 1500, 3400} << Numbers{3400, 1900, 2};
-        QTest::newRow("just above the triggers") << Numbers{3396, 1896, 3400} << Numbers{3396, 1896, 0};
         QTest::newRow("exactly at the triggers") << Numbers{3395, 1895, 3400} << Numbers{3395, 1895, 0};
         QTest::newRow("only too narrow") << Numbers{3394, 7000, 3400} << Numbers{3400, 7000, 1};
         QTest::newRow("only too low") << Numbers{9000, 1894, 3400} << Numbers{9000, 1900, 1};
         QTest::newRow("raised for the fonts: below its trigger") << Numbers{4794, 1900, 4800} << Numbers{4800, 1900, 1};
-        QTest::newRow("raised for the fonts: at its trigger") << Numbers{4795, 1900, 4800} << Numbers{4795, 1900, 0};
         // clang-format on
     }
 
@@ -66,7 +64,6 @@ private Q_SLOTS:
         QTest::newRow("worked example, 4:3") << Numbers{4, 3} << Numbers{854, 550, 7167, 5375};
         QTest::newRow("wider than the area: full width, centred vertically") << Numbers{400, 100} << Numbers{0, 2128, 8875, 2219};
         QTest::newRow("taller than the area: full height, centred horizontally") << Numbers{100, 400} << Numbers{3766, 550, 1344, 5375};
-        QTest::newRow("exactly the area's ratio fills it") << Numbers{8875, 5375} << Numbers{0, 550, 8875, 5375};
         QTest::newRow("small picture is enlarged to the area") << Numbers{16, 9} << Numbers{0, 742, 8875, 4992};
         QTest::newRow("no size: nothing shown") << Numbers{0, 0} << Numbers{4438, 3238, 0, 0};
         // clang-format on

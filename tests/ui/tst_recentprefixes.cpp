@@ -27,7 +27,6 @@ private Q_SLOTS:
         QTest::newRow("re-entering slot 3 keeps it in slot 3") << slotsOf("a b c d e") << "http://d/" << QStringList();
         QTest::newRow("empty with all five filled is remembered on top") << slotsOf("a b c d e") << "" << slotsOf("- a b c d");
         QTest::newRow("empty with an empty slot: nothing changes") << slotsOf("a - c - -") << "" << QStringList();
-        QTest::newRow("blanks only count as empty") << slotsOf("a - c - -") << "   " << QStringList();
         QTest::newRow("trailing blank is remembered trimmed") << slotsOf("a b c d e") << "http://x/ " << slotsOf("x a b c d");
         QTest::newRow("known prefix with blanks around it: nothing changes") << slotsOf("a b c d e") << "  http://b/  " << QStringList();
         // clang-format on
