@@ -10,6 +10,8 @@
 #include <QSignalSpy>
 #include <QTcpServer>
 
+#include <memory>
+
 namespace {
 
 using Response = TestHttpServer::Response;
@@ -42,21 +44,13 @@ Response moved(const QByteArray &location, int status = 302)
     return r;
 }
 
-QByteArray headerOf(const TestHttpServer::Request &request, const QByteArray &name)
+QByteArray headerOf(const QList<QPair<QByteArray, QByteArray>> &headers, const QByteArray &name)
 {
-    for (const auto &h : request.headers) {
+    for (const auto &h : headers) {
         if (h.first.compare(name, Qt::CaseInsensitive) == 0)
             return h.second;
     }
     return {};
-}
-
-// A port on which nothing listens (for a moment at least).
-quint16 closedPort()
-{
-    QTcpServer server;
-    server.listen(QHostAddress::LocalHost, 0);
-    return server.serverPort();
 }
 
 } // namespace
@@ -66,55 +60,41 @@ class TestTransfer : public QObject
     Q_OBJECT
 private Q_SLOTS:
     void init();
-    void cleanup();
-    void completeResponse_data();
-    void completeResponse();
-    void failedFetch_data();
-    void failedFetch();
+    void oneFetch_data();
+    void oneFetch();
     void keptConnection_data();
     void keptConnection();
     void cancelInFlight();
-    void proxy_data();
-    void proxy();
 
 private:
     QString url(const char *path) const { return m_server->baseUrl() + QLatin1String(path); }
-    // Serves response for path (every path when empty); "%1" in its headers stands for the
-    // server's host:port.
-    void serve(const QString &path, Response response);
     QByteArray hostPort() const { return "127.0.0.1:" + QByteArray::number(m_server->port()); }
-    // Runs one fetch to its end (into a fresh buffer, m_body, without a sink of its own);
-    // finished() must come once and never from inside openUrl().
+    // Runs one fetch to its end (into m_body without a sink of its own); finished() must come
+    // once and never from inside openUrl().
     void fetch(const QString &url, QIODevice *sink = nullptr);
 
-    TestHttpServer *m_server = nullptr;
-    Transfer *m_transfer = nullptr;
+    std::unique_ptr<TestHttpServer> m_server;
+    std::unique_ptr<Transfer> m_transfer;
     bool m_ok = false;
     QString m_reason;
     QByteArray m_body;
 };
 
+// A fresh server and transfer for every row; the transfer goes first, while its server lives.
 void TestTransfer::init()
 {
-    m_server = new TestHttpServer(this);
+    m_transfer.reset();
+    m_server.reset(new TestHttpServer);
     QVERIFY(m_server->listen());
-    m_transfer = new Transfer(this);
+    m_transfer.reset(new Transfer);
     m_transfer->setIdleTimeout(300);
-}
-
-void TestTransfer::cleanup()
-{
-    delete m_transfer;
-    delete m_server;
 }
 
 void TestTransfer::fetch(const QString &url, QIODevice *sink)
 {
-    m_ok = false;
-    m_reason = QStringLiteral("no answer");
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
-    QSignalSpy spy(m_transfer, &Transfer::finished);
+    QSignalSpy spy(m_transfer.get(), &Transfer::finished);
     m_transfer->openUrl(url, sink ? sink : &buffer);
     QCOMPARE(spy.count(), 0);
     QTRY_COMPARE_WITH_TIMEOUT(spy.count(), 1, 10000);
@@ -124,124 +104,112 @@ void TestTransfer::fetch(const QString &url, QIODevice *sink)
     m_body = buffer.data();
 }
 
-void TestTransfer::serve(const QString &path, Response response)
+void TestTransfer::oneFetch_data()
 {
-    for (auto &h : response.headers)
-        h.second.replace("%1", hostPort());
-    if (path.isEmpty())
-        m_server->setDefaultResponse(response);
-    else
-        m_server->setResponse(path, response);
-}
+    QTest::addColumn<QString>("proxy");     // empty: direct; "tinyproxy": started for the row
+    QTest::addColumn<QString>("url");       // %1 is the test server's host:port
+    QTest::addColumn<Response>("response"); // to every path; a redirect ends at a GIF
+    QTest::addColumn<QString>("reason");    // empty: the fetch succeeds; via a proxy, how it starts
+    QTest::addColumn<int>("requests");      // that reached the server
 
-void TestTransfer::completeResponse_data()
-{
-    QTest::addColumn<Response>("response");
-    QTest::addColumn<int>("status");
-    QTest::addColumn<QByteArray>("body");
-    QTest::addColumn<QString>("contentType");
-
-    const QByteArray picture = binaryBody(5000);
-    const QByteArray large = binaryBody(3 * 1024 * 1024 + 17);
     const QByteArray html = "<html><body>No such picture</body></html>";
-    const QByteArray ok = "HTTP/1.1 200 OK\r\nContent-Type: image/gif\r\n";
-    // clang-format off
-    QTest::newRow("200 with an image type") << TestHttpServer::image(picture, "image/gif") << 200 << picture << "image/gif";
-    QTest::newRow("404 page comes back whole") << TestHttpServer::page(404, html) << 404 << html << "text/html";
-    QTest::newRow("no Content-Type header") << TestHttpServer::page(200, picture, {}) << 200 << picture << QString();
-    QTest::newRow("no length, body ends at close") << with(TestHttpServer::image(picture), Behaviour::NoLength) << 200 << picture << "image/jpeg";
-    QTest::newRow("empty body") << TestHttpServer::image({}) << 200 << QByteArray() << "image/jpeg";
-    QTest::newRow("body far larger than the read buffer") << TestHttpServer::image(large, "image/png") << 200 << large << "image/png";
-    QTest::newRow("chunked, with extensions and trailers") << TestHttpServer::raw(ok + "Transfer-Encoding: chunked\r\n\r\n4;part=1\r\nGIF8\r\n3 ; x\r\n9a\n\r\n0\r\nX-Sum: none\r\n\r\n") << 200 << QByteArray("GIF89a\n") << "image/gif";
-    QTest::newRow("301 absolute") << moved("http://%1/final.jpg", 301) << 200 << QByteArray("picture") << "image/gif";
-    QTest::newRow("302 from the root") << moved("/final.jpg") << 200 << QByteArray("picture") << "image/gif";
-    QTest::newRow("303 beside the start") << moved("final.jpg", 303) << 200 << QByteArray("picture") << "image/gif";
-    QTest::newRow("307 down and up") << moved("pics/./../final.jpg", 307) << 200 << QByteArray("picture") << "image/gif";
-    QTest::newRow("308 with a fragment") << moved("final.jpg#top", 308) << 200 << QByteArray("picture") << "image/gif";
-    QTest::newRow("interim response skipped") << TestHttpServer::raw("HTTP/1.1 100 Continue\r\nContent-Type: text/html\r\n\r\n" + ok + "Content-Length: 4\r\n\r\nGIF8") << 200 << QByteArray("GIF8") << "image/gif";
-    // clang-format on
-}
-
-void TestTransfer::completeResponse()
-{
-    QFETCH(Response, response);
-    QFETCH(int, status);
-    QFETCH(QByteArray, body);
-    QFETCH(QString, contentType);
-    serve(QStringLiteral("/a%20b.jpg?x=1"), response);
-    m_server->setResponse(QStringLiteral("/final.jpg"),
-                          TestHttpServer::image("picture", "image/gif"));
-
-    fetch(url("/a%20b.jpg?x=1"));
-    QVERIFY2(m_ok, qPrintable(m_reason));
-    QCOMPARE(m_transfer->statusCode(), status);
-    QVERIFY(m_body == body);
-    QCOMPARE(m_transfer->bytesReceived(), qint64(body.size()));
-    for (const char *name : {"Content-type", "CONTENT-TYPE", "content-type"})
-        QCOMPARE(m_transfer->getHeader(QLatin1String(name)), contentType);
-    QCOMPARE(m_transfer->hasHeader(QStringLiteral("content-type")), !contentType.isEmpty());
-
-    const TestHttpServer::Request request = m_server->requests().value(0);
-    QCOMPARE(request.target, QByteArray("/a%20b.jpg?x=1"));
-    QCOMPARE(headerOf(request, "Host"), hostPort());
-    QVERIFY(!headerOf(request, "User-Agent").isEmpty());
-    // The bytes saved are the bytes served: nothing may invite a compressed answer.
-    QCOMPARE(headerOf(request, "Accept-Encoding"), QByteArray("identity"));
-}
-
-void TestTransfer::failedFetch_data()
-{
-    QTest::addColumn<QString>("url"); // %1 is the test server's host:port
-    QTest::addColumn<Response>("response");
-    QTest::addColumn<QString>("reason");
-    QTest::addColumn<int>("requests"); // that reached the server
-
-    const Response picture = TestHttpServer::image(binaryBody(4000));
-    const QString pic = QStringLiteral("http://%1/pic01.jpg");
-    const QString malformed = QStringLiteral("malformed response from the server");
-    Response bigHeader = picture;
-    bigHeader.headers.append({"X-Filler", QByteArray(20000, 'f')});
+    const Response picture = TestHttpServer::image(binaryBody(5000), "image/gif");
+    const QString pic = QStringLiteral("http://%1/a%20b.jpg?x=1");
+    const QString badProxy = QStringLiteral("malformed proxy address");
     // A name longer than any DNS name: the resolver refuses it without asking a server.
     const QString noHost =
         QStringLiteral("http://%1/pic01.jpg").arg(QStringList(5, QString(63, u'a')).join(u'.'));
+    QTcpServer closed; // nothing listens on its port once the rows are made
+    closed.listen(QHostAddress::LocalHost, 0);
+    const QString refused = QStringLiteral("127.0.0.1:%1").arg(closed.serverPort());
     // clang-format off
-    QTest::newRow("server never answers") << pic << with(picture, Behaviour::Stall) << "timed out" << 1;
-    QTest::newRow("body cut short") << pic << with(picture, Behaviour::CutBody) << Cut << 1;
-    QTest::newRow("Content-Length that is no number") << pic << with(picture, Behaviour::Normal, "crap") << "malformed Content-Length from the server" << 1;
-    QTest::newRow("connection closed without a word") << pic << with(picture, Behaviour::Reset) << "connection reset" << 1;
-    QTest::newRow("redirect loop: ten followed, then no more") << QStringLiteral("http://%1/loop") << TestHttpServer::redirect("/loop") << "too many redirects" << 11;
-    QTest::newRow("redirect to a file address") << pic << TestHttpServer::redirect("file:///etc/passwd") << "not an http address" << 1;
+    QTest::newRow("200 with an image type") << QString() << pic << picture << QString() << 1;
+    QTest::newRow("404 page comes back whole") << QString() << pic << TestHttpServer::page(404, html) << QString() << 1;
+    QTest::newRow("no Content-Type header") << QString() << pic << TestHttpServer::page(200, html, {}) << QString() << 1;
+    QTest::newRow("no length, body ends at close") << QString() << pic << with(picture, Behaviour::NoLength) << QString() << 1;
+    QTest::newRow("body far larger than the read buffer") << QString() << pic << TestHttpServer::image(binaryBody(3 * 1024 * 1024 + 17), "image/png") << QString() << 1;
+    QTest::newRow("301 absolute") << QString() << pic << moved("http://%1/final.jpg", 301) << QString() << 2;
+    QTest::newRow("303 beside the start") << QString() << pic << moved("final.jpg", 303) << QString() << 2;
+    QTest::newRow("307 down and up") << QString() << pic << moved("pics/./../final.jpg", 307) << QString() << 2;
+    QTest::newRow("308 with a fragment") << QString() << pic << moved("final.jpg#top", 308) << QString() << 2;
+    QTest::newRow("server never answers") << QString() << pic << with(picture, Behaviour::Stall) << "timed out" << 1;
+    QTest::newRow("body cut short") << QString() << pic << with(picture, Behaviour::CutBody) << Cut << 1;
+    QTest::newRow("connection closed without a word") << QString() << pic << with(picture, Behaviour::Reset) << "connection reset" << 1;
+    QTest::newRow("redirect loop: ten followed, then no more") << QString() << pic << TestHttpServer::redirect("/loop") << "too many redirects" << 11;
+    QTest::newRow("redirect to a file address") << QString() << pic << TestHttpServer::redirect("file:///etc/passwd") << "not an http address" << 1;
     // Our plain server waits for a request that a TLS client never sends.
-    QTest::newRow("redirect to https is never fetched in plain") << pic << TestHttpServer::redirect("https://%1/pic.jpg") << "timed out" << 1;
-    QTest::newRow("chunk size that is no number") << pic << TestHttpServer::raw("HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\nzz\r\n") << malformed << 1;
-    QTest::newRow("header line past any sane size") << pic << bigHeader << malformed << 1;
-    QTest::newRow("nothing listening") << QStringLiteral("http://127.0.0.1:%1/pic01.jpg").arg(closedPort()) << picture << "connection refused" << 0;
-    QTest::newRow("host that cannot exist") << noHost << picture << "host not found" << 0;
-    QTest::newRow("file address") << QStringLiteral("file:///etc/passwd") << picture << "not an http address" << 0;
-    QTest::newRow("empty address") << QString() << picture << "malformed address" << 0;
-    QTest::newRow("no host") << QStringLiteral("http:///pic01.jpg") << picture << "malformed address" << 0;
+    QTest::newRow("redirect to https is never fetched in plain") << QString() << pic << TestHttpServer::redirect("https://%1/pic.jpg") << "timed out" << 1;
+    QTest::newRow("nothing listening") << QString() << QStringLiteral("http://") + refused << picture << "connection refused" << 0;
+    QTest::newRow("host that cannot exist") << QString() << noHost << picture << "host not found" << 0;
+    QTest::newRow("file address") << QString() << "file:///etc/passwd" << picture << "not an http address" << 0;
+    QTest::newRow("empty address") << QString() << QString() << picture << "malformed address" << 0;
+    QTest::newRow("no host") << QString() << "http:///pic01.jpg" << picture << "malformed address" << 0;
+    QTest::newRow("proxy without a port") << "127.0.0.1" << pic << picture << badProxy << 0;
+    QTest::newRow("proxy port past 65535") << "127.0.0.1:65536" << pic << picture << badProxy << 0;
+    QTest::newRow("proxy down") << refused << pic << picture << "proxy refused the connection" << 0;
+    QTest::newRow("tinyproxy: picture") << "tinyproxy" << pic << picture << QString() << 1;
+    QTest::newRow("tinyproxy: 404 page comes back whole") << "tinyproxy" << pic << TestHttpServer::page(404, html) << QString() << 1;
+    QTest::newRow("tinyproxy: body cut short") << "tinyproxy" << pic << with(picture, Behaviour::CutBody) << Cut << 1;
+    QTest::newRow("tinyproxy: Content-Length that is no number") << "tinyproxy" << pic << with(picture, Behaviour::Normal, "crap") << "malformed Content-Length from the server" << 1;
     // clang-format on
 }
 
-void TestTransfer::failedFetch()
+void TestTransfer::oneFetch()
 {
+    QFETCH(QString, proxy);
     QFETCH(QString, url);
     QFETCH(Response, response);
     QFETCH(QString, reason);
     QFETCH(int, requests);
-    serve(QString(), response);
+    TinyProxy tiny;
+    if (proxy == QLatin1String("tinyproxy")) {
+        if (!TinyProxy::isAvailable())
+            QSKIP("tinyproxy is not installed");
+        QVERIFY2(tiny.start(), tiny.log().constData());
+        proxy = tiny.hostAndPort();
+    }
+    if (!proxy.isEmpty()) {
+        m_transfer->setAccessType(Transfer::NamedProxy);
+        m_transfer->setProxy(proxy);
+    }
+    for (auto &h : response.headers)
+        h.second.replace("%1", hostPort());
+    m_server->setDefaultResponse(response);
+    const Response final = TestHttpServer::image("picture", "image/gif");
+    m_server->setResponse(QStringLiteral("/final.jpg"), final);
 
     fetch(url.contains(QLatin1String("%1")) ? url.arg(QLatin1String(hostPort())) : url);
-    QVERIFY(!m_ok);
-    QCOMPARE(m_reason, reason);
-    QVERIFY(!m_transfer->sinkFailed());
+    // Through the proxy only: never a quiet direct connection when it is unusable.
     QCOMPARE(m_server->requestCount(), requests);
+    if (!reason.isEmpty()) {
+        QVERIFY2(proxy.isEmpty() ? m_reason == reason : m_reason.startsWith(reason),
+                 qPrintable(m_reason));
+        QVERIFY(!m_ok && !m_transfer->sinkFailed());
+        return;
+    }
+    QVERIFY2(m_ok, qPrintable(m_reason));
+    const Response &served = response.status / 100 == 3 ? final : response;
+    QCOMPARE(m_transfer->statusCode(), served.status);
+    QVERIFY(m_body == served.body);
+    const QString contentType = QString::fromLatin1(headerOf(served.headers, "Content-Type"));
+    for (const char *name : {"Content-type", "CONTENT-TYPE", "content-type"})
+        QCOMPARE(m_transfer->getHeader(QLatin1String(name)), contentType);
+
+    const TestHttpServer::Request request = m_server->requests().value(0);
+    QCOMPARE(request.path, QByteArray("/a%20b.jpg?x=1"));
+    if (proxy.isEmpty())
+        QVERIFY(!headerOf(request.headers, "User-Agent").isEmpty());
+    else
+        QVERIFY(request.target.startsWith("http://") ||
+                !headerOf(request.headers, "Via").isEmpty());
+    QCOMPARE(headerOf(request.headers, "Host"), hostPort());
+    // The bytes saved are the bytes served: nothing may invite a compressed answer.
+    QCOMPARE(headerOf(request.headers, "Accept-Encoding"), QByteArray("identity"));
 }
 
 void TestTransfer::keptConnection_data()
 {
     QTest::addColumn<Response>("first");
-    QTest::addColumn<bool>("fullDisk");
     QTest::addColumn<QString>("firstReason");
     QTest::addColumn<Response>("second");
     QTest::addColumn<QString>("reason");
@@ -251,39 +219,33 @@ void TestTransfer::keptConnection_data()
     const Response first = TestHttpServer::image("first");
     const Response second = TestHttpServer::image("second");
     const Response big = TestHttpServer::image(QByteArray(200000, 'x'));
-    const auto http10 = [](const QByteArray &fields) {
-        return TestHttpServer::raw("HTTP/1.0 200 OK\r\n" + fields +
-                                   "Content-Length: 5\r\n\r\nfirst");
-    };
-    const Response extra = TestHttpServer::raw("HTTP/1.1 200 OK\r\nContent-Length: 5\r\n\r\n"
-                                               "firstHTTP/1.1 200 OK\r\n\r\n");
     // A kept connection the server has dropped is tried once more on a fresh one, only when
     // nothing of the answer had come. The rest of an abandoned response is never read as the
     // answer to the next request.
     // clang-format off
-    QTest::newRow("reused for the next fetch") << first << false << QString() << second << QString() << 1 << 1;
-    QTest::newRow("HTTP/1.0 keep-alive is kept") << http10("Connection: Keep-Alive\r\n") << false << QString() << second << QString() << 1 << 1;
-    QTest::newRow("HTTP/1.0 is not kept by default") << http10({}) << false << QString() << second << QString() << 1 << 2;
-    QTest::newRow("Connection: close is not kept") << TestHttpServer::raw("HTTP/1.1 200 OK\r\nConnection: keep-alive, Close\r\nContent-Length: 5\r\n\r\nfirst") << false << QString() << second << QString() << 1 << 2;
-    QTest::newRow("dropped once: a fresh connection serves it") << first << false << QString() << with(second, Behaviour::ResetOnce) << QString() << 2 << 2;
-    QTest::newRow("dropped again: one retry only") << first << false << QString() << with(second, Behaviour::Reset) << "connection reset" << 2 << 2;
-    QTest::newRow("dropped mid-body: no retry") << first << false << QString() << with(second, Behaviour::CutBody) << Cut << 1 << 1;
-    QTest::newRow("after the sink refused bytes") << big << true << FullDiskReason << second << QString() << 1 << 2;
-    QTest::newRow("full disk seen only at the flush") << first << true << FullDiskReason << second << QString() << 1 << 1;
-    QTest::newRow("after a stall mid-body") << with(big, Behaviour::StallAfterHeaders) << false << "timed out" << second << QString() << 1 << 2;
-    QTest::newRow("after bytes nobody asked for") << extra << false << QString() << second << QString() << 1 << 2;
+    QTest::newRow("reused for the next fetch") << first << QString() << second << QString() << 1 << 1;
+    QTest::newRow("HTTP/1.0 keep-alive is kept") << TestHttpServer::raw("HTTP/1.0 200 OK\r\nConnection: Keep-Alive\r\nContent-Length: 5\r\n\r\nfirst") << QString() << second << QString() << 1 << 1;
+    QTest::newRow("HTTP/1.0 is not kept by default") << TestHttpServer::raw("HTTP/1.0 200 OK\r\nContent-Length: 5\r\n\r\nfirst") << QString() << second << QString() << 1 << 2;
+    QTest::newRow("Connection: close is not kept") << TestHttpServer::raw("HTTP/1.1 200 OK\r\nConnection: keep-alive, Close\r\nContent-Length: 5\r\n\r\nfirst") << QString() << second << QString() << 1 << 2;
+    QTest::newRow("dropped once: a fresh connection serves it") << first << QString() << with(second, Behaviour::ResetOnce) << QString() << 2 << 2;
+    QTest::newRow("dropped again: one retry only") << first << QString() << with(second, Behaviour::Reset) << "connection reset" << 2 << 2;
+    QTest::newRow("dropped mid-body: no retry") << first << QString() << with(second, Behaviour::CutBody) << Cut << 1 << 1;
+    QTest::newRow("after the sink refused bytes") << big << FullDiskReason << second << QString() << 1 << 2;
+    QTest::newRow("full disk seen only at the flush") << first << FullDiskReason << second << QString() << 1 << 1;
+    QTest::newRow("after a stall mid-body") << with(big, Behaviour::StallAfterHeaders) << "timed out" << second << QString() << 1 << 2;
+    QTest::newRow("after bytes nobody asked for") << TestHttpServer::raw("HTTP/1.1 200 OK\r\nContent-Length: 5\r\n\r\nfirstHTTP/1.1 200 OK\r\n\r\n") << QString() << second << QString() << 1 << 2;
     // clang-format on
 }
 
 void TestTransfer::keptConnection()
 {
     QFETCH(Response, first);
-    QFETCH(bool, fullDisk);
     QFETCH(QString, firstReason);
     QFETCH(Response, second);
     QFETCH(QString, reason);
     QFETCH(int, tries);
     QFETCH(int, connections);
+    const bool fullDisk = firstReason == FullDiskReason;
     m_server->setKeepAlive(true);
     m_server->setResponse(QStringLiteral("/first.jpg"), first);
     m_server->setResponse(QStringLiteral("/second.jpg"), second);
@@ -293,100 +255,42 @@ void TestTransfer::keptConnection()
     fetch(url("/first.jpg"), fullDisk ? &disk : nullptr);
     QCOMPARE(m_reason, firstReason);
     QCOMPARE(m_transfer->sinkFailed(), fullDisk);
-    if (m_ok)
-        QCOMPARE(m_body, QByteArray("first"));
 
     fetch(url("/second.jpg"));
     QCOMPARE(m_reason, reason);
-    QCOMPARE(m_ok, reason.isEmpty());
     if (m_ok)
         QCOMPARE(m_body, QByteArray("second"));
     QCOMPARE(m_server->requestedPaths().count(QStringLiteral("/second.jpg")), tries);
     QCOMPARE(m_server->connectionCount(), connections);
 }
 
+// A cancelled fetch reports once, later and never from inside cancel(). A new fetch cancels
+// the one in progress; whatever that one still had to say arrives before the new one ends.
 void TestTransfer::cancelInFlight()
 {
     m_transfer->setIdleTimeout(60000);
     m_server->setDefaultResponse(with(TestHttpServer::image("x"), Behaviour::Stall));
     m_server->setResponse(QStringLiteral("/next.jpg"), TestHttpServer::image("next"));
-    QSignalSpy arrived(m_server, &TestHttpServer::requestReceived);
-    QSignalSpy spy(m_transfer, &Transfer::finished);
+    QSignalSpy arrived(m_server.get(), &TestHttpServer::requestReceived);
+    QSignalSpy spy(m_transfer.get(), &Transfer::finished);
     QBuffer sink;
     sink.open(QIODevice::WriteOnly);
     m_transfer->openUrl(url("/slow.jpg"), &sink);
     QVERIFY(arrived.wait(10000));
     m_transfer->cancel();
-    QVERIFY(!m_transfer->isBusy());
-    QCOMPARE(spy.count(), 0);
+    QVERIFY(!m_transfer->isBusy() && spy.isEmpty());
     QTRY_COMPARE_WITH_TIMEOUT(spy.count(), 1, 10000);
     m_transfer->cancel(); // nothing left to cancel: must stay silent
 
-    // A new fetch cancels the one in progress; whatever that one still had to say would
-    // arrive before the new one ends.
     m_transfer->openUrl(url("/slow.jpg"), &sink);
     QVERIFY(arrived.wait(10000));
     m_transfer->openUrl(url("/next.jpg"), &sink);
     QCOMPARE(spy.count(), 1);
     QTRY_COMPARE_WITH_TIMEOUT(spy.count(), 3, 10000);
     const QVariantList cancelled{false, QStringLiteral("cancelled")};
-    QCOMPARE(spy.at(0), cancelled);
-    QCOMPARE(spy.at(1), cancelled);
-    QCOMPARE(spy.at(2), QVariantList({true, QString()}));
+    QCOMPARE(QList<QVariantList>(spy),
+             (QList<QVariantList>{cancelled, cancelled, {true, QString()}}));
     QCOMPARE(sink.data(), QByteArray("next"));
-}
-
-void TestTransfer::proxy_data()
-{
-    QTest::addColumn<QString>("proxy"); // "tinyproxy": a real one, started for the row
-    QTest::addColumn<Response>("response");
-    QTest::addColumn<QString>("reason"); // how it starts; empty: the fetch succeeds
-    const Response picture = TestHttpServer::image(binaryBody(20000));
-    const QString tiny = QStringLiteral("tinyproxy");
-    const QString malformed = QStringLiteral("malformed proxy address");
-    // clang-format off
-    QTest::newRow("no proxy named") << QString() << picture << malformed;
-    QTest::newRow("no port") << QStringLiteral("127.0.0.1") << picture << malformed;
-    QTest::newRow("port past 65535") << QStringLiteral("127.0.0.1:65536") << picture << malformed;
-    QTest::newRow("proxy down") << QStringLiteral("127.0.0.1:%1").arg(closedPort()) << picture << "proxy refused the connection";
-    QTest::newRow("tinyproxy: picture") << tiny << picture << QString();
-    QTest::newRow("tinyproxy: 404 page comes back whole") << tiny << TestHttpServer::page(404, "<html>gone</html>") << QString();
-    QTest::newRow("tinyproxy: body cut short") << tiny << with(picture, Behaviour::CutBody) << Cut;
-    QTest::newRow("tinyproxy: Content-Length that is no number") << tiny << with(picture, Behaviour::Normal, "crap") << "malformed Content-Length from the server";
-    // clang-format on
-}
-
-void TestTransfer::proxy()
-{
-    QFETCH(QString, proxy);
-    QFETCH(Response, response);
-    QFETCH(QString, reason);
-    TinyProxy tiny;
-    const bool real = proxy == QLatin1String("tinyproxy");
-    if (real && !TinyProxy::isAvailable())
-        QSKIP("tinyproxy is not installed");
-    if (real) {
-        QVERIFY2(tiny.start(), tiny.log().constData());
-        proxy = tiny.hostAndPort();
-    }
-    m_server->setDefaultResponse(response);
-    m_transfer->setAccessType(Transfer::NamedProxy);
-    m_transfer->setProxy(proxy);
-
-    fetch(url("/pic01.jpg"));
-    QVERIFY2(reason.isEmpty() ? m_ok : m_reason.startsWith(reason), qPrintable(m_reason));
-    QCOMPARE(m_ok, reason.isEmpty());
-    if (m_ok) {
-        QVERIFY(m_body == response.body);
-        QCOMPARE(m_transfer->statusCode(), response.status);
-    }
-    // Only through the proxy: never a quiet direct connection when it is unusable.
-    QCOMPARE(m_server->requestCount(), real ? 1 : 0);
-    if (real) {
-        const TestHttpServer::Request request = m_server->requests().at(0);
-        QVERIFY(request.target.startsWith("http://") || !headerOf(request, "Via").isEmpty());
-        QCOMPARE(headerOf(request, "Accept-Encoding"), QByteArray("identity"));
-    }
 }
 
 QUILLOP_TEST_MAIN(TestTransfer)
