@@ -161,6 +161,7 @@ struct ImageSaver::Private
     MainWindowElements &window;
     std::unique_ptr<QFile> body; // open while the body arrives
     QString bodyPath;            // the temporary file holding the body
+    QString bodyDir;             // the directory as beginBody() was given it
     QString bodyProblem;         // why there is no temporary file
     std::unique_ptr<DiscardDevice> discard;
     QString previewCopy; // the body kept for the preview when saving is off
@@ -216,7 +217,9 @@ bool ImageSaver::Private::finishBody(QString *problem)
 // The options may have been applied while the body arrived; it goes where they say now.
 bool ImageSaver::Private::moveBodyTo(const QString &dir, QString *problem)
 {
-    if (sameDirectory(QFileInfo(bodyPath).absolutePath(), dir))
+    // The same text needs no look at the file system (two canonical paths cost six
+    // readlink calls per picture).
+    if (dir == bodyDir || sameDirectory(QFileInfo(bodyPath).absolutePath(), dir))
         return true;
     std::unique_ptr<QFile> fresh = createTemp(dir, problem);
     if (!fresh)
@@ -232,6 +235,7 @@ bool ImageSaver::Private::moveBodyTo(const QString &dir, QString *problem)
     }
     fresh->close();
     bodyPath = fresh->fileName();
+    bodyDir = dir;
     return true;
 }
 
@@ -380,7 +384,7 @@ ImageSaver::Outcome ImageSaver::Private::place(const QString &url, QString targe
 }
 
 ImageSaver::ImageSaver(const RunSettings &settings, MainWindowElements &window)
-    : d(new Private{settings, window, {}, {}, {}, {}, {}, {}})
+    : d(new Private{settings, window, {}, {}, {}, {}, {}, {}, {}})
 {
 }
 
@@ -405,6 +409,7 @@ QIODevice *ImageSaver::beginBody()
     }
     if (d->body) {
         d->bodyPath = d->body->fileName();
+        d->bodyDir = dir;
         return d->body.get();
     }
     d->discard = std::make_unique<DiscardDevice>();
