@@ -57,9 +57,9 @@ QString ProgramPaths::defaultLogDir()
     const QString program = programDirectory();
     if (programDirectoryTakesFiles(program))
         return program;
-    const QString data = FileOps::BuildPath(
-        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation),
-        QStringLiteral("Quillop"));
+    const QString data =
+        FileOps::BuildPath(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation),
+                           QStringLiteral("Quillop"));
     QDir().mkpath(data);
     return data;
 }

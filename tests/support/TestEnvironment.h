@@ -17,15 +17,15 @@ QString storeFilePath();
 
 } // namespace TestEnvironment
 
-#define QUILLOP_TEST_MAIN_IMPL(AppClass, TestObject)                                             \
-    int main(int argc, char *argv[])                                                            \
-    {                                                                                           \
-        TestEnvironment::isolate();                                                             \
-        AppClass app(argc, argv);                                                               \
-        app.setAttribute(Qt::AA_Use96Dpi, true);                                                \
-        TestObject tc;                                                                          \
-        QTEST_SET_MAIN_SOURCE_PATH                                                              \
-        return QTest::qExec(&tc, argc, argv);                                                   \
+#define QUILLOP_TEST_MAIN_IMPL(AppClass, TestObject)                                               \
+    int main(int argc, char *argv[])                                                               \
+    {                                                                                              \
+        TestEnvironment::isolate();                                                                \
+        AppClass app(argc, argv);                                                                  \
+        app.setAttribute(Qt::AA_Use96Dpi, true);                                                   \
+        TestObject tc;                                                                             \
+        QTEST_SET_MAIN_SOURCE_PATH                                                                 \
+        return QTest::qExec(&tc, argc, argv);                                                      \
     }
 
 // For engine tests (no widgets).
