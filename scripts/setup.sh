@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     build-essential cmake pkg-config
-    qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-httpserver-dev
+    qt6-base-dev qt6-base-dev-tools qt6-svg-dev
     qt6-image-formats-plugins qt6-qpa-plugins libgl-dev
     tinyproxy-bin xvfb xauth x11-apps x11-utils xdotool imagemagick fonts-dejavu-core
     desktop-file-utils appstream dpkg-dev file librsvg2-bin
