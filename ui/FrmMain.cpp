@@ -82,7 +82,7 @@ FrmMain::FrmMain(QWidget *parent)
     const double dpi = WindowGeometry::logicalDpi(this);
     resize(Twips::toPixels(DesignClientWidth, dpi),
            Twips::toPixels(DesignClientHeight, dpi) + menuBar()->sizeHint().height());
-    img1->loadFile(QStringLiteral(":/start.svg"));
+    m_controls->img1->loadFile(QStringLiteral(":/start.svg"));
     setStatePicture(ImageKey::On);
 }
 
@@ -98,14 +98,7 @@ void FrmMain::buildControls()
     const double dpi = WindowGeometry::logicalDpi(this);
     m_controls = new MainControls(dpi, this);
     setCentralWidget(m_controls);
-    shp1 = m_controls->shp1;
-    cmdGet = m_controls->cmdGet;
-    cmdStop = m_controls->cmdStop;
-    url1 = m_controls->url1;
-    url2 = m_controls->url2;
-    url3 = m_controls->url3;
-    img1 = m_controls->img1;
-    m_inputs = new AddressInputs(url1, url3, this);
+    m_inputs = new AddressInputs(m_controls->url1, m_controls->url3, this);
 
     statbar = new StatusBar(dpi, this);
     setStatusBar(statbar);
@@ -113,8 +106,8 @@ void FrmMain::buildControls()
 
 void FrmMain::connectCommands()
 {
-    connect(cmdGet, &QPushButton::clicked, m_run, &DownloadRun::cmdGet_Click);
-    connect(cmdStop, &QPushButton::clicked, m_run, &DownloadRun::cmdStop_Click);
+    connect(m_controls->cmdGet, &QPushButton::clicked, m_run, &DownloadRun::cmdGet_Click);
+    connect(m_controls->cmdStop, &QPushButton::clicked, m_run, &DownloadRun::cmdStop_Click);
     connect(m_run, &DownloadRun::runFinished, this, &FrmMain::onRunFinished);
     connect(m_controls, &MainControls::pictureReplaced, this, &FrmMain::arrangeControls);
     connect(m_tray, &TrayIcon::restoreRequested, this, &FrmMain::restoreFromTray);
@@ -239,42 +232,42 @@ bool FrmMain::event(QEvent *event)
 
 QString FrmMain::url1Text() const
 {
-    return url1->currentText();
+    return m_controls->url1->currentText();
 }
 
 QString FrmMain::url2Text() const
 {
-    return url2->text();
+    return m_controls->url2->text();
 }
 
 QString FrmMain::url3Text() const
 {
-    return url3->currentText();
+    return m_controls->url3->currentText();
 }
 
 void FrmMain::setUrl1Text(const QString &text)
 {
-    url1->setEditText(text);
+    m_controls->url1->setEditText(text);
 }
 
 void FrmMain::setUrl2Text(const QString &text)
 {
-    url2->setText(text);
+    m_controls->url2->setText(text);
 }
 
 void FrmMain::setUrl3Text(const QString &text)
 {
-    url3->setEditText(text);
+    m_controls->url3->setEditText(text);
 }
 
 void FrmMain::setGetEnabled(bool enabled)
 {
-    cmdGet->setEnabled(enabled);
+    m_controls->cmdGet->setEnabled(enabled);
 }
 
 void FrmMain::setStopEnabled(bool enabled)
 {
-    cmdStop->setEnabled(enabled);
+    m_controls->cmdStop->setEnabled(enabled);
 }
 
 void FrmMain::setStartMenuEnabled(bool enabled)
@@ -289,12 +282,12 @@ void FrmMain::setStopMenuEnabled(bool enabled)
 
 bool FrmMain::isGetEnabled() const
 {
-    return cmdGet->isEnabled();
+    return m_controls->cmdGet->isEnabled();
 }
 
 bool FrmMain::isStopEnabled() const
 {
-    return cmdStop->isEnabled();
+    return m_controls->cmdStop->isEnabled();
 }
 
 void FrmMain::setModeChecks(bool isMultiple)
@@ -325,7 +318,7 @@ void FrmMain::setStatePicture(ImageKey key)
 
 bool FrmMain::loadPreview(const QString &path)
 {
-    return img1->loadFile(path);
+    return m_controls->img1->loadFile(path);
 }
 
 void FrmMain::loadPlaceholder()
@@ -335,7 +328,7 @@ void FrmMain::loadPlaceholder()
 
 void FrmMain::setPreviewVisible(bool visible)
 {
-    img1->setVisible(visible);
+    m_controls->img1->setVisible(visible);
 }
 
 bool FrmMain::isMinimized() const
@@ -404,9 +397,9 @@ void FrmMain::moveEvent(QMoveEvent *event)
 void FrmMain::Timer1_Timer()
 {
     m_timer1.stop();
-    img1->hide();
+    m_controls->img1->hide();
     arrangeControls();
-    img1->show();
+    m_controls->img1->show();
 }
 
 void FrmMain::arrangeControls()

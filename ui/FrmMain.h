@@ -107,13 +107,6 @@ private:
     QTimer m_timer1;
 
     MainControls *m_controls;
-    QFrame *shp1;
-    QPushButton *cmdGet;
-    QPushButton *cmdStop;
-    QComboBox *url1;
-    QLineEdit *url2;
-    QComboBox *url3;
-    PreviewView *img1;
     StatusBar *statbar;
 
     ImageKey m_statePicture = ImageKey::On;
