@@ -11,11 +11,6 @@
 class AddressInputs;
 class DownloadRun;
 class MainControls;
-class PreviewView;
-class QComboBox;
-class QFrame;
-class QLineEdit;
-class QPushButton;
 class StatusBar;
 class Transfer;
 class TrayIcon;
