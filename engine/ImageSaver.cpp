@@ -342,7 +342,7 @@ bool ImageSaver::Private::findAutoName(const QString &url, QString *target, QStr
 
 ImageSaver::Outcome ImageSaver::Private::place(const QString &url, QString target)
 {
-    const int policy = settings.if_exists >= 1 && settings.if_exists <= 4 ? settings.if_exists : 3;
+    const IfExistsPolicy policy = settings.if_exists;
     Verb verb = Verb::Saving;
     for (;;) {
         if (!pathTaken(target)) {
@@ -354,9 +354,9 @@ ImageSaver::Outcome ImageSaver::Private::place(const QString &url, QString targe
             // Someone took the name a moment ago: it is an existing file now.
         }
         switch (policy) {
-        case 1:
+        case IfExistsPolicy::Skip:
             return skipped(url, target, QStringLiteral(" ---> file exits. did not save"));
-        case 2: {
+        case IfExistsPolicy::Overwrite: {
             // rename() replaces in one step: the old file stays whole until then, and the
             // new content is on disk before the old one goes.
             const int error = syncToDisk(bodyPath) ? renameReplace(bodyPath, target) : errno;
@@ -364,7 +364,7 @@ ImageSaver::Outcome ImageSaver::Private::place(const QString &url, QString targe
                 return failed(url, target, qt_error_string(error));
             return wrote(url, target, Verb::Overwriting);
         }
-        case 4: {
+        case IfExistsPolicy::Rename: {
             QString problem;
             if (!findAutoName(url, &target, &problem)) {
                 if (!problem.isEmpty())
@@ -374,7 +374,8 @@ ImageSaver::Outcome ImageSaver::Private::place(const QString &url, QString targe
             verb = Verb::Autonaming;
             break;
         }
-        default:
+        case IfExistsPolicy::Prompt:
+        default: // a value outside the enum asks, as the stored fallback does
             if (!askForName(&target))
                 return skipped(url, target, QStringLiteral(" ---> file exits. did not save"));
             verb = Verb::Renaming;

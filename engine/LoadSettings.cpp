@@ -13,7 +13,7 @@ const QString programTitle = QStringLiteral("Quillop");
 
 // A directory setting that no longer exists falls back to the program's default
 // directory, is stored, and the user is told once.
-QString checkedDirectory(const QString &key, const QString &message, MainWindowElements &window)
+QString checkedDirectory(SettingsStore::Key key, const QString &message, MainWindowElements &window)
 {
     const QString dir = SettingsStore::read(key);
     if (FileOps::FolderExists(dir))
@@ -31,31 +31,54 @@ QString logFileNameFor(const QDate &day)
     return day.toString(QStringLiteral("yyyy-MM-dd")) + QStringLiteral(".log");
 }
 
+void configureTransfer(const RunSettings &s, Transfer &transfer)
+{
+    // The proxy text keeps the stored name untrimmed; a port that is no port makes the
+    // text unparsable, so the fetch fails instead of going elsewhere.
+    if (s.is_proxy) {
+        transfer.setAccessType(Transfer::NamedProxy);
+        transfer.setProxy(s.proxy_name + QLatin1Char(':') + QString::number(s.proxy_port));
+    } else {
+        transfer.setAccessType(Transfer::Direct);
+    }
+    ConnectionOptions options;
+    options.proxyType = s.proxy_type;
+    options.proxyUser = s.proxy_user;
+    options.proxyPassword = s.proxy_password;
+    options.userAgent = s.user_agent;
+    options.referer = s.referer;
+    options.cookieFile = s.cookie_file;
+    options.caFile = s.ca_file;
+    transfer.setConnectionOptions(options);
+}
+
 void loadSettings(RunSettings &s, MainWindowElements &window, Transfer &transfer,
                   const QDate &today)
 {
     using namespace SettingsStore;
 
     // 1
-    s.isMultiple = readBool(QStringLiteral("isMultiple"));
-    s.exit_ifover = readBool(QStringLiteral("exit_ifover"));
-    s.max_downloads = readInt16(QStringLiteral("max_downloads"));
-    s.is_number_mode = readBool(QStringLiteral("is_number_mode"));
+    s.isMultiple = readBool(Key::isMultiple);
+    s.exit_ifover = readBool(Key::exit_ifover);
+    s.max_downloads = readInt16(Key::max_downloads);
+    s.is_number_mode = readBool(Key::is_number_mode);
 
     // 2: a counter that is not exactly empty survives every activation.
     if (window.url2Text().isEmpty())
         window.setUrl2Text(s.is_number_mode ? QStringLiteral("01") : QStringLiteral("A"));
 
     // 3
-    s.increment = readInt16(QStringLiteral("increment"));
-    s.append_str = read(QStringLiteral("append_str"));
-    s.is_header = readBool(QStringLiteral("is_header"));
-    s.pause_time = readInt16(QStringLiteral("pause_time"));
-    s.is_save = readBool(QStringLiteral("is_save"));
+    s.increment = readInt16(Key::increment);
+    s.append_str = read(Key::append_str);
+    s.is_header = readBool(Key::is_header);
+    s.pause_time = readInt16(Key::pause_time);
+    s.is_save = readBool(Key::is_save);
+    s.stop_after_misses = readInt16(Key::stop_after_misses);
+    s.retries = readInt16(Key::retries);
 
     // 4
     s.save_dir = checkedDirectory(
-        QStringLiteral("save_dir"),
+        Key::save_dir,
         QStringLiteral("Save path does not exist /n Setting save Path to Application Path"),
         window);
 
@@ -63,22 +86,25 @@ void loadSettings(RunSettings &s, MainWindowElements &window, Transfer &transfer
     s.if_exists = readIfExists();
 
     // 6
-    s.is_proxy = readBool(QStringLiteral("is_proxy"));
-    s.proxy_name = read(QStringLiteral("proxy_name"));
-    s.proxy_port = readInt16(QStringLiteral("proxy_port"));
+    s.is_proxy = readBool(Key::is_proxy);
+    s.proxy_name = read(Key::proxy_name);
+    s.proxy_port = readPort(Key::proxy_port);
+    s.proxy_type =
+        readSocks5() ? ConnectionOptions::ProxyType::Socks5 : ConnectionOptions::ProxyType::Http;
+    s.proxy_user = read(Key::proxy_user);
+    s.proxy_password = read(Key::proxy_password);
+    s.user_agent = read(Key::user_agent);
+    s.referer = read(Key::referer);
+    s.cookie_file = read(Key::cookie_file);
+    s.ca_file = read(Key::ca_file);
 
-    // 7: the proxy text keeps the stored name untrimmed.
-    if (s.is_proxy) {
-        transfer.setAccessType(Transfer::NamedProxy);
-        transfer.setProxy(s.proxy_name + QLatin1Char(':') + QString::number(s.proxy_port));
-    } else {
-        transfer.setAccessType(Transfer::Direct);
-    }
+    // 7
+    configureTransfer(s, transfer);
 
     // 8: checked whether logging is on or not.
-    s.is_log = readBool(QStringLiteral("is_log"));
+    s.is_log = readBool(Key::is_log);
     s.log_dir = checkedDirectory(
-        QStringLiteral("log_dir"),
+        Key::log_dir,
         QStringLiteral("Log path does not exist /n Setting log Path to Application Path"), window);
 
     // 9

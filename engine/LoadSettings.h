@@ -15,3 +15,8 @@ void loadSettings(RunSettings &settings, MainWindowElements &window, Transfer &t
 
 // "yyyy-mm-dd.log" for the given day.
 QString logFileNameFor(const QDate &day);
+
+// Access type, proxy and connection options of the transfer from the run settings: the one
+// place where the settings become the transfer's. When no proxy is used the proxy text is
+// left as it was.
+void configureTransfer(const RunSettings &settings, Transfer &transfer);

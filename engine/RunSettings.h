@@ -3,6 +3,9 @@
 #include <QString>
 #include <QtGlobal>
 
+#include "ConnectionOptions.h"
+#include "SettingsStore.h"
+
 // The run settings the engine consults while it works. Field names are the settings keys.
 // Whoever changes a field also writes its key to the store.
 struct RunSettings
@@ -17,12 +20,21 @@ struct RunSettings
     qint16 pause_time = 0;
     bool is_save = false;
     QString save_dir;
-    quint8 if_exists = 0;
+    IfExistsPolicy if_exists = IfExistsPolicy::Prompt;
     bool is_proxy = false;
     QString proxy_name;
-    qint16 proxy_port = 0;
+    int proxy_port = 0; // 1 to 65535; 0 when the stored text is no port
     bool is_log = false;
     QString log_dir;
-    QString log_file_name; // derived: today's log file name
-    QString log_file_path; // derived: log_dir joined with log_file_name
+    ConnectionOptions::ProxyType proxy_type = ConnectionOptions::ProxyType::Http;
+    QString proxy_user;
+    QString proxy_password;
+    QString user_agent;
+    QString referer;
+    QString cookie_file;
+    QString ca_file;
+    qint16 stop_after_misses = 0; // end the run after this many misses in a row; 0: never
+    qint16 retries = 0;           // further tries of a fetch that failed for a passing reason
+    QString log_file_name;        // derived: today's log file name
+    QString log_file_path;        // derived: log_dir joined with log_file_name
 };

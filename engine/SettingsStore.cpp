@@ -2,34 +2,68 @@
 
 #include "ProgramPaths.h"
 
+#include <QFile>
 #include <QSettings>
 #include <QVariant>
 #include <cmath>
+#include <iterator>
 
 namespace {
 
-struct KeyDefault
+using SettingsStore::Key;
+using SettingsStore::Type;
+
+struct KeyRow
 {
-    const char *key;
-    const char *defaultText; // nullptr: computed or given by the caller
+    Key key;
+    const char *name;
+    Type type;
+    const char *defaultText; // nullptr: computed (directories) or the window's (geometry)
 };
 
-// Every key of the store with its default text, in the order of the key table.
-constexpr KeyDefault keyTable[] = {
-    {"main_width", nullptr},  {"main_height", nullptr},
-    {"main_top", nullptr},    {"main_left", nullptr},
-    {"url1_0", ""},           {"url1_1", ""},
-    {"url1_2", ""},           {"url1_3", ""},
-    {"url1_4", ""},           {"url3", ".jpg"},
-    {"isMultiple", "True"},   {"exit_ifover", "False"},
-    {"max_downloads", "100"}, {"is_number_mode", "True"},
-    {"increment", "1"},       {"append_str", ""},
-    {"is_header", "True"},    {"pause_time", "1"},
-    {"is_save", "True"},      {"save_dir", nullptr},
-    {"if_exists", "3"},       {"is_proxy", "False"},
-    {"proxy_name", ""},       {"proxy_port", "80"},
-    {"is_log", "False"},      {"log_dir", nullptr},
+// Every key of the store, in the order of the key table.
+constexpr KeyRow keyTable[] = {
+    {Key::main_width, "main_width", Type::Geometry, nullptr},
+    {Key::main_height, "main_height", Type::Geometry, nullptr},
+    {Key::main_top, "main_top", Type::Geometry, nullptr},
+    {Key::main_left, "main_left", Type::Geometry, nullptr},
+    {Key::url1_0, "url1_0", Type::Text, ""},
+    {Key::url1_1, "url1_1", Type::Text, ""},
+    {Key::url1_2, "url1_2", Type::Text, ""},
+    {Key::url1_3, "url1_3", Type::Text, ""},
+    {Key::url1_4, "url1_4", Type::Text, ""},
+    {Key::url3, "url3", Type::Text, ".jpg"},
+    {Key::isMultiple, "isMultiple", Type::Bool, "True"},
+    {Key::exit_ifover, "exit_ifover", Type::Bool, "False"},
+    {Key::max_downloads, "max_downloads", Type::Int16, "100"},
+    {Key::is_number_mode, "is_number_mode", Type::Bool, "True"},
+    {Key::increment, "increment", Type::Int16, "1"},
+    {Key::append_str, "append_str", Type::Text, ""},
+    {Key::is_header, "is_header", Type::Bool, "True"},
+    {Key::pause_time, "pause_time", Type::Int16, "1"},
+    {Key::is_save, "is_save", Type::Bool, "True"},
+    {Key::save_dir, "save_dir", Type::Text, nullptr},
+    {Key::if_exists, "if_exists", Type::Policy, "3"},
+    {Key::is_proxy, "is_proxy", Type::Bool, "False"},
+    {Key::proxy_name, "proxy_name", Type::Text, ""},
+    {Key::proxy_port, "proxy_port", Type::Port, "80"},
+    {Key::is_log, "is_log", Type::Bool, "False"},
+    {Key::log_dir, "log_dir", Type::Text, nullptr},
+    {Key::proxy_type, "proxy_type", Type::ProxyType, "http"},
+    {Key::proxy_user, "proxy_user", Type::Text, ""},
+    {Key::proxy_password, "proxy_password", Type::Text, ""},
+    {Key::user_agent, "user_agent", Type::Text, "Mozilla/5.0"},
+    {Key::referer, "referer", Type::Text, ""},
+    {Key::cookie_file, "cookie_file", Type::Text, ""},
+    {Key::ca_file, "ca_file", Type::Text, ""},
+    {Key::stop_after_misses, "stop_after_misses", Type::Int16, "0"},
+    {Key::retries, "retries", Type::Int16, "2"},
 };
+
+const KeyRow &row(Key key)
+{
+    return keyTable[static_cast<int>(key)];
+}
 
 // Every key lives in the group [Options] of the store.
 QString storeKey(const QString &key)
@@ -37,9 +71,14 @@ QString storeKey(const QString &key)
     return QStringLiteral("Options/") + key;
 }
 
+QSettings openStore()
+{
+    return QSettings(QStringLiteral("Quillop"), QStringLiteral("Quillop"));
+}
+
 QVariant storedValue(const QString &key)
 {
-    return QSettings(QStringLiteral("Quillop"), QStringLiteral("Quillop")).value(storeKey(key));
+    return openStore().value(storeKey(key));
 }
 
 // QSettings hands back a list for a stored text with unquoted commas written by hand.
@@ -50,27 +89,98 @@ QString toText(const QVariant &value)
     return value.toString();
 }
 
+// A decimal number with an optional sign and fraction, rounded half to even: no exponents,
+// no hexadecimal, no grouping, no locale's decimal comma.
+std::optional<double> parseRounded(const QString &text)
+{
+    const QString t = text.trimmed();
+    qsizetype i = 0;
+    if (i < t.size() && (t[i] == QLatin1Char('+') || t[i] == QLatin1Char('-')))
+        ++i;
+    qsizetype digits = 0;
+    while (i < t.size() && t[i].isDigit() && t[i].unicode() < 128) {
+        ++i;
+        ++digits;
+    }
+    if (i < t.size() && t[i] == QLatin1Char('.')) {
+        ++i;
+        while (i < t.size() && t[i].isDigit() && t[i].unicode() < 128) {
+            ++i;
+            ++digits;
+        }
+    }
+    if (digits == 0 || i != t.size())
+        return std::nullopt;
+    bool ok = false;
+    const double number = t.toDouble(&ok);
+    if (!ok || !std::isfinite(number))
+        return std::nullopt;
+    return std::nearbyint(number);
+}
+
+// A store that holds a proxy password is the user's alone to read.
+void protectIfSecret(QSettings &store)
+{
+    if (store.value(storeKey(QStringLiteral("proxy_password"))).toString().isEmpty())
+        return;
+    store.sync();
+    QFile::setPermissions(store.fileName(), QFile::ReadOwner | QFile::WriteOwner);
+}
+
 } // namespace
+
+static_assert(std::size(keyTable) == static_cast<size_t>(Key::retries) + 1,
+              "one row per key, in the order of the enum");
+
+QString SettingsStore::name(Key key)
+{
+    return QString::fromLatin1(row(key).name);
+}
+
+SettingsStore::Type SettingsStore::type(Key key)
+{
+    return row(key).type;
+}
+
+std::optional<Key> SettingsStore::keyNamed(const QString &name)
+{
+    for (const KeyRow &r : keyTable) {
+        if (name == QLatin1String(r.name))
+            return r.key;
+    }
+    return std::nullopt;
+}
 
 QStringList SettingsStore::allKeys()
 {
     QStringList keys;
-    for (const KeyDefault &k : keyTable)
-        keys.append(QString::fromLatin1(k.key));
+    for (const KeyRow &r : keyTable)
+        keys.append(QString::fromLatin1(r.name));
     return keys;
+}
+
+QString SettingsStore::defaultText(Key key)
+{
+    if (key == Key::save_dir)
+        return ProgramPaths::defaultSaveDir();
+    if (key == Key::log_dir)
+        return ProgramPaths::defaultLogDir();
+    const char *text = row(key).defaultText;
+    return text ? QString::fromLatin1(text) : QString();
 }
 
 QString SettingsStore::defaultText(const QString &key)
 {
-    if (key == QLatin1String("save_dir"))
-        return ProgramPaths::defaultSaveDir();
-    if (key == QLatin1String("log_dir"))
-        return ProgramPaths::defaultLogDir();
-    for (const KeyDefault &k : keyTable) {
-        if (key == QLatin1String(k.key) && k.defaultText)
-            return QString::fromLatin1(k.defaultText);
-    }
-    return {};
+    const auto k = keyNamed(key);
+    return k ? defaultText(*k) : QString();
+}
+
+QString SettingsStore::read(Key key)
+{
+    const QVariant value = storedValue(name(key));
+    if (!value.isValid())
+        return defaultText(key);
+    return toText(value);
 }
 
 QString SettingsStore::read(const QString &key, const QString &defaultText)
@@ -83,16 +193,19 @@ QString SettingsStore::read(const QString &key, const QString &defaultText)
 
 QString SettingsStore::read(const QString &key)
 {
-    const QVariant value = storedValue(key);
-    if (!value.isValid())
-        return defaultText(key);
-    return toText(value);
+    return read(key, defaultText(key));
 }
 
 void SettingsStore::write(const QString &key, const QString &value)
 {
-    QSettings store(QStringLiteral("Quillop"), QStringLiteral("Quillop"));
+    QSettings store = openStore();
     store.setValue(storeKey(key), value);
+    protectIfSecret(store);
+}
+
+void SettingsStore::write(Key key, const QString &value)
+{
+    write(name(key), value);
 }
 
 bool SettingsStore::contains(const QString &key)
@@ -121,57 +234,63 @@ std::optional<bool> SettingsStore::parseBool(const QString &text)
 
 std::optional<qint16> SettingsStore::parseInt16(const QString &text)
 {
-    const QString t = text.trimmed();
-    // An optional sign, digits, and an optional fraction: no exponents, no hexadecimal,
-    // no grouping, no locale's decimal comma.
-    qsizetype i = 0;
-    if (i < t.size() && (t[i] == QLatin1Char('+') || t[i] == QLatin1Char('-')))
-        ++i;
-    qsizetype digits = 0;
-    while (i < t.size() && t[i].isDigit() && t[i].unicode() < 128) {
-        ++i;
-        ++digits;
-    }
-    if (i < t.size() && t[i] == QLatin1Char('.')) {
-        ++i;
-        while (i < t.size() && t[i].isDigit() && t[i].unicode() < 128) {
-            ++i;
-            ++digits;
-        }
-    }
-    if (digits == 0 || i != t.size())
+    const auto number = parseRounded(text);
+    if (!number || *number < -32768.0 || *number > 32767.0)
         return std::nullopt;
-    bool ok = false;
-    const double number = t.toDouble(&ok);
-    if (!ok || !std::isfinite(number))
-        return std::nullopt;
-    // Round half to even.
-    const double rounded = std::nearbyint(number);
-    if (rounded < -32768.0 || rounded > 32767.0)
-        return std::nullopt;
-    return static_cast<qint16>(rounded);
+    return static_cast<qint16>(*number);
 }
 
-bool SettingsStore::readBool(const QString &key)
+std::optional<int> SettingsStore::parsePort(const QString &text)
+{
+    const auto number = parseRounded(text);
+    if (!number || *number < 1.0 || *number > 65535.0)
+        return std::nullopt;
+    return static_cast<int>(*number);
+}
+
+bool SettingsStore::readBool(Key key)
 {
     if (const auto value = parseBool(read(key)))
         return *value;
     return parseBool(defaultText(key)).value_or(false);
 }
 
-qint16 SettingsStore::readInt16(const QString &key)
+bool SettingsStore::readBool(const QString &key)
+{
+    const auto k = keyNamed(key);
+    return k ? readBool(*k) : parseBool(read(key)).value_or(false);
+}
+
+qint16 SettingsStore::readInt16(Key key)
 {
     if (const auto value = parseInt16(read(key)))
         return *value;
     return parseInt16(defaultText(key)).value_or(0);
 }
 
-quint8 SettingsStore::readIfExists()
+qint16 SettingsStore::readInt16(const QString &key)
 {
-    const auto value = parseInt16(read(QStringLiteral("if_exists")));
+    const auto k = keyNamed(key);
+    return k ? readInt16(*k) : parseInt16(read(key)).value_or(0);
+}
+
+IfExistsPolicy SettingsStore::readIfExists()
+{
+    const auto value = parseInt16(read(Key::if_exists));
     if (value && *value >= 1 && *value <= 4)
-        return static_cast<quint8>(*value);
-    return 3;
+        return static_cast<IfExistsPolicy>(*value);
+    return IfExistsPolicy::Prompt;
+}
+
+int SettingsStore::readPort(Key key)
+{
+    return parsePort(read(key)).value_or(0);
+}
+
+bool SettingsStore::readSocks5()
+{
+    return read(Key::proxy_type).trimmed().compare(QLatin1String("socks5"), Qt::CaseInsensitive) ==
+           0;
 }
 
 double SettingsStore::readSingle(const QString &key, double fallback)

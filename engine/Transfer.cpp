@@ -47,6 +47,8 @@ struct Transfer::Private
     qint64 bytesReceived = 0;
     bool sinkFailed = false;
     QString tlsProblem;
+    ConnectionOptions options;
+    QString lastReason;
 
     bool busy() const { return !reply.isNull() || client->isBusy(); }
     void start(const QUrl &url, int redirectsLeft);
@@ -322,6 +324,7 @@ void Transfer::Private::finish(bool ok, const QString &reason)
 
 void Transfer::Private::report(bool ok, const QString &reason)
 {
+    lastReason = ok ? QString() : reason;
     // Queued, so that a caller never sees finished() from inside openUrl() or cancel(),
     // and may start the next fetch from its slot.
     QMetaObject::invokeMethod(
@@ -373,4 +376,49 @@ qint64 Transfer::bytesReceived() const
 bool Transfer::sinkFailed() const
 {
     return d->sinkFailed;
+}
+
+void Transfer::setConnectionOptions(const ConnectionOptions &options)
+{
+    d->options = options;
+}
+
+ConnectionOptions Transfer::connectionOptions() const
+{
+    return d->options;
+}
+
+void Transfer::startSession() {}
+
+Transfer::Failure Transfer::failure() const
+{
+    const QString &r = d->lastReason;
+    if (r.isEmpty())
+        return Failure::None;
+    if (d->sinkFailed)
+        return Failure::WriteFailed;
+    static const QList<QPair<QString, Failure>> byReason = {
+        {QStringLiteral("host not found"), Failure::HostNotFound},
+        {QStringLiteral("connection refused"), Failure::ConnectionRefused},
+        {QStringLiteral("timed out"), Failure::TimedOut},
+        {QStringLiteral("connection reset"), Failure::ConnectionReset},
+        {QStringLiteral("too many redirects"), Failure::TooManyRedirects},
+        {QStringLiteral("proxy refused the connection"), Failure::ProxyRefused},
+        {QStringLiteral("proxy not found"), Failure::ProxyNotFound},
+        {QStringLiteral("cancelled"), Failure::Cancelled},
+    };
+    for (const auto &[text, kind] : byReason) {
+        if (r == text)
+            return kind;
+    }
+    if (r.startsWith(QLatin1String("TLS")))
+        return Failure::Tls;
+    if (r.contains(QLatin1String("closed")) || r.contains(QLatin1String("incomplete")))
+        return Failure::ClosedEarly;
+    return Failure::Other;
+}
+
+QString Transfer::reasonPhrase() const
+{
+    return {};
 }

@@ -4,6 +4,8 @@
 #include <QObject>
 #include <QString>
 
+#include "ConnectionOptions.h"
+
 class QIODevice;
 class QNetworkAccessManager;
 class QNetworkReply;
@@ -32,6 +34,14 @@ public:
     void setProxy(const QString &hostAndPort);
     QString proxy() const;
 
+    // Proxy type and login, User-Agent, Referer, cookies and extra authorities; they apply
+    // from the next openUrl().
+    void setConnectionOptions(const ConnectionOptions &options);
+    ConnectionOptions connectionOptions() const;
+    // A run begins: cookies that servers set before are forgotten and the cookie file is
+    // read afresh at the next fetch; cookies set during the run go with later requests.
+    void startSession();
+
     void setIdleTimeout(int ms);
     int idleTimeout() const;
 
@@ -55,7 +65,38 @@ public:
     // errorString of the sink is then part of the reason.
     bool sinkFailed() const;
 
+    // What went wrong with the last fetch, for code to decide on (try again? a miss?); the
+    // reason text of finished() is only for people.
+    enum class Failure {
+        None,       // the complete response arrived (any status)
+        BadAddress, // malformed, or not http/https
+        HostNotFound,
+        ConnectionRefused,
+        TimedOut, // connect, head deadline or a stalled body
+        ConnectionReset,
+        ClosedEarly, // the body ended before its framing said it would
+        BadResponse, // a response that breaks HTTP (bad chunk, head too large, ...)
+        TooManyRedirects,
+        UnsafeRedirect, // a redirect to a less safe address
+        ProxyRefused,
+        ProxyNotFound,
+        ProxyAuthFailed,
+        MalformedProxy,
+        Tls,
+        CookieFile,  // the cookie file cannot be read
+        WriteFailed, // the sink refused the bytes
+        Cancelled,
+        Other,
+    };
+    Failure failure() const;
+    // The reason phrase of the final status line ("Not Found"); empty when none arrived.
+    QString reasonPhrase() const;
+
 Q_SIGNALS:
+    // Body bytes handed to the sink so far and the length the server announced (-1 when
+    // it did not). Emitted while a fetch is in progress, never after finished().
+    void progress(qint64 received, qint64 total);
+
     // ok is true when the complete response arrived (any status). Otherwise reason says
     // why, in a few words a user understands: "host not found", "connection refused",
     // "timed out", "cancelled", "proxy refused the connection", ...

@@ -210,8 +210,9 @@ void FrmOptions::fillControls()
         ui.txtSavPath->setText(s.save_dir);
 
     QRadioButton *const policy[] = {ui.optSkip, ui.optOver, ui.optPrompt, ui.optRen};
-    if (s.if_exists >= 1 && s.if_exists <= 4)
-        policy[s.if_exists - 1]->setChecked(true);
+    const int policyIndex = static_cast<int>(s.if_exists) - 1;
+    if (policyIndex >= 0 && policyIndex < 4)
+        policy[policyIndex]->setChecked(true);
 
     (s.is_proxy ? ui.optYes : ui.optNo)->setChecked(true);
     ui.txtProxy->setText(s.proxy_name);

@@ -19,7 +19,8 @@ void storeBool(const char *key, bool &field, bool value)
     store(key, SettingsStore::boolText(value));
 }
 
-void storeNumber(const char *key, qint16 &field, NumericCheck::Box box, const QString &text)
+template <typename Field>
+void storeNumber(const char *key, Field &field, NumericCheck::Box box, const QString &text)
 {
     const auto value = NumericCheck::accepted(box, text);
     if (!value)
@@ -34,15 +35,15 @@ void storeText(const char *key, QString &field, const QString &value)
     store(key, value);
 }
 
-quint8 ifExistsCode(const OptionsValues &values)
+IfExistsPolicy ifExistsCode(const OptionsValues &values)
 {
     if (values.skip)
-        return 1;
+        return IfExistsPolicy::Skip;
     if (values.overwrite)
-        return 2;
+        return IfExistsPolicy::Overwrite;
     if (values.prompt)
-        return 3;
-    return 4;
+        return IfExistsPolicy::Prompt;
+    return IfExistsPolicy::Rename;
 }
 
 } // namespace
@@ -72,7 +73,7 @@ void applyOptions(const OptionsValues &values, const ChangeMarks &marks, RunSett
         storeText("save_dir", settings.save_dir, values.savePath.trimmed());
     if (marks.if_exists) {
         settings.if_exists = ifExistsCode(values);
-        store("if_exists", QString::number(settings.if_exists));
+        store("if_exists", QString::number(static_cast<int>(settings.if_exists)));
     }
     if (marks.is_proxy)
         storeBool("is_proxy", settings.is_proxy, values.proxy);

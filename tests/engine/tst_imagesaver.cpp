@@ -136,7 +136,7 @@ void TestImageSaver::save()
     const QString saveDir = rig.settings.save_dir;
     rig.settings.append_str = appendStr;
     rig.settings.is_header = isHeader;
-    rig.settings.if_exists = quint8(ifExists);
+    rig.settings.if_exists = static_cast<IfExistsPolicy>(ifExists);
     rig.settings.is_save = how != QLatin1String("off");
     for (const QString &a : listOf(answers))
         rig.window.promptAnswers.append(a == QLatin1String("-")   ? std::optional<QString>()

@@ -68,8 +68,11 @@ void TestSettings::emptyStoreGivesDefaults()
     QCOMPARE(s.max_downloads, qint16(100));
     QCOMPARE(s.increment, qint16(1));
     QCOMPARE(s.pause_time, qint16(1));
-    QCOMPARE(s.if_exists, quint8(3));
-    QCOMPARE(s.proxy_port, qint16(80));
+    QCOMPARE(s.if_exists, IfExistsPolicy::Prompt);
+    QCOMPARE(s.proxy_port, 80);
+    QCOMPARE(s.retries, qint16(2));
+    QCOMPARE(s.stop_after_misses, qint16(0));
+    QCOMPARE(l.transfer.connectionOptions().userAgent, QStringLiteral("Mozilla/5.0"));
     QCOMPARE(s.save_dir, m_programDir.path());
     QCOMPARE(s.log_dir, m_programDir.path());
     QCOMPARE(s.log_file_path, m_programDir.path() + QStringLiteral("/2026-12-05.log"));
@@ -140,9 +143,21 @@ void TestSettings::proxyConfiguration()
     store("is_proxy", "True");
     store("proxy_name", "gate");
     store("proxy_port", "8080");
+    store("proxy_type", "socks5");
+    store("proxy_user", "ann");
+    store("proxy_password", "s3cret");
+    store("referer", "auto");
     Loaded l;
     QCOMPARE(l.transfer.accessType(), int(Transfer::NamedProxy));
     QCOMPARE(l.transfer.proxy(), QStringLiteral("gate:8080"));
+    const ConnectionOptions options = l.transfer.connectionOptions();
+    QCOMPARE(options.proxyType, ConnectionOptions::ProxyType::Socks5);
+    QCOMPARE(options.proxyUser + options.proxyPassword, QStringLiteral("anns3cret"));
+    QCOMPARE(options.referer, QStringLiteral("auto"));
+    // A store that holds a password is its owner's alone.
+    QCOMPARE(QFile::permissions(TestEnvironment::storeFilePath()) &
+                 (QFile::ReadGroup | QFile::ReadOther),
+             QFile::Permissions());
     // Switching the proxy off leaves the proxy text as it was.
     store("is_proxy", "False");
     loadSettings(l.s, l.window, l.transfer);
@@ -170,6 +185,12 @@ void TestSettings::garbledValuesTakeDefaults_data()
     QTest::newRow("if_exists past 4") << "if_exists" << "9" << "3";
     QTest::newRow("if_exists zero") << "if_exists" << "0" << "3";
     QTest::newRow("if_exists in range") << "if_exists" << "4" << "4";
+    QTest::newRow("port above 16 bits") << "proxy_port" << "40000" << "40000";
+    QTest::newRow("port past 65535") << "proxy_port" << "65536" << "0";
+    QTest::newRow("port of text") << "proxy_port" << "http" << "0";
+    QTest::newRow("proxy type in any case") << "proxy_type" << "SOCKS5" << "socks5";
+    QTest::newRow("proxy type unknown") << "proxy_type" << "gopher" << "http";
+    QTest::newRow("retries of text") << "retries" << "often" << "2";
     // clang-format on
 }
 
@@ -185,7 +206,12 @@ void TestSettings::garbledValuesTakeDefaults()
         {QStringLiteral("is_log"), SettingsStore::boolText(l.s.is_log)},
         {QStringLiteral("max_downloads"), QString::number(l.s.max_downloads)},
         {QStringLiteral("pause_time"), QString::number(l.s.pause_time)},
-        {QStringLiteral("if_exists"), QString::number(l.s.if_exists)},
+        {QStringLiteral("if_exists"), QString::number(static_cast<int>(l.s.if_exists))},
+        {QStringLiteral("proxy_port"), QString::number(l.s.proxy_port)},
+        {QStringLiteral("proxy_type"), l.s.proxy_type == ConnectionOptions::ProxyType::Socks5
+                                           ? QStringLiteral("socks5")
+                                           : QStringLiteral("http")},
+        {QStringLiteral("retries"), QString::number(l.s.retries)},
     };
     QCOMPARE(loadedText.value(key), loaded);
 }
@@ -204,7 +230,7 @@ void TestSettings::garbledFileDoesNotCrash()
     file.close();
     const Loaded l;
     QCOMPARE(l.s.increment, qint16(1));
-    QCOMPARE(l.s.proxy_port, qint16(80));
+    QCOMPARE(l.s.proxy_port, 80);
     QVERIFY(FileOps::FolderExists(l.s.save_dir));
 }
 

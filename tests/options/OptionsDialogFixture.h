@@ -28,7 +28,7 @@ struct OptionsDialogFixture
         settings.max_downloads = 100;
         settings.increment = settings.pause_time = 1;
         settings.is_number_mode = settings.is_save = settings.is_header = true;
-        settings.if_exists = 3;
+        settings.if_exists = IfExistsPolicy::Prompt;
         window.url2 = QStringLiteral("07");
     }
     ~OptionsDialogFixture()
