@@ -20,3 +20,11 @@ QString imageKeyName(ImageKey key)
     }
     return {};
 }
+
+void MainWindowElements::setRunProgress(int, int) {}
+
+void MainWindowElements::setFileProgress(qint64, qint64) {}
+
+void MainWindowElements::reportAttempt(const AttemptReport &) {}
+
+void MainWindowElements::reportRunEnd(const RunCounts &, const QString &) {}

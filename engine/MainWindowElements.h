@@ -15,6 +15,29 @@ enum class ImageKey {
 // The image list key of a picture ("on", "off", "stopped", ...); empty for the spare one.
 QString imageKeyName(ImageKey key);
 
+// What became of one attempt: for the run's counts and for front ends that show each one.
+struct AttemptReport
+{
+    enum class Outcome { Saved, Skipped, NotImage, Failed };
+    Outcome outcome = Outcome::Failed;
+    QString url;
+    QString targetPath; // where the picture went, or would have gone; empty when none
+    int httpStatus = 0; // 0 when no response arrived
+    qint64 bytes = 0;   // body bytes received
+    QString reason;     // why it failed or was not kept; empty for a saved picture
+    QString logText;    // the attempt's line in the daily log
+    int tries = 1;      // fetches made for it (retries of passing failures included)
+};
+
+// The outcomes of a run's attempts, counted.
+struct RunCounts
+{
+    int saved = 0;
+    int skipped = 0;
+    int notImages = 0;
+    int failed = 0;
+};
+
 // Everything the engine does to the main window goes through this interface. The real
 // window implements it; tests and the headless benchmark runner use their own versions.
 class MainWindowElements
@@ -72,6 +95,17 @@ public:
     // starts empty.
     virtual bool promptForName(const QString &title, const QString &prompt, QString *answer) = 0;
     virtual void beep() = 0;
+
+    // Progress, for front ends that show it; none of it changes a status text.
+    // The run is at attempt number `attempt` of `planned` (-1 when the end is not known).
+    virtual void setRunProgress(int attempt, int planned);
+    // Bytes of the file arriving now and its announced length (-1 when not announced);
+    // received -1: no file is arriving.
+    virtual void setFileProgress(qint64 received, qint64 total);
+    // An attempt has ended (its log line written, before its pause).
+    virtual void reportAttempt(const AttemptReport &report);
+    // The run has ended: its counts and the summary shown in p_sat.
+    virtual void reportRunEnd(const RunCounts &counts, const QString &summary);
 
     // Window-level tray values, shown by setTip/setIcon.
     QString trayTip = idleTrayTip();

@@ -10,6 +10,10 @@ packages=(
     tinyproxy-bin xvfb xauth x11-apps x11-utils xdotool imagemagick fonts-dejavu-core
     desktop-file-utils appstream dpkg-dev file librsvg2-bin
     nginx-light curl
+    libcurl4-openssl-dev openssl microsocks
+    clang-14 libclang-rt-14-dev
+    at-spi2-core dbus python3-gi gir1.2-atspi-2.0
+    bash-completion
 )
 
 missing=()

@@ -1,0 +1,93 @@
+#include "AddressSplit.h"
+
+#include <algorithm>
+
+namespace {
+
+bool isAsciiDigit(QChar c)
+{
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
+
+bool isAsciiLetter(QChar c)
+{
+    return (c >= QLatin1Char('a') && c <= QLatin1Char('z')) ||
+           (c >= QLatin1Char('A') && c <= QLatin1Char('Z'));
+}
+
+// Where the path of the address begins: at the first "/" after "scheme://host", or after
+// the host of an address typed without a scheme.
+qsizetype pathStart(const QString &text)
+{
+    const qsizetype hostStart =
+        AddressSplit::hasScheme(text) ? text.indexOf(QLatin1String("://")) + 3 : 0;
+    const qsizetype slash = text.indexOf(QLatin1Char('/'), hostStart);
+    return slash < 0 ? text.size() : slash;
+}
+
+// "[FROM-TO]" with FROM and TO both digits or both single letters.
+bool isBracketRange(const QString &inside)
+{
+    const qsizetype dash = inside.indexOf(QLatin1Char('-'), 1);
+    if (dash <= 0 || dash == inside.size() - 1)
+        return false;
+    const QString from = inside.left(dash);
+    const QString to = inside.mid(dash + 1);
+    const auto allDigits = [](const QString &s) {
+        for (const QChar c : s) {
+            if (!isAsciiDigit(c))
+                return false;
+        }
+        return true;
+    };
+    if (allDigits(from) && allDigits(to))
+        return true;
+    return from.size() == 1 && to.size() == 1 && isAsciiLetter(from[0]) && isAsciiLetter(to[0]);
+}
+
+} // namespace
+
+bool AddressSplit::hasScheme(const QString &text)
+{
+    const qsizetype end = text.indexOf(QLatin1String("://"));
+    if (end <= 0 || !isAsciiLetter(text[0]))
+        return false;
+    for (qsizetype i = 1; i < end; ++i) {
+        const QChar c = text[i];
+        if (!isAsciiLetter(c) && !isAsciiDigit(c) && c != QLatin1Char('+') &&
+            c != QLatin1Char('-') && c != QLatin1Char('.'))
+            return false;
+    }
+    return true;
+}
+
+AddressParts AddressSplit::split(const QString &address)
+{
+    const QString text = address.trimmed();
+    const qsizetype open = text.lastIndexOf(QLatin1Char('['));
+    if (open >= pathStart(text)) {
+        const qsizetype close = text.indexOf(QLatin1Char(']'), open);
+        if (close > open && isBracketRange(text.mid(open + 1, close - open - 1)))
+            return {text.left(open), text.mid(open + 1, close - open - 1), text.mid(close + 1)};
+    }
+
+    qsizetype end = text.size();
+    for (const QChar stop : {QLatin1Char('?'), QLatin1Char('#')}) {
+        const qsizetype at = text.indexOf(stop, pathStart(text));
+        if (at >= 0 && at < end)
+            end = at;
+    }
+    const qsizetype path = pathStart(text);
+    if (end <= path)
+        return {text, QString(), QString()};
+    const qsizetype segment = std::max(path, text.lastIndexOf(QLatin1Char('/'), end - 1) + 1);
+    qsizetype last = end;
+    while (last > segment && !isAsciiDigit(text[last - 1]))
+        --last;
+    if (last == segment)
+        return {text, QString(), QString()};
+    qsizetype first = last;
+    while (first > segment && isAsciiDigit(text[first - 1]))
+        --first;
+    return {text.left(first), text.mid(first, last - first), text.mid(last)};
+}
