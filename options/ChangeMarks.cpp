@@ -19,6 +19,15 @@ QStringList ChangeMarks::setKeys() const
         {proxy_port, "proxy_port"},
         {is_log, "is_log"},
         {log_dir, "log_dir"},
+        {proxy_type, "proxy_type"},
+        {proxy_user, "proxy_user"},
+        {proxy_password, "proxy_password"},
+        {user_agent, "user_agent"},
+        {referer, "referer"},
+        {cookie_file, "cookie_file"},
+        {ca_file, "ca_file"},
+        {stop_after_misses, "stop_after_misses"},
+        {retries, "retries"},
     };
     QStringList keys;
     for (const auto &[set, key] : marks) {

@@ -21,6 +21,15 @@ struct ChangeMarks
     bool proxy_port = false;
     bool is_log = false;
     bool log_dir = false;
+    bool proxy_type = false;
+    bool proxy_user = false;
+    bool proxy_password = false;
+    bool user_agent = false;
+    bool referer = false;
+    bool cookie_file = false;
+    bool ca_file = false;
+    bool stop_after_misses = false;
+    bool retries = false;
 
     void clear() { *this = ChangeMarks(); }
     // The keys whose mark is set, in the order the apply step writes them.

@@ -39,6 +39,18 @@ QString DirectoryPicker::nearestExisting(const QString &path)
     return QFileInfo(candidate).isDir() ? candidate : QDir::rootPath();
 }
 
+QSize DirectoryPicker::sizeHint() const
+{
+    const int row = qMax(fontMetrics().height(), iconSize().height()) + 4;
+    return {fontMetrics().averageCharWidth() * 36, row * 10 + 2 * frameWidth()};
+}
+
+QSize DirectoryPicker::minimumSizeHint() const
+{
+    const int row = qMax(fontMetrics().height(), iconSize().height()) + 4;
+    return {fontMetrics().averageCharWidth() * 24, row * 7 + 2 * frameWidth()};
+}
+
 void DirectoryPicker::setPath(const QString &path)
 {
     const QString target = nearestExisting(path);

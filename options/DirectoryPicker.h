@@ -21,6 +21,10 @@ public:
     // The nearest existing directory at or above path.
     static QString nearestExisting(const QString &path);
 
+    // Room for a path of some depth and a few of its subdirectories.
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
 Q_SIGNALS:
     // The current directory changed, by the user or by setPath.
     void pathChanged(const QString &path);

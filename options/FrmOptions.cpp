@@ -1,17 +1,18 @@
 #include "FrmOptions.h"
 
-#include "CaptionFit.h"
+#include "DirectoryField.h"
 #include "DirectoryPicker.h"
 #include "DrivePicker.h"
+#include "FileChooser.h"
 #include "FileOps.h"
 #include "LoadSettings.h"
 #include "OptionsApply.h"
 #include "OptionsPages.h"
 #include "RunSettings.h"
 #include "TabStrip.h"
-#include "Twips.h"
 #include "ValidationGate.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDate>
@@ -21,6 +22,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QStatusBar>
 #include <QWindow>
@@ -46,10 +48,9 @@ FrmOptions::FrmOptions(RunSettings &settings, MainWindowElements &mainWindow, QW
         setWindowIcon(mainWidget->window()->windowIcon());
 
     m_ui = std::make_unique<OptionsPages>(this);
-    const double dpi = logicalDpiX();
-    QSize client(Twips::toPixels(6450, dpi), Twips::toPixels(4785, dpi));
-    client = CaptionFit::fitDialog(this, *m_ui, client);
-    setFixedSize(client);
+    setUpStatusBar();
+    makeDirectoryFields();
+    followOwner();
 
     connectControls();
     guardFocusMoves();
@@ -63,6 +64,8 @@ FrmOptions::~FrmOptions()
     // The gate reacts to focus changes, which the destruction of the controls causes.
     delete m_gate;
     m_gate = nullptr;
+    delete m_saveDir;
+    delete m_logDir;
     // The controls outlive this part of the object; what they signal while they go down
     // must not reach handlers that use it.
     for (QObject *child : findChildren<QObject *>())
@@ -80,6 +83,71 @@ QString FrmOptions::statusText() const
     return m_ui->statbar->currentMessage();
 }
 
+void FrmOptions::setUpStatusBar()
+{
+    QStatusBar *bar = m_ui->statbar;
+    bar->setToolTip(QStringLiteral("Messages about the entries of this dialog"));
+    bar->setAccessibleDescription(bar->toolTip());
+    // Wide enough for the longest message of the checks.
+    int widest = 0;
+    using NumericCheck::Box;
+    for (Box box :
+         {Box::MaxFiles, Box::Increment, Box::Pause, Box::Port, Box::Misses, Box::Retries})
+        widest = qMax(widest, bar->fontMetrics().horizontalAdvance(NumericCheck::message(box)));
+    bar->setMinimumWidth(widest + 4 * bar->fontMetrics().averageCharWidth());
+    // A screen reader reads the message as the bar's name and hears when it changes.
+    connect(bar, &QStatusBar::messageChanged, this, [bar](const QString &text) {
+        bar->setAccessibleName(text);
+        QAccessibleEvent changed(bar, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&changed);
+    });
+}
+
+void FrmOptions::makeDirectoryFields()
+{
+    OptionsPages &ui = *m_ui;
+    const auto same = [](const QString &text) { return text; };
+    m_saveDir = new DirectoryField(ui.txtSavPath, ui.drvSav, ui.dirSav, ui.cmdSavBrowse,
+                                   QStringLiteral("Save to"), {same, same});
+    // The log box shows the day's log file in the directory.
+    const auto logFile = [](const QString &dir) {
+        return FileOps::BuildPath(dir, logFileNameFor(QDate::currentDate()));
+    };
+    const auto logDirOf = [](const QString &text) {
+        static const QRegularExpression dayFile(
+            QStringLiteral("(?<=[/\\\\])\\d{4}-\\d{2}-\\d{2}\\.log$"));
+        const QRegularExpressionMatch match = dayFile.match(text);
+        if (!match.hasMatch())
+            return text;
+        QString dir = text.left(match.capturedStart());
+        if (dir.size() > 1)
+            dir.chop(1); // the separator BuildPath put in, unless it is the root
+        return dir;
+    };
+    m_logDir = new DirectoryField(ui.txtLogDir, ui.drvLog, ui.dirLog, ui.cmdLogBrowse,
+                                  QStringLiteral("Log directory"), {logFile, logDirOf});
+}
+
+void FrmOptions::followOwner()
+{
+    // A dialog of the main window: no task bar entry of its own, minimized and raised with
+    // it. It is no child widget of it, since a disabled window disables its children too.
+    QWidget *owner = m_mainWidget ? m_mainWidget->window() : nullptr;
+    if (!owner || !owner->windowHandle())
+        return;
+    winId();
+    windowHandle()->setTransientParent(owner->windowHandle());
+}
+
+void FrmOptions::changeEvent(QEvent *event)
+{
+    QDialog::changeEvent(event);
+    // Minimized, it would leave nothing on screen to take input, as the main window is
+    // disabled while it is open.
+    if (event->type() == QEvent::WindowStateChange && (windowState() & Qt::WindowMinimized))
+        setWindowState(windowState() & ~Qt::WindowMinimized);
+}
+
 void FrmOptions::connectControls()
 {
     OptionsPages &ui = *m_ui;
@@ -88,14 +156,7 @@ void FrmOptions::connectControls()
     connect(ui.cmdCancel, &QPushButton::clicked, this, &QWidget::close);
     connect(ui.cmdApply, &QPushButton::clicked, this, &FrmOptions::cmdApply_Click);
 
-    // Drive → directory → text box: choosing a drive updates all three.
-    connect(ui.drvSav, &DrivePicker::driveChanged, ui.dirSav, &DirectoryPicker::setPath);
-    connect(ui.dirSav, &DirectoryPicker::pathChanged, ui.txtSavPath, &QLineEdit::setText);
-    connect(ui.drvLog, &DrivePicker::driveChanged, ui.dirLog, &DirectoryPicker::setPath);
-    connect(ui.dirLog, &DirectoryPicker::pathChanged, this, [this](const QString &path) {
-        m_ui->txtLogDir->setText(FileOps::BuildPath(path, logFileNameFor(QDate::currentDate())));
-    });
-
+    connectNewSettings();
     connect(ui.txtSavPath, &QLineEdit::textChanged, this, [this] { m_marks.save_dir = true; });
     connect(ui.txtLogDir, &QLineEdit::textChanged, this, [this] { m_marks.log_dir = true; });
     connect(ui.txtProxy, &QLineEdit::textChanged, this, [this] { m_marks.proxy_name = true; });
@@ -146,6 +207,11 @@ void FrmOptions::guardFocusMoves()
                   [this] { return checkNumber(m_ui->txtPause, Box::Pause, m_marks.pause_time); });
     m_gate->guard(ui.txtPort,
                   [this] { return checkNumber(m_ui->txtPort, Box::Port, m_marks.proxy_port); });
+    m_gate->guard(ui.txtMisses, [this] {
+        return checkNumber(m_ui->txtMisses, Box::Misses, m_marks.stop_after_misses);
+    });
+    m_gate->guard(ui.txtRetries,
+                  [this] { return checkNumber(m_ui->txtRetries, Box::Retries, m_marks.retries); });
     auto marking = [](bool &mark) {
         return [&mark] {
             mark = true;
@@ -168,9 +234,7 @@ void FrmOptions::clearChangeMarks()
 
 void FrmOptions::layoutPages()
 {
-    // The pages all cover the tab strip's panel; the strip itself only selects one.
-    for (QFrame *page : m_ui->frameArray)
-        page->setGeometry(CaptionFit::pageGeometry(this, *m_ui));
+    // The pages share the tab strip's panel, where its layout placed them; one shows.
     showSelectedPage();
 }
 
@@ -201,13 +265,7 @@ void FrmOptions::fillControls()
     ui.txtAdd->setText(s.append_str);
     (s.is_header ? ui.optHead : ui.optTail)->setChecked(true);
 
-    ui.txtSavPath->setText(s.save_dir);
-    ui.drvSav->setDrive(FileOps::GetDriveName(s.save_dir));
-    ui.dirSav->setPath(s.save_dir);
-    // A stored directory that is gone leaves the picker at its nearest parent; the box keeps
-    // the stored path, so an untouched OK does not quietly store another directory.
-    if (!QFileInfo(s.save_dir).isDir())
-        ui.txtSavPath->setText(s.save_dir);
+    m_saveDir->fill(s.save_dir);
 
     QRadioButton *const policy[] = {ui.optSkip, ui.optOver, ui.optPrompt, ui.optRen};
     const int policyIndex = static_cast<int>(s.if_exists) - 1;
@@ -219,10 +277,8 @@ void FrmOptions::fillControls()
     ui.txtPort->setText(QString::number(s.proxy_port));
 
     (s.is_log ? ui.optLogYes : ui.OptLogNo)->setChecked(true);
-    ui.drvLog->setDrive(FileOps::GetDriveName(s.log_dir));
-    ui.dirLog->setPath(s.log_dir);
-    ui.txtLogDir->setText(
-        FileOps::BuildPath(ui.dirLog->path(), logFileNameFor(QDate::currentDate())));
+    m_logDir->fill(s.log_dir);
+    fillNewSettings();
 }
 
 OptionsValues FrmOptions::currentValues() const
@@ -244,7 +300,8 @@ OptionsValues FrmOptions::currentValues() const
     v.proxyName = ui.txtProxy->text();
     v.proxyPort = ui.txtPort->text();
     v.log = ui.optLogYes->isChecked();
-    v.logDir = ui.dirLog->path();
+    v.logDir = m_logDir->directory();
+    readNewSettings(v);
     return v;
 }
 
@@ -341,9 +398,8 @@ void FrmOptions::showEvent(QShowEvent *event)
     if (m_placed)
         return;
     m_placed = true;
+    followOwner();
     QWidget *owner = m_mainWidget ? m_mainWidget->window() : nullptr;
-    if (owner && owner->windowHandle() && windowHandle())
-        windowHandle()->setTransientParent(owner->windowHandle());
     const QRect around = owner && owner->isVisible() ? owner->frameGeometry()
                          : screen()                  ? screen()->availableGeometry()
                                                      : QRect();

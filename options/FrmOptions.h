@@ -12,6 +12,7 @@ struct RunSettings;
 struct OptionsPages;
 struct OptionsValues;
 class MainWindowElements;
+class DirectoryField;
 class QLineEdit;
 class ValidationGate;
 
@@ -36,10 +37,19 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    void changeEvent(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void setUpStatusBar();
+    void makeDirectoryFields();
+    void followOwner();
     void connectControls();
+    // The proxy type and login, the request details and the run's patience (FrmOptionsRequest.cpp).
+    void connectNewSettings();
+    void fillNewSettings();
+    void readNewSettings(OptionsValues &values) const;
+    void browseFile(QLineEdit *box, const QString &caption, bool &mark);
     void guardFocusMoves();
     void clearChangeMarks();
     void layoutPages();
@@ -62,6 +72,8 @@ private:
     QPointer<QWidget> m_mainWidget;
     std::unique_ptr<OptionsPages> m_ui;
     ValidationGate *m_gate = nullptr;
+    DirectoryField *m_saveDir = nullptr;
+    DirectoryField *m_logDir = nullptr;
     ChangeMarks m_marks;
     bool m_placed = false;
 };

@@ -2,14 +2,16 @@
 
 #include "SettingsStore.h"
 
-qint16 NumericCheck::lowerBound(Box box)
+int NumericCheck::lowerBound(Box box)
 {
     switch (box) {
     case Box::Increment:
     case Box::Pause:
+    case Box::Port:
         return 1;
     case Box::MaxFiles:
-    case Box::Port:
+    case Box::Misses:
+    case Box::Retries:
         break;
     }
     return 0;
@@ -24,15 +26,21 @@ QString NumericCheck::message(Box box)
         return QStringLiteral("Error : Increment Has to be a Number");
     case Box::Pause:
         return QStringLiteral("Error : Pause time has be a positive Number");
+    case Box::Misses:
+        return QStringLiteral("Error : Misses in a row Has to be a Number");
+    case Box::Retries:
+        return QStringLiteral("Error : Retries Has to be a Number");
     case Box::Port:
         break;
     }
     return QStringLiteral("Error : Http Port Number Has to be a Number");
 }
 
-std::optional<qint16> NumericCheck::accepted(Box box, const QString &text)
+std::optional<int> NumericCheck::accepted(Box box, const QString &text)
 {
-    const std::optional<qint16> value = SettingsStore::parseInt16(text);
+    const std::optional<int> value = box == Box::Port
+                                         ? SettingsStore::parsePort(text)
+                                         : std::optional<int>(SettingsStore::parseInt16(text));
     if (!value || *value < lowerBound(box))
         return std::nullopt;
     return value;

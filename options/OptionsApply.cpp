@@ -25,7 +25,7 @@ void storeNumber(const char *key, Field &field, NumericCheck::Box box, const QSt
     const auto value = NumericCheck::accepted(box, text);
     if (!value)
         return;
-    field = *value;
+    field = static_cast<Field>(*value);
     store(key, QString::number(*value));
 }
 
@@ -88,4 +88,26 @@ void applyOptions(const OptionsValues &values, const ChangeMarks &marks, RunSett
         settings.log_file_path = FileOps::BuildPath(settings.log_dir, settings.log_file_name);
         store("log_dir", settings.log_dir);
     }
+    if (marks.proxy_type) {
+        settings.proxy_type = values.socks5 ? ConnectionOptions::ProxyType::Socks5
+                                            : ConnectionOptions::ProxyType::Http;
+        store("proxy_type", values.socks5 ? QStringLiteral("socks5") : QStringLiteral("http"));
+    }
+    if (marks.proxy_user)
+        storeText("proxy_user", settings.proxy_user, values.proxyUser.trimmed());
+    // A password is taken as typed: blanks may belong to it.
+    if (marks.proxy_password)
+        storeText("proxy_password", settings.proxy_password, values.proxyPassword);
+    if (marks.user_agent)
+        storeText("user_agent", settings.user_agent, values.userAgent.trimmed());
+    if (marks.referer)
+        storeText("referer", settings.referer, values.referer.trimmed());
+    if (marks.cookie_file)
+        storeText("cookie_file", settings.cookie_file, values.cookieFile.trimmed());
+    if (marks.ca_file)
+        storeText("ca_file", settings.ca_file, values.caFile.trimmed());
+    if (marks.stop_after_misses)
+        storeNumber("stop_after_misses", settings.stop_after_misses, Box::Misses, values.misses);
+    if (marks.retries)
+        storeNumber("retries", settings.retries, Box::Retries, values.retries);
 }

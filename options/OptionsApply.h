@@ -26,7 +26,16 @@ struct OptionsValues
     QString proxyName;       // txtProxy
     QString proxyPort;       // txtPort
     bool log = false;        // optLogYes selected
-    QString logDir;          // the current path of dirLog
+    QString logDir;          // the log directory as txtLogDir names it
+    bool socks5 = false;     // optProxySocks5 selected
+    QString proxyUser;       // txtProxyUser
+    QString proxyPassword;   // txtProxyPassword
+    QString referer;         // "", "auto" or txtReferer, by optRefNone/optRefAuto/optRefCustom
+    QString userAgent;       // txtUserAgent
+    QString cookieFile;      // txtCookieFile
+    QString caFile;          // txtCaFile
+    QString misses;          // txtMisses
+    QString retries;         // txtRetries
 };
 
 // Writes every marked setting, in the fixed order of the keys, into settings and the store;

@@ -2,11 +2,13 @@
 
 #include <QWidget>
 
+class QGridLayout;
 class QTabBar;
 
-// A row of tabs above an empty framed panel. Unlike QTabWidget it does not own the pages:
-// the dialog places its page frames over the panel itself and shows the one that belongs
-// to the selected tab.
+// A row of tabs above a framed panel that holds the pages. Unlike QTabWidget it does not
+// show or hide the pages itself: the dialog shows the one that belongs to the selected tab.
+// Every page keeps its room while hidden, so the panel is as large as the largest page and
+// does not change size when another page is shown.
 class TabStrip : public QWidget
 {
     Q_OBJECT
@@ -15,6 +17,8 @@ public:
 
     QTabBar *bar() const { return m_bar; }
     int addTab(const QString &caption);
+    // Puts page into the panel, over the pages added before it.
+    void addPage(QWidget *page);
     // 0-based index of the selected tab.
     int currentIndex() const;
     void setCurrentIndex(int index);
@@ -24,8 +28,8 @@ Q_SIGNALS:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
 
 private:
     QTabBar *m_bar;
+    QGridLayout *m_panel;
 };

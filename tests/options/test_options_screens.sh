@@ -1,6 +1,7 @@
 #!/bin/bash
 # The options dialog's layout checks on a real X server (Xvfb) with the system fonts, where
-# captions are measured as on a desktop; pictures land in BUILD_DIR/screenshots/xvfb.
+# captions are measured as on a desktop, at scale 1 and 2; pictures land in
+# BUILD_DIR/screenshots/xvfb.
 set -eu
 build_dir=${1:?build directory}
 test_bin="$build_dir/tests/tst_optionslayout"
@@ -12,5 +13,8 @@ home=$(mktemp -d)
 trap 'rm -rf "$home"' EXIT
 chmod 700 "$home"
 export QUILLOP_SCREENSHOT_DIR="$build_dir/screenshots/xvfb" HOME="$home" XDG_RUNTIME_DIR="$home"
-xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96" env QT_QPA_PLATFORM=xcb "$test_bin"
+for scale in 1 2; do
+    xvfb-run -a -s "-screen 0 2560x2048x24 -dpi 96" \
+        env QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=$scale "$test_bin"
+done
 ls "$QUILLOP_SCREENSHOT_DIR"/options-*.png

@@ -2,12 +2,18 @@
 
 #include "DownloadRun.h"
 #include "FileOps.h"
+#include "LoadSettings.h"
 #include "OptionsApply.h"
 #include "Pause.h"
 #include "TestHttpServer.h"
 #include "Transfer.h"
 
+#include "FileChooser.h"
+
+#include <QAccessible>
 #include <QSignalSpy>
+#include <QStatusBar>
+#include <QWindow>
 
 using F = OptionsDialogFixture;
 
@@ -19,6 +25,7 @@ struct Opening
     const char *extraMarks;
     const char *status;
     const char *saveDir = "pictures/series"; // under the test home
+    const char *logDir = "logs";
 };
 Q_DECLARE_METATYPE(Opening)
 
@@ -37,6 +44,20 @@ struct Entry
 };
 Q_DECLARE_METATYPE(Entry)
 
+// A "Browse..." button, what the chooser answers ("" cancelled; a leading "~" is the test
+// home), the box that then shows it and what OK stores.
+struct Browse
+{
+    int tab;
+    const char *button;
+    const char *answer;
+    const char *box;
+    const char *shown;
+    const char *key;
+    const char *stored; // null: not stored
+};
+Q_DECLARE_METATYPE(Browse)
+
 // The dialog driven as a person would (clicks, typing, Tab) and what reaches the store.
 class TestOptionsDialog : public QObject
 {
@@ -46,6 +67,9 @@ private slots:
     void marksAfterOpening();
     void entries_data();
     void entries();
+    void browse_data();
+    void browse();
+    void staysWithTheMainWindow();
     void applyWritesMarkedSettings();
     void lowerMaxDownloadsEndsTheRun();
 };
@@ -58,6 +82,7 @@ void TestOptionsDialog::marksAfterOpening_data()
     QTest::newRow("another max downloads") << Opening{40, "Text1", "max_downloads", ""};
     QTest::newRow("max downloads refused while filling") << Opening{-1, "", "proxy_name", "Error : Max Downloads Has to be a Number"};
     QTest::newRow("stored directory gone") << Opening{100, "Text1", "", "", "pictures/gone/deeper"};
+    QTest::newRow("stored log directory gone") << Opening{100, "Text1", "", "", "pictures/series", "logs/gone"};
     // clang-format on
 }
 
@@ -72,6 +97,7 @@ void TestOptionsDialog::marksAfterOpening()
     f.settings.max_downloads = o.maxDownloads;
     f.settings.proxy_name = QLatin1String(o.proxyName);
     f.settings.save_dir = TestEnvironment::home() + QLatin1Char('/') + QLatin1String(o.saveDir);
+    f.settings.log_dir = TestEnvironment::home() + QLatin1Char('/') + QLatin1String(o.logDir);
     f.open();
     QStringList set = f.dialog->changeMarks().setKeys();
     set.sort();
@@ -93,12 +119,26 @@ void TestOptionsDialog::entries_data()
 {
     QTest::addColumn<Entry>("e");
     const char *max = "Error : Max Downloads Has to be a Number";
+    const char *port = "Error : Http Port Number Has to be a Number";
     // clang-format off
     QTest::newRow("increment half rounds to even") << Entry{1, "txtIncrement", "increment", " 2.5 ", 0, "2", ""};
     QTest::newRow("increment rounding to 0") << Entry{1, "txtIncrement", "increment", "0.5", 1, "", "Error : Increment Has to be a Number"};
     QTest::newRow("pause 0") << Entry{1, "txtPause", "pause_time", "0", 1, "", "Error : Pause time has be a positive Number"};
-    QTest::newRow("port 0") << Entry{2, "txtPort", "proxy_port", "0", 0, "0", ""};
-    QTest::newRow("port abc") << Entry{2, "txtPort", "proxy_port", "abc", 1, "", "Error : Http Port Number Has to be a Number"};
+    QTest::newRow("port 0") << Entry{2, "txtPort", "proxy_port", "0", 1, "", port};
+    QTest::newRow("port abc") << Entry{2, "txtPort", "proxy_port", "abc", 1, "", port};
+    QTest::newRow("port 65535") << Entry{2, "txtPort", "proxy_port", "65535", 0, "65535", ""};
+    QTest::newRow("port 65536") << Entry{2, "txtPort", "proxy_port", "65536", 1, "", port};
+    QTest::newRow("misses 0") << Entry{1, "txtMisses", "stop_after_misses", "0", 0, "0", ""};
+    QTest::newRow("misses -1") << Entry{1, "txtMisses", "stop_after_misses", "-1", 1, "", "Error : Misses in a row Has to be a Number"};
+    QTest::newRow("retries 3") << Entry{1, "txtRetries", "retries", "3", 0, "3", ""};
+    QTest::newRow("retries x") << Entry{1, "txtRetries", "retries", "x", 1, "", "Error : Retries Has to be a Number"};
+    QTest::newRow("save path typed") << Entry{0, "txtSavPath", "save_dir", " /srv/new pics ", 0, "/srv/new pics", ""};
+    QTest::newRow("socks5") << Entry{2, "optProxySocks5", "proxy_type", nullptr, 0, "socks5", ""};
+    QTest::newRow("proxy user trimmed") << Entry{2, "txtProxyUser", "proxy_user", " ann ", 0, "ann", ""};
+    QTest::newRow("password as typed") << Entry{2, "txtProxyPassword", "proxy_password", " p w ", 0, " p w ", ""};
+    QTest::newRow("automatic referer") << Entry{2, "optRefAuto", "referer", nullptr, 0, "auto", ""};
+    QTest::newRow("user agent") << Entry{2, "txtUserAgent", "user_agent", "Bot/1", 0, "Bot/1", ""};
+    QTest::newRow("cookie file typed") << Entry{2, "txtCookieFile", "cookie_file", "/srv/c.txt", 0, "/srv/c.txt", ""};
     // Clearing max downloads fails at once; every key is checked again; the focus stays free.
     QTest::newRow("max 0 keeps the cleared box's message") << Entry{1, "txtMaxFiles", "max_downloads", "0", 1, "0", max};
     QTest::newRow("max past 16 bits") << Entry{1, "txtMaxFiles", "max_downloads", "40000", 2, "", max};
@@ -128,6 +168,10 @@ void TestOptionsDialog::entries()
         f.click(e.control);
     QCOMPARE(f.beeps, e.beeps);
     QCOMPARE(f.dialog->statusText(), QLatin1String(e.status));
+    // A screen reader reads the message as the status bar's name.
+    QAccessibleInterface *bar =
+        QAccessible::queryAccessibleInterface(f.control(QStringLiteral("statbar")));
+    QCOMPARE(bar->text(QAccessible::Name), QLatin1String(e.status));
 
     f.click("cmdApply");
     if (refused) {
@@ -153,6 +197,63 @@ void TestOptionsDialog::entries()
         QCOMPARE(f.window.url2, QLatin1String(e.url2));
 }
 
+void TestOptionsDialog::browse_data()
+{
+    QTest::addColumn<Browse>("b");
+    // clang-format off
+    QTest::newRow("save directory") << Browse{0, "cmdSavBrowse", "~/pictures/other", "txtSavPath", "~/pictures/other", "save_dir", "~/pictures/other"};
+    QTest::newRow("log directory") << Browse{3, "cmdLogBrowse", "~/pictures", "txtLogDir", "~/pictures/%1", "log_dir", "~/pictures"};
+    QTest::newRow("cookie file") << Browse{2, "cmdCookieBrowse", "/srv/cookies.txt", "txtCookieFile", "/srv/cookies.txt", "cookie_file", "/srv/cookies.txt"};
+    QTest::newRow("certificate file") << Browse{2, "cmdCaBrowse", "/srv/ca.pem", "txtCaFile", "/srv/ca.pem", "ca_file", "/srv/ca.pem"};
+    QTest::newRow("chooser cancelled") << Browse{2, "cmdCaBrowse", "", "txtCaFile", "", "ca_file", nullptr};
+    // clang-format on
+}
+
+void TestOptionsDialog::browse()
+{
+    QFETCH(Browse, b);
+    const auto home = [](const char *text) {
+        return QString::fromUtf8(text).replace(QLatin1Char('~'), TestEnvironment::home());
+    };
+    F f;
+    f.settings.is_log = true;
+    QDir().mkpath(home("~/pictures/other"));
+    QStringList asked;
+    FileChooser::setHook([&](FileChooser::Kind, const QString &, const QString &start) {
+        asked << start;
+        return home(b.answer);
+    });
+    f.open();
+    f.clickTab(b.tab);
+    f.click(b.button);
+    FileChooser::setHook({});
+    QCOMPARE(asked.size(), 1);
+    const QString shown =
+        home(b.shown).replace(QStringLiteral("%1"), logFileNameFor(QDate::currentDate()));
+    QCOMPARE(f.control<QLineEdit>(QLatin1String(b.box))->text(), shown);
+    f.click("cmdOK");
+    QTRY_VERIFY(f.dialog.isNull());
+    QCOMPARE(SettingsStore::contains(QLatin1String(b.key)), b.stored != nullptr);
+    if (b.stored)
+        QCOMPARE(SettingsStore::read(QLatin1String(b.key)), home(b.stored));
+}
+
+// A dialog of the main window: no minimize control, transient for it, never left minimized.
+void TestOptionsDialog::staysWithTheMainWindow()
+{
+    F f;
+    f.mainWidget.winId();
+    f.open();
+    const Qt::WindowFlags flags = f.dialog->windowFlags();
+    QCOMPARE(flags & Qt::WindowType_Mask, Qt::Dialog);
+    QVERIFY(!(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+    QCOMPARE(f.dialog->windowHandle()->transientParent(), f.mainWidget.windowHandle());
+    QVERIFY(f.dialog->parentWidget() == nullptr); // the disabled window must not disable it
+    f.dialog->setWindowState(Qt::WindowMinimized);
+    QTRY_VERIFY(!(f.dialog->windowState() & Qt::WindowMinimized));
+    QVERIFY(f.dialog->isEnabled());
+}
+
 // The apply step alone, every key marked: the text written per key, and the fields set with it.
 void TestOptionsDialog::applyWritesMarkedSettings()
 {
@@ -163,20 +264,38 @@ void TestOptionsDialog::applyWritesMarkedSettings()
     // clang-format off
     const OptionsValues v{.maxFiles = QStringLiteral("12"), .increment = QStringLiteral("2.5"), .pause = QStringLiteral("3"),
         .addText = QStringLiteral("  pre  "), .savePath = QStringLiteral(" /srv/pics "), .overwrite = true, .proxy = true,
-        .proxyName = QStringLiteral(" gate "), .proxyPort = QStringLiteral("8080"), .log = true, .logDir = QStringLiteral(" /srv/logs")};
-    applyOptions(v, ChangeMarks{true, true, true, true, true, true, true, true, true, true, true, true, true, true}, s, window);
+        .proxyName = QStringLiteral(" gate "), .proxyPort = QStringLiteral("40000"), .log = true, .logDir = QStringLiteral(" /srv/logs"),
+        .socks5 = true, .proxyUser = QStringLiteral(" ann "), .proxyPassword = QStringLiteral(" pw "), .referer = QStringLiteral(" http://r/ "),
+        .userAgent = QStringLiteral(" Bot/1 "), .cookieFile = QStringLiteral(" /c.txt "), .caFile = QStringLiteral(" /ca.pem "),
+        .misses = QStringLiteral("5"), .retries = QStringLiteral("0")};
+    ChangeMarks all;
+    for (bool *mark : {&all.max_downloads, &all.is_number_mode, &all.increment, &all.pause_time, &all.is_save, &all.append_str,
+                       &all.is_header, &all.save_dir, &all.if_exists, &all.is_proxy, &all.proxy_name, &all.proxy_port, &all.is_log,
+                       &all.log_dir, &all.proxy_type, &all.proxy_user, &all.proxy_password, &all.user_agent, &all.referer,
+                       &all.cookie_file, &all.ca_file, &all.stop_after_misses, &all.retries})
+        *mark = true;
+    applyOptions(v, all, s, window);
     const std::pair<const char *, const char *> expected[] = {
         {"max_downloads", "12"}, {"is_number_mode", "False"}, {"increment", "2"}, {"pause_time", "3"},
         {"is_save", "False"}, {"append_str", "pre"}, {"is_header", "False"}, {"save_dir", "/srv/pics"},
-        {"if_exists", "2"}, {"is_proxy", "True"}, {"proxy_name", "gate"}, {"proxy_port", "8080"},
-        {"is_log", "True"}, {"log_dir", " /srv/logs"}};
+        {"if_exists", "2"}, {"is_proxy", "True"}, {"proxy_name", "gate"}, {"proxy_port", "40000"},
+        {"is_log", "True"}, {"log_dir", " /srv/logs"}, {"proxy_type", "socks5"}, {"proxy_user", "ann"},
+        {"proxy_password", " pw "}, {"user_agent", "Bot/1"}, {"referer", "http://r/"}, {"cookie_file", "/c.txt"},
+        {"ca_file", "/ca.pem"}, {"stop_after_misses", "5"}, {"retries", "0"}};
     // clang-format on
+    QStringList order; // the order of the writes
+    for (const auto &[key, text] : expected)
+        order << QLatin1String(key);
+    QCOMPARE(all.setKeys(), order);
     for (const auto &[key, text] : expected)
         QCOMPARE(SettingsStore::read(QLatin1String(key), QStringLiteral("<absent>")),
                  QLatin1String(text));
     // The picker's path is taken as it is; the log path follows it at once.
     QCOMPARE(s.log_file_path, FileOps::BuildPath(QStringLiteral(" /srv/logs"), s.log_file_name));
     QCOMPARE(window.callsOf(QStringLiteral("setUrl2Text")), QStringList{QStringLiteral("A")});
+    QCOMPARE(s.proxy_port, 40000);
+    QCOMPARE(s.proxy_type, ConnectionOptions::ProxyType::Socks5);
+    QCOMPARE(s.stop_after_misses, qint16(5));
 }
 
 // A run waiting in its pause takes what OK stored at its next step.
