@@ -12,7 +12,6 @@
 #include "TabStrip.h"
 #include "ValidationGate.h"
 
-#include <QAccessible>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDate>
@@ -95,12 +94,8 @@ void FrmOptions::setUpStatusBar()
          {Box::MaxFiles, Box::Increment, Box::Pause, Box::Port, Box::Misses, Box::Retries})
         widest = qMax(widest, bar->fontMetrics().horizontalAdvance(NumericCheck::message(box)));
     bar->setMinimumWidth(widest + 4 * bar->fontMetrics().averageCharWidth());
-    // A screen reader reads the message as the bar's name and hears when it changes.
-    connect(bar, &QStatusBar::messageChanged, this, [bar](const QString &text) {
-        bar->setAccessibleName(text);
-        QAccessibleEvent changed(bar, QAccessible::NameChanged);
-        QAccessible::updateAccessibility(&changed);
-    });
+    // No accessible name of its own: a status bar is named by the message it shows, and
+    // tells the accessibility layer when the message changes.
 }
 
 void FrmOptions::makeDirectoryFields()

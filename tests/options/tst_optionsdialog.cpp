@@ -11,6 +11,7 @@
 #include "FileChooser.h"
 
 #include <QAccessible>
+#include <QProcess>
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QWindow>
@@ -70,6 +71,7 @@ private slots:
     void browse_data();
     void browse();
     void staysWithTheMainWindow();
+    void statusHeardByScreenReader();
     void applyWritesMarkedSettings();
     void lowerMaxDownloadsEndsTheRun();
 };
@@ -252,6 +254,29 @@ void TestOptionsDialog::staysWithTheMainWindow()
     f.dialog->setWindowState(Qt::WindowMinimized);
     QTRY_VERIFY(!(f.dialog->windowState() & Qt::WindowMinimized));
     QVERIFY(f.dialog->isEnabled());
+}
+
+// Through the accessibility bus, as a screen reader hears it (test_options_atspi.sh runs this
+// under Xvfb with a session bus; elsewhere it is skipped).
+void TestOptionsDialog::statusHeardByScreenReader()
+{
+    const QString script = qEnvironmentVariable("QUILLOP_ATSPI_SCRIPT");
+    if (script.isEmpty())
+        QSKIP("needs an accessibility bus (test_options_atspi.sh)");
+    F f;
+    f.open();
+    QProcess reader;
+    reader.start(QStringLiteral("/usr/bin/python3"),
+                 {script, QString::number(QCoreApplication::applicationPid())});
+    QTRY_VERIFY_WITH_TIMEOUT(reader.canReadLine(), 20000);
+    QCOMPARE(reader.readLine().trimmed(), QByteArray("ready"));
+    f.clickTab(1);
+    F::typeInto(f.control<QLineEdit>(QStringLiteral("txtPause")), QStringLiteral("0"));
+    QTest::keyClick(f.control(QStringLiteral("txtPause")), Qt::Key_Tab);
+    QTRY_VERIFY_WITH_TIMEOUT(reader.state() == QProcess::NotRunning, 30000);
+    QCOMPARE(reader.exitCode(), 0);
+    QCOMPARE(QString::fromUtf8(reader.readAll().trimmed()),
+             QStringLiteral("Error : Pause time has be a positive Number"));
 }
 
 // The apply step alone, every key marked: the text written per key, and the fields set with it.
