@@ -398,8 +398,17 @@ void FrmOptions::showEvent(QShowEvent *event)
     const QRect around = owner && owner->isVisible() ? owner->frameGeometry()
                          : screen()                  ? screen()->availableGeometry()
                                                      : QRect();
-    if (around.isValid())
-        move(around.center() - rect().center());
+    if (!around.isValid())
+        return;
+    QPoint at = around.center() - rect().center();
+    // Centred over a main window smaller than itself near a screen edge, it would reach
+    // past the edge: it is kept whole on the screen.
+    if (const QScreen *on = owner && owner->isVisible() ? owner->screen() : screen()) {
+        const QRect room = on->availableGeometry();
+        at.setX(qBound(room.left(), at.x(), qMax(room.left(), room.right() + 1 - width())));
+        at.setY(qBound(room.top(), at.y(), qMax(room.top(), room.bottom() + 1 - height())));
+    }
+    move(at);
 }
 
 bool FrmOptions::eventFilter(QObject *watched, QEvent *event)

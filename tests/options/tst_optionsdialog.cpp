@@ -244,8 +244,10 @@ void TestOptionsDialog::browse()
 void TestOptionsDialog::staysWithTheMainWindow()
 {
     F f;
-    f.mainWidget.winId();
+    f.mainWidget.setGeometry(0, 0, 120, 80); // a small main window at the screen's corner
+    f.mainWidget.show();
     f.open();
+    QVERIFY(f.dialog->screen()->availableGeometry().contains(f.dialog->geometry()));
     const Qt::WindowFlags flags = f.dialog->windowFlags();
     QCOMPARE(flags & Qt::WindowType_Mask, Qt::Dialog);
     QVERIFY(!(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
