@@ -1,5 +1,6 @@
 #include "FrmOptions.h"
 
+#include "DialogPlacement.h"
 #include "DirectoryField.h"
 #include "DirectoryPicker.h"
 #include "DrivePicker.h"
@@ -22,7 +23,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
-#include <QScreen>
 #include <QStatusBar>
 #include <QWindow>
 
@@ -49,7 +49,7 @@ FrmOptions::FrmOptions(RunSettings &settings, MainWindowElements &mainWindow, QW
     m_ui = std::make_unique<OptionsPages>(this);
     setUpStatusBar();
     makeDirectoryFields();
-    followOwner();
+    DialogPlacement::attach(this, m_mainWidget);
 
     connectControls();
     guardFocusMoves();
@@ -121,17 +121,6 @@ void FrmOptions::makeDirectoryFields()
     };
     m_logDir = new DirectoryField(ui.txtLogDir, ui.drvLog, ui.dirLog, ui.cmdLogBrowse,
                                   QStringLiteral("Log directory"), {logFile, logDirOf});
-}
-
-void FrmOptions::followOwner()
-{
-    // A dialog of the main window: no task bar entry of its own, minimized and raised with
-    // it. It is no child widget of it, since a disabled window disables its children too.
-    QWidget *owner = m_mainWidget ? m_mainWidget->window() : nullptr;
-    if (!owner || !owner->windowHandle())
-        return;
-    winId();
-    windowHandle()->setTransientParent(owner->windowHandle());
 }
 
 void FrmOptions::changeEvent(QEvent *event)
@@ -393,22 +382,10 @@ void FrmOptions::showEvent(QShowEvent *event)
     if (m_placed)
         return;
     m_placed = true;
-    followOwner();
-    QWidget *owner = m_mainWidget ? m_mainWidget->window() : nullptr;
-    const QRect around = owner && owner->isVisible() ? owner->frameGeometry()
-                         : screen()                  ? screen()->availableGeometry()
-                                                     : QRect();
-    if (!around.isValid())
-        return;
-    QPoint at = around.center() - rect().center();
-    // Centred over a main window smaller than itself near a screen edge, it would reach
-    // past the edge: it is kept whole on the screen.
-    if (const QScreen *on = owner && owner->isVisible() ? owner->screen() : screen()) {
-        const QRect room = on->availableGeometry();
-        at.setX(qBound(room.left(), at.x(), qMax(room.left(), room.right() + 1 - width())));
-        at.setY(qBound(room.top(), at.y(), qMax(room.top(), room.bottom() + 1 - height())));
-    }
-    move(at);
+    // A dialog of the main window, though no child widget of it: a disabled window
+    // disables its children too.
+    DialogPlacement::attach(this, m_mainWidget);
+    DialogPlacement::place(this, m_mainWidget);
 }
 
 bool FrmOptions::eventFilter(QObject *watched, QEvent *event)

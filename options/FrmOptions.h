@@ -43,7 +43,6 @@ protected:
 private:
     void setUpStatusBar();
     void makeDirectoryFields();
-    void followOwner();
     void connectControls();
     // The proxy type and login, the request details and the run's patience (FrmOptionsRequest.cpp).
     void connectNewSettings();
