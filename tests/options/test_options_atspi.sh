@@ -21,5 +21,5 @@ trap 'rm -rf "$home"' EXIT
 chmod 700 "$home"
 export HOME="$home" XDG_RUNTIME_DIR="$home" QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 \
     QUILLOP_ATSPI_SCRIPT="$source_dir/tests/options/atspi_status.py"
-xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96" dbus-run-session -- \
+xvfb-run -a -n 170 -s "-screen 0 1280x1024x24 -dpi 96" dbus-run-session -- \
     env QT_QPA_PLATFORM=xcb "$test_bin" statusHeardByScreenReader

@@ -14,7 +14,7 @@ trap 'rm -rf "$home"' EXIT
 chmod 700 "$home"
 export QUILLOP_SCREENSHOT_DIR="$build_dir/screenshots/xvfb" HOME="$home" XDG_RUNTIME_DIR="$home"
 for scale in 1 2; do
-    xvfb-run -a -s "-screen 0 2560x2048x24 -dpi 96" \
+    xvfb-run -a -n 160 -s "-screen 0 2560x2048x24 -dpi 96" \
         env QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=$scale "$test_bin"
 done
 ls "$QUILLOP_SCREENSHOT_DIR"/options-*.png
