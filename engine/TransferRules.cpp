@@ -1,6 +1,8 @@
 #include "TransferRules.h"
 
-#include <QUrl>
+#include <curl/curl.h>
+
+#include <cerrno>
 
 namespace TransferRules {
 
@@ -49,108 +51,154 @@ ProxyAddress parseProxy(const QString &hostAndPort)
     return result;
 }
 
-qint64 parseContentLength(const QByteArray &value)
+QByteArray proxyUrl(const ProxyAddress &proxy, ConnectionOptions::ProxyType type)
 {
-    const QByteArray text = value.trimmed();
-    if (text.isEmpty())
-        return -1;
-    for (const char c : text) {
-        if (c < '0' || c > '9')
-            return -1;
-    }
-    bool ok = false;
-    const qint64 length = text.toLongLong(&ok);
-    return ok ? length : -1;
+    const QByteArray scheme =
+        type == ConnectionOptions::ProxyType::Socks5 ? "socks5h://" : "http://";
+    QByteArray host = QUrl::toAce(proxy.host);
+    if (host.isEmpty())
+        host = proxy.host.toLatin1();
+    if (host.contains(':'))
+        host = '[' + host + ']';
+    return scheme + host + ':' + QByteArray::number(proxy.port);
 }
 
-bool isStatusError(QNetworkReply::NetworkError error)
+QByteArray refererFor(const QUrl &url, const QString &setting)
 {
-    switch (error) {
-    case QNetworkReply::ContentAccessDenied:
-    case QNetworkReply::ContentOperationNotPermittedError:
-    case QNetworkReply::ContentNotFoundError:
-    case QNetworkReply::AuthenticationRequiredError:
-    case QNetworkReply::ContentConflictError:
-    case QNetworkReply::ContentGoneError:
-    case QNetworkReply::UnknownContentError:
-    case QNetworkReply::ProtocolInvalidOperationError:
-    case QNetworkReply::InternalServerError:
-    case QNetworkReply::OperationNotImplementedError:
-    case QNetworkReply::ServiceUnavailableError:
-    case QNetworkReply::UnknownServerError:
+    if (setting.isEmpty())
+        return {};
+    if (setting != QLatin1String("auto"))
+        return setting.toUtf8();
+    const QByteArray address = url.adjusted(QUrl::RemoveFragment).toEncoded();
+    const qsizetype slash = address.lastIndexOf('/');
+    // "http://host" has no path: its last "/" belongs to the scheme.
+    if (slash < 0 || address.indexOf("://") + 2 == slash)
+        return address + '/';
+    return address.left(slash + 1);
+}
+
+QUrl redirectTarget(const QUrl &from, const QByteArray &location, QString *refusal,
+                    Transfer::Failure *failure)
+{
+    const QUrl target =
+        from.resolved(QUrl::fromEncoded(location.trimmed())).adjusted(QUrl::RemoveFragment);
+    *refusal = refuseAddress(target);
+    if (!refusal->isEmpty()) {
+        *failure = Transfer::Failure::BadAddress;
+        return {};
+    }
+    if (from.scheme().compare(QLatin1String("https"), Qt::CaseInsensitive) == 0 &&
+        target.scheme().compare(QLatin1String("https"), Qt::CaseInsensitive) != 0) {
+        *refusal = QStringLiteral("redirect to a less secure address refused");
+        *failure = Transfer::Failure::UnsafeRedirect;
+        return {};
+    }
+    return target;
+}
+
+Outcome proxyLoginRefused(bool loginGiven)
+{
+    return {Transfer::Failure::ProxyAuthFailed, loginGiven
+                                                    ? QStringLiteral("proxy refused the login")
+                                                    : QStringLiteral("proxy requires a login")};
+}
+
+namespace {
+
+using F = Transfer::Failure;
+
+Outcome fromProxy(const CurlResult &r)
+{
+    switch (r.proxyError) {
+    case CURLPX_USER_REJECTED:
+    case CURLPX_NO_AUTH:
+    case CURLPX_REQUEST_FAILED:
+        return proxyLoginRefused(r.proxyLogin);
+    case CURLPX_REPLY_CONNECTION_REFUSED:
+        return {F::ConnectionRefused, QStringLiteral("connection refused")};
+    case CURLPX_RESOLVE_HOST:
+    case CURLPX_REPLY_HOST_UNREACHABLE:
+        return {F::HostNotFound, QStringLiteral("host not found")};
+    default:
+        return {F::Other, QStringLiteral("proxy error: ") + r.detail};
+    }
+}
+
+bool isTls(int code)
+{
+    switch (code) {
+    case CURLE_SSL_CONNECT_ERROR:
+    case CURLE_PEER_FAILED_VERIFICATION:
+    case CURLE_SSL_CERTPROBLEM:
+    case CURLE_SSL_CIPHER:
+    case CURLE_SSL_CACERT_BADFILE:
+    case CURLE_SSL_ENGINE_NOTFOUND:
+    case CURLE_SSL_ENGINE_SETFAILED:
+    case CURLE_SSL_ENGINE_INITFAILED:
+    case CURLE_SSL_SHUTDOWN_FAILED:
+    case CURLE_SSL_CRL_BADFILE:
+    case CURLE_SSL_ISSUER_ERROR:
+    case CURLE_SSL_PINNEDPUBKEYNOTMATCH:
+    case CURLE_SSL_INVALIDCERTSTATUS:
+    case CURLE_SSL_CLIENTCERT:
+    case CURLE_USE_SSL_FAILED:
         return true;
     default:
         return false;
     }
 }
 
-QString reasonFor(QNetworkReply::NetworkError error, bool statusArrived, bool viaProxy,
-                  const QString &errorText)
+} // namespace
+
+Outcome outcomeFor(const CurlResult &r)
 {
-    if (viaProxy && !statusArrived) {
-        if (error == QNetworkReply::ConnectionRefusedError)
-            error = QNetworkReply::ProxyConnectionRefusedError;
-        else if (error == QNetworkReply::HostNotFoundError)
-            error = QNetworkReply::ProxyNotFoundError;
-    }
-    switch (error) {
-    case QNetworkReply::HostNotFoundError:
-        return QStringLiteral("host not found");
-    case QNetworkReply::ConnectionRefusedError:
-        return QStringLiteral("connection refused");
-    case QNetworkReply::TimeoutError:
-        return QStringLiteral("timed out");
-    case QNetworkReply::OperationCanceledError:
-        return QStringLiteral("cancelled");
-    case QNetworkReply::RemoteHostClosedError:
-        // Once the headers are in, a close means the body was cut short.
-        return statusArrived ? QStringLiteral("connection closed before the whole body arrived")
-                             : QStringLiteral("connection reset");
-    case QNetworkReply::ProxyConnectionRefusedError:
-        return QStringLiteral("proxy refused the connection");
-    case QNetworkReply::ProxyNotFoundError:
-        return QStringLiteral("proxy not found");
-    case QNetworkReply::ProxyTimeoutError:
-        return QStringLiteral("proxy timed out");
-    case QNetworkReply::ProxyConnectionClosedError:
-        return QStringLiteral("proxy closed the connection");
-    case QNetworkReply::ProxyAuthenticationRequiredError:
-        return QStringLiteral("proxy requires a password");
-    case QNetworkReply::TooManyRedirectsError:
-        return QStringLiteral("too many redirects");
-    case QNetworkReply::InsecureRedirectError:
-        return QStringLiteral("redirect to a less secure address refused");
-    case QNetworkReply::SslHandshakeFailedError:
-        return QStringLiteral("TLS error: ") + errorText;
-    case QNetworkReply::ProtocolUnknownError:
-        return QStringLiteral("not an http address");
-    case QNetworkReply::TemporaryNetworkFailureError:
-    case QNetworkReply::NetworkSessionFailedError:
-        return QStringLiteral("network unavailable");
+    const bool reset = r.osErrno == ECONNRESET || r.osErrno == EPIPE;
+    if (r.viaProxy && r.connectCode == 407)
+        return proxyLoginRefused(r.proxyLogin);
+    if (isTls(r.code))
+        return {F::Tls, QStringLiteral("TLS error: ") + r.detail};
+    switch (r.code) {
+    case CURLE_OK:
+        return {F::None, {}};
+    case CURLE_UNSUPPORTED_PROTOCOL:
+        return {F::BadAddress, QStringLiteral("not an http address")};
+    case CURLE_URL_MALFORMAT:
+        return {F::BadAddress, QStringLiteral("malformed address")};
+    case CURLE_COULDNT_RESOLVE_PROXY:
+        return {F::ProxyNotFound, QStringLiteral("proxy not found")};
+    case CURLE_COULDNT_RESOLVE_HOST:
+        return {F::HostNotFound, QStringLiteral("host not found")};
+    case CURLE_COULDNT_CONNECT:
+        if (r.viaProxy)
+            return {F::ProxyRefused, QStringLiteral("proxy refused the connection")};
+        return {F::ConnectionRefused, QStringLiteral("connection refused")};
+    case CURLE_OPERATION_TIMEDOUT:
+        return {F::TimedOut, QStringLiteral("timed out")};
+    case CURLE_PROXY:
+        return fromProxy(r);
+    case CURLE_GOT_NOTHING:
+        return {F::ConnectionReset, QStringLiteral("connection reset")};
+    case CURLE_PARTIAL_FILE:
+        return {F::ClosedEarly, QStringLiteral("connection closed before the whole body arrived")};
+    case CURLE_RECV_ERROR:
+    case CURLE_SEND_ERROR:
+        // A reset or nothing at all is the connection's fault; anything else once the
+        // status is in is a response that breaks HTTP (a chunk size that is no number).
+        if (reset || !r.statusArrived)
+            return {F::ConnectionReset, QStringLiteral("connection reset")};
+        return {F::BadResponse, QStringLiteral("malformed response from the server")};
+    case CURLE_WEIRD_SERVER_REPLY:
+    case CURLE_BAD_CONTENT_ENCODING:
+    case CURLE_HTTP2:
+    case CURLE_HTTP2_STREAM:
+    case CURLE_HTTP3:
+        return {F::BadResponse, QStringLiteral("malformed response from the server")};
     default:
         break;
     }
-    if (errorText.isEmpty())
-        return QStringLiteral("network error %1").arg(int(error));
-    QString text = errorText;
+    QString text = r.detail.isEmpty() ? QStringLiteral("network error %1").arg(r.code) : r.detail;
     text[0] = text.at(0).toLower();
-    return text;
-}
-
-QNetworkReply::NetworkError networkErrorFor(QAbstractSocket::SocketError error)
-{
-    switch (error) {
-    case QAbstractSocket::ConnectionRefusedError:
-        return QNetworkReply::ConnectionRefusedError;
-    case QAbstractSocket::RemoteHostClosedError:
-        return QNetworkReply::RemoteHostClosedError;
-    case QAbstractSocket::HostNotFoundError:
-        return QNetworkReply::HostNotFoundError;
-    case QAbstractSocket::SocketTimeoutError:
-        return QNetworkReply::TimeoutError;
-    default:
-        return QNetworkReply::UnknownNetworkError;
-    }
+    return {F::Other, text};
 }
 
 } // namespace TransferRules

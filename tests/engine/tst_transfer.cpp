@@ -1,5 +1,5 @@
-// Every fetch of the transfer against a misbehaving local server: plain http goes over its own
-// kept connection, a proxied fetch through Qt's stack and a real tinyproxy.
+// Every fetch of the transfer against a misbehaving local server, directly and through a real
+// tinyproxy.
 #include "TestEnvironment.h"
 #include "TestHttpServer.h"
 #include "TinyProxy.h"
@@ -150,7 +150,7 @@ void TestTransfer::oneFetch_data()
     QTest::newRow("tinyproxy: picture") << "tinyproxy" << pic << picture << QString() << 1;
     QTest::newRow("tinyproxy: 404 page comes back whole") << "tinyproxy" << pic << TestHttpServer::page(404, html) << QString() << 1;
     QTest::newRow("tinyproxy: body cut short") << "tinyproxy" << pic << with(picture, Behaviour::CutBody) << Cut << 1;
-    QTest::newRow("tinyproxy: Content-Length that is no number") << "tinyproxy" << pic << with(picture, Behaviour::Normal, "crap") << "malformed Content-Length from the server" << 1;
+    QTest::newRow("tinyproxy: Content-Length that is no number") << "tinyproxy" << pic << with(picture, Behaviour::Normal, "crap") << "malformed response from the server" << 1;
     // clang-format on
 }
 
