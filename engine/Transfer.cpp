@@ -47,7 +47,7 @@ struct Transfer::Private
     bool viaProxy = false;
     qint64 reportedBytes = -1;
 
-    bool cookiesFresh = true; // the cookie file is read at the next fetch
+    bool cookiesFresh = true; // a run began: cookies go and the file is read at the next fetch
     QString cookiesFrom;
     QString caFrom;
     QByteArray caBundle;
@@ -126,8 +126,6 @@ ConnectionOptions Transfer::connectionOptions() const
 
 void Transfer::startSession()
 {
-    if (!d->added)
-        d->request.forgetCookies();
     d->cookiesFresh = true;
     d->caFrom.clear();
 }
@@ -191,7 +189,13 @@ QString Transfer::Private::prepareSetup()
         setup.proxyPassword = o.proxyPassword.toUtf8();
     }
     setup.userAgent = o.userAgent.isEmpty() ? QByteArray("Mozilla/5.0") : o.userAgent.toUtf8();
-    if (!o.cookieFile.isEmpty() && (cookiesFresh || cookiesFrom != o.cookieFile)) {
+    if (cookiesFresh) {
+        request.forgetCookies(); // those the servers set during the last run
+        cookiesFrom.clear();
+    }
+    if (o.cookieFile.isEmpty()) {
+        cookiesFresh = false;
+    } else if (cookiesFrom != o.cookieFile) {
         // libcurl skips a file it cannot read; a run without the login cookie must not
         // pass for one with it.
         QFile file(o.cookieFile);
@@ -265,8 +269,13 @@ void Transfer::Private::onDone(CURLcode code)
     added = false;
     clock->stop();
     if (code == CURLE_OK) {
-        // A plain http fetch through an HTTP proxy gets the proxy's refusal as its answer.
-        if (viaProxy && request.status == 407)
+        // A plain http fetch through an HTTP proxy gets the proxy's refusal as its answer;
+        // tinyproxy turns a wrong password down with 401 and its own realm.
+        const bool refusedLogin =
+            request.status == 407 ||
+            (request.status == 401 && !options.proxyUser.isEmpty() &&
+             request.header("WWW-Authenticate").contains("realm=\"Tinyproxy\""));
+        if (viaProxy && refusedLogin)
             fail(TransferRules::proxyLoginRefused(!options.proxyUser.isEmpty()));
         else if (request.discardBody)
             followRedirect();
