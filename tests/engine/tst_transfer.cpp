@@ -234,6 +234,7 @@ void TestTransfer::oneFetch_data()
             continue;
         row("body framed by the close, cut by a reset") << pic << with(picture, Behaviour::ResetMidBody) << "connection reset" << 1;
         row("head over 64 KiB") << pic << TestHttpServer::raw(final.left(17) + filler.repeated(700) + "\r\n") << "response head too large" << 1;
+        row("one header line of a megabyte") << pic << TestHttpServer::raw(final.left(17) + "X-Long: " + QByteArray(1 << 20, 'l') + "\r\n\r\n") << "response head too large" << 1;
         row("head a byte at a time") << pic << with(longHead, Behaviour::Drip) << "timed out" << 1;
         row("body a byte at a time") << pic << with(picture, Behaviour::DripBody) << "timed out" << 1;
     }
@@ -420,6 +421,7 @@ void TestTransfer::settings_data()
     QTest::newRow("tinyproxy with a login") << "tinyproxy" << QByteArray("ann:pw1") << login("ann", "pw1") << QString() << QByteArray("User-Agent") << agent;
     QTest::newRow("tinyproxy, wrong password") << "tinyproxy" << QByteArray("ann:pw1") << login("ann", "nope") << refusedLogin << QByteArray() << QByteArrayList();
     QTest::newRow("tinyproxy, no login given") << "tinyproxy" << QByteArray("ann:pw1") << ConnectionOptions() << noLogin << QByteArray() << QByteArrayList();
+    QTest::newRow("tls: trusted through the CA file") << "tls" << QByteArray() << ConnectionOptions() << QString() << QByteArray("User-Agent") << agent;
     QTest::newRow("socks5") << "socks5" << QByteArray() << socksNone << QString() << QByteArray("User-Agent") << agent;
     QTest::newRow("socks5 with a login") << "socks5" << QByteArray("ann:pw1") << socks << QString() << QByteArray("Referer") << QByteArrayList(3, "");
     QTest::newRow("socks5, wrong password") << "socks5" << QByteArray("ann:pw1") << socksWrong << refusedLogin << QByteArray() << QByteArrayList();
@@ -452,6 +454,7 @@ void TestTransfer::settings()
     Response picture = TestHttpServer::image("picture");
     picture.headers.append({QByteArray("Set-Cookie"), QByteArray("seen=yes; Path=/")});
     m_server->setDefaultResponse(picture);
+    m_server->setKeepAlive(true);
     const QString url = m_server->baseUrl() + QLatin1String("/gallery/pic01.jpg?n=1");
 
     m_transfer->startSession();
@@ -468,6 +471,10 @@ void TestTransfer::settings()
     for (int i = 0; i < 3; ++i)
         QCOMPARE(headerOf(requests.at(i).headers, header),
                  QByteArray(sent.at(i)).replace("%1", hostPort()));
+    // One connection (one TLS handshake) for the whole series, a new session included; a
+    // proxy keeps or not its own connections to the server.
+    if (route != QLatin1String("tinyproxy"))
+        QCOMPARE(m_server->connectionCount(), 1);
 }
 
 QUILLOP_TEST_MAIN(TestTransfer)
