@@ -114,9 +114,8 @@ void Transfer::openUrl(const QString &url, QIODevice *sink)
     }
     d->sink = sink;
     d->viaProxy = d->accessType == NamedProxy;
-    const QString problem = d->prepareSetup();
-    if (!problem.isEmpty())
-        return; // prepareSetup() has reported it
+    if (!d->prepareSetup())
+        return; // it has reported why
     // The composed address is the page the pictures belong to, at every redirect too.
     d->setup.referer = TransferRules::refererFor(address, d->options.referer);
     d->start(address);

@@ -11,8 +11,8 @@
 using namespace TransferLimits;
 using Failure = Transfer::Failure;
 
-// Everything a fetch needs besides its address; a non-empty result when the fetch failed.
-QString Transfer::Private::prepareSetup()
+// Everything a fetch needs besides its address; false when the fetch failed already.
+bool Transfer::Private::prepareSetup()
 {
     const ConnectionOptions &o = options;
     setup = {};
@@ -21,7 +21,7 @@ QString Transfer::Private::prepareSetup()
         if (!p.valid) {
             // Falling back to a direct connection would bypass the proxy the user chose.
             finish(false, QStringLiteral("malformed proxy address"), Failure::MalformedProxy);
-            return QStringLiteral("proxy");
+            return false;
         }
         setup.proxy = TransferRules::proxyUrl(p, o.proxyType);
         setup.proxyUser = o.proxyUser.toUtf8();
@@ -41,7 +41,7 @@ QString Transfer::Private::prepareSetup()
         if (!file.open(QIODevice::ReadOnly)) {
             finish(false, QStringLiteral("could not read the cookie file: ") + file.errorString(),
                    Failure::CookieFile);
-            return QStringLiteral("cookies");
+            return false;
         }
         setup.cookieFile = QFile::encodeName(o.cookieFile);
         cookiesFresh = false;
@@ -58,7 +58,7 @@ QString Transfer::Private::prepareSetup()
             finish(false,
                    QStringLiteral("TLS error: could not read the CA file: ") + extra.errorString(),
                    Failure::Tls);
-            return QStringLiteral("ca");
+            return false;
         }
         caBundle = system.open(QIODevice::ReadOnly) ? system.readAll() + '\n' : QByteArray();
         caBundle += extra.readAll();
@@ -66,7 +66,7 @@ QString Transfer::Private::prepareSetup()
     }
     setup.caBundle = caBundle;
     setup.connectTimeoutMs = idleTimeout;
-    return {};
+    return true;
 }
 
 void Transfer::Private::start(const QUrl &url)

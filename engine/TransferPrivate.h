@@ -51,7 +51,7 @@ struct Transfer::Private
 
     Transfer::Failure failure = Transfer::Failure::None;
 
-    QString prepareSetup();
+    bool prepareSetup();
     void start(const QUrl &url);
     void onTick();
     void onAfterAction();
