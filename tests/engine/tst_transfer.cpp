@@ -97,6 +97,11 @@ private:
 // A fresh server and transfer for every row; the transfer goes first, while its server lives.
 void TestTransfer::init()
 {
+    // The environment never decides where a request goes: a proxy nobody runs, and an
+    // exception that would take the test server's own address off any proxy.
+    for (const char *name : {"http_proxy", "HTTPS_PROXY", "ALL_PROXY"})
+        qputenv(name, "http://127.0.0.1:9");
+    qputenv("no_proxy", "127.0.0.1,localhost");
     m_transfer.reset();
     m_server.reset(new TestHttpServer);
     QVERIFY(m_server->listen());
