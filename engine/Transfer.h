@@ -7,19 +7,24 @@
 #include "ConnectionOptions.h"
 
 class QIODevice;
-class QNetworkAccessManager;
-class QNetworkReply;
 
-// The program's one HTTP transfer component (Inet1). Asynchronous: openUrl() starts a
-// fetch and finished() reports its end from the event loop; nothing here pumps events.
+// The program's one HTTP transfer component (Inet1), on libcurl's multi interface driven
+// by the event loop. Asynchronous: openUrl() starts a fetch and finished() reports its end
+// from the event loop; nothing here blocks, polls or pumps events.
 //
-// - Access type 1 fetches directly (an explicit no-proxy), 2 through the HTTP proxy
-//   named by proxy() as "host:port".
+// - Only http and https. Access type 1 fetches directly, 2 through the proxy named by
+//   proxy() as "host:port" (HTTP or SOCKS5 by the connection options); a named proxy is
+//   never bypassed, and the environment's proxy variables never count.
 // - The whole response body is streamed into the caller's sink as it arrives, whatever
-//   the status, so memory does not grow with the size of a response.
-// - A transfer that receives nothing for idleTimeout() ms fails with "timed out";
-//   redirects are followed when they do not lower security, at most 10; TLS errors are
-//   never ignored; a body shorter than its Content-Length is a failure.
+//   the status, byte for byte as served (nothing is decompressed), so memory does not
+//   grow with the size of a response. Connections are kept for the next fetch.
+// - Redirects are followed when they do not lower security, at most 10. TLS is verified
+//   against the system's authorities and the connection options' extra ones, never
+//   ignored; HTTP/2 is used over TLS where the server offers it.
+// - A failure is never a success: a body shorter than its framing, a broken chunk, a head
+//   over 64 KiB, a reset, a head not complete idleTimeout() ms after the request went out,
+//   a body bringing fewer than 1024 bytes in idleTimeout() ms. Interim 1xx responses are
+//   skipped.
 class Transfer : public QObject
 {
     Q_OBJECT
@@ -42,6 +47,8 @@ public:
     // read afresh at the next fetch; cookies set during the run go with later requests.
     void startSession();
 
+    // The connect time-out, the deadline for the head once the request went out, and the
+    // window in which the body must bring 1024 bytes; 30 s unless set.
     void setIdleTimeout(int ms);
     int idleTimeout() const;
 

@@ -1,7 +1,5 @@
 #include "TransferRules.h"
 
-#include <QUrl>
-
 namespace TransferRules {
 
 QString refuseAddress(const QUrl &url)
@@ -49,108 +47,49 @@ ProxyAddress parseProxy(const QString &hostAndPort)
     return result;
 }
 
-qint64 parseContentLength(const QByteArray &value)
+QByteArray proxyUrl(const ProxyAddress &proxy, ConnectionOptions::ProxyType type)
 {
-    const QByteArray text = value.trimmed();
-    if (text.isEmpty())
-        return -1;
-    for (const char c : text) {
-        if (c < '0' || c > '9')
-            return -1;
-    }
-    bool ok = false;
-    const qint64 length = text.toLongLong(&ok);
-    return ok ? length : -1;
+    const QByteArray scheme =
+        type == ConnectionOptions::ProxyType::Socks5 ? "socks5h://" : "http://";
+    QByteArray host = QUrl::toAce(proxy.host);
+    if (host.isEmpty())
+        host = proxy.host.toLatin1();
+    if (host.contains(':'))
+        host = '[' + host + ']';
+    return scheme + host + ':' + QByteArray::number(proxy.port);
 }
 
-bool isStatusError(QNetworkReply::NetworkError error)
+QByteArray refererFor(const QUrl &url, const QString &setting)
 {
-    switch (error) {
-    case QNetworkReply::ContentAccessDenied:
-    case QNetworkReply::ContentOperationNotPermittedError:
-    case QNetworkReply::ContentNotFoundError:
-    case QNetworkReply::AuthenticationRequiredError:
-    case QNetworkReply::ContentConflictError:
-    case QNetworkReply::ContentGoneError:
-    case QNetworkReply::UnknownContentError:
-    case QNetworkReply::ProtocolInvalidOperationError:
-    case QNetworkReply::InternalServerError:
-    case QNetworkReply::OperationNotImplementedError:
-    case QNetworkReply::ServiceUnavailableError:
-    case QNetworkReply::UnknownServerError:
-        return true;
-    default:
-        return false;
-    }
+    if (setting.isEmpty())
+        return {};
+    if (setting != QLatin1String("auto"))
+        return setting.toUtf8();
+    const QByteArray address = url.adjusted(QUrl::RemoveFragment).toEncoded();
+    const qsizetype slash = address.lastIndexOf('/');
+    // "http://host" has no path: its last "/" belongs to the scheme.
+    if (slash < 0 || address.indexOf("://") + 2 == slash)
+        return address + '/';
+    return address.left(slash + 1);
 }
 
-QString reasonFor(QNetworkReply::NetworkError error, bool statusArrived, bool viaProxy,
-                  const QString &errorText)
+QUrl redirectTarget(const QUrl &from, const QByteArray &location, QString *refusal,
+                    Transfer::Failure *failure)
 {
-    if (viaProxy && !statusArrived) {
-        if (error == QNetworkReply::ConnectionRefusedError)
-            error = QNetworkReply::ProxyConnectionRefusedError;
-        else if (error == QNetworkReply::HostNotFoundError)
-            error = QNetworkReply::ProxyNotFoundError;
+    const QUrl target =
+        from.resolved(QUrl::fromEncoded(location.trimmed())).adjusted(QUrl::RemoveFragment);
+    *refusal = refuseAddress(target);
+    if (!refusal->isEmpty()) {
+        *failure = Transfer::Failure::BadAddress;
+        return {};
     }
-    switch (error) {
-    case QNetworkReply::HostNotFoundError:
-        return QStringLiteral("host not found");
-    case QNetworkReply::ConnectionRefusedError:
-        return QStringLiteral("connection refused");
-    case QNetworkReply::TimeoutError:
-        return QStringLiteral("timed out");
-    case QNetworkReply::OperationCanceledError:
-        return QStringLiteral("cancelled");
-    case QNetworkReply::RemoteHostClosedError:
-        // Once the headers are in, a close means the body was cut short.
-        return statusArrived ? QStringLiteral("connection closed before the whole body arrived")
-                             : QStringLiteral("connection reset");
-    case QNetworkReply::ProxyConnectionRefusedError:
-        return QStringLiteral("proxy refused the connection");
-    case QNetworkReply::ProxyNotFoundError:
-        return QStringLiteral("proxy not found");
-    case QNetworkReply::ProxyTimeoutError:
-        return QStringLiteral("proxy timed out");
-    case QNetworkReply::ProxyConnectionClosedError:
-        return QStringLiteral("proxy closed the connection");
-    case QNetworkReply::ProxyAuthenticationRequiredError:
-        return QStringLiteral("proxy requires a password");
-    case QNetworkReply::TooManyRedirectsError:
-        return QStringLiteral("too many redirects");
-    case QNetworkReply::InsecureRedirectError:
-        return QStringLiteral("redirect to a less secure address refused");
-    case QNetworkReply::SslHandshakeFailedError:
-        return QStringLiteral("TLS error: ") + errorText;
-    case QNetworkReply::ProtocolUnknownError:
-        return QStringLiteral("not an http address");
-    case QNetworkReply::TemporaryNetworkFailureError:
-    case QNetworkReply::NetworkSessionFailedError:
-        return QStringLiteral("network unavailable");
-    default:
-        break;
+    if (from.scheme().compare(QLatin1String("https"), Qt::CaseInsensitive) == 0 &&
+        target.scheme().compare(QLatin1String("https"), Qt::CaseInsensitive) != 0) {
+        *refusal = QStringLiteral("redirect to a less secure address refused");
+        *failure = Transfer::Failure::UnsafeRedirect;
+        return {};
     }
-    if (errorText.isEmpty())
-        return QStringLiteral("network error %1").arg(int(error));
-    QString text = errorText;
-    text[0] = text.at(0).toLower();
-    return text;
-}
-
-QNetworkReply::NetworkError networkErrorFor(QAbstractSocket::SocketError error)
-{
-    switch (error) {
-    case QAbstractSocket::ConnectionRefusedError:
-        return QNetworkReply::ConnectionRefusedError;
-    case QAbstractSocket::RemoteHostClosedError:
-        return QNetworkReply::RemoteHostClosedError;
-    case QAbstractSocket::HostNotFoundError:
-        return QNetworkReply::HostNotFoundError;
-    case QAbstractSocket::SocketTimeoutError:
-        return QNetworkReply::TimeoutError;
-    default:
-        return QNetworkReply::UnknownNetworkError;
-    }
+    return target;
 }
 
 } // namespace TransferRules

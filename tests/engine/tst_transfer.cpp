@@ -1,5 +1,6 @@
-// Every fetch of the transfer against a misbehaving local server: plain http goes over its own
-// kept connection, a proxied fetch through Qt's stack and a real tinyproxy.
+// Every fetch of the transfer against a misbehaving local server: directly, through that
+// server as a proxy, over TLS, and through real proxies (tinyproxy, microsocks).
+#include "MicroSocks.h"
 #include "TestEnvironment.h"
 #include "TestHttpServer.h"
 #include "TinyProxy.h"
@@ -9,8 +10,11 @@
 #include <QFile>
 #include <QSignalSpy>
 #include <QTcpServer>
+#include <QTemporaryDir>
 
 #include <memory>
+
+Q_DECLARE_METATYPE(ConnectionOptions)
 
 namespace {
 
@@ -65,6 +69,8 @@ private Q_SLOTS:
     void keptConnection_data();
     void keptConnection();
     void cancelInFlight();
+    void settings_data();
+    void settings();
 
 private:
     QString url(const char *path) const { return m_server->baseUrl() + QLatin1String(path); }
@@ -72,10 +78,18 @@ private:
     // Runs one fetch to its end (into m_body without a sink of its own); finished() must come
     // once and never from inside openUrl().
     void fetch(const QString &url, QIODevice *sink = nullptr);
+    // Sends the transfer along route: "" direct, "self" through the test server as its own
+    // proxy, "tls" to the server over TLS (trusted unless "tls untrusted"), "tinyproxy" and
+    // "socks5" through real proxies asking for login ("user:password", empty for none).
+    // The route's proxy text, or an error.
+    bool takeRoute(const QString &route, const QByteArray &login = {});
 
     std::unique_ptr<TestHttpServer> m_server;
     std::unique_ptr<Transfer> m_transfer;
+    std::unique_ptr<TinyProxy> m_tiny;
+    std::unique_ptr<MicroSocks> m_socks;
     bool m_ok = false;
+    qint64 m_progress = -1; // the last bytes reported as received
     QString m_reason;
     QByteArray m_body;
 };
@@ -83,11 +97,57 @@ private:
 // A fresh server and transfer for every row; the transfer goes first, while its server lives.
 void TestTransfer::init()
 {
+    // The environment never decides where a request goes: a proxy nobody runs, and an
+    // exception that would take the test server's own address off any proxy.
+    for (const char *name : {"http_proxy", "HTTPS_PROXY", "ALL_PROXY"})
+        qputenv(name, "http://127.0.0.1:9");
+    qputenv("no_proxy", "127.0.0.1,localhost");
     m_transfer.reset();
     m_server.reset(new TestHttpServer);
     QVERIFY(m_server->listen());
     m_transfer.reset(new Transfer);
-    m_transfer->setIdleTimeout(300);
+    m_transfer->setIdleTimeout(500);
+    m_tiny.reset();
+    m_socks.reset();
+}
+
+bool TestTransfer::takeRoute(const QString &route, const QByteArray &login)
+{
+    const QByteArray user = login.split(':').value(0);
+    const QByteArray password = login.split(':').value(1);
+    QString proxy;
+    if (route == QLatin1String("self")) {
+        proxy = QString::fromLatin1(hostPort());
+    } else if (route.startsWith(QLatin1String("tls"))) {
+        m_transfer.reset(); // it must go before the server it talks to
+        m_server.reset(new TestHttpServer);
+        if (!m_server->listenTls())
+            return false;
+        m_transfer.reset(new Transfer);
+        m_transfer->setIdleTimeout(500);
+        ConnectionOptions options;
+        if (route == QLatin1String("tls"))
+            options.caFile = m_server->certificateFile();
+        m_transfer->setConnectionOptions(options);
+    } else if (route == QLatin1String("tinyproxy")) {
+        m_tiny.reset(new TinyProxy);
+        m_tiny->setLogin(user, password);
+        if (!m_tiny->start())
+            return false;
+        proxy = m_tiny->hostAndPort();
+    } else if (route == QLatin1String("socks5")) {
+        m_socks.reset(new MicroSocks);
+        if (!m_socks->start(user, password))
+            return false;
+        proxy = m_socks->hostAndPort();
+    } else if (!route.isEmpty()) {
+        proxy = route; // a proxy text as the user typed it
+    }
+    if (!proxy.isEmpty()) {
+        m_transfer->setAccessType(Transfer::NamedProxy);
+        m_transfer->setProxy(proxy);
+    }
+    return true;
 }
 
 void TestTransfer::fetch(const QString &url, QIODevice *sink)
@@ -95,33 +155,45 @@ void TestTransfer::fetch(const QString &url, QIODevice *sink)
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     QSignalSpy spy(m_transfer.get(), &Transfer::finished);
+    QSignalSpy progress(m_transfer.get(), &Transfer::progress);
     m_transfer->openUrl(url, sink ? sink : &buffer);
     QCOMPARE(spy.count(), 0);
     QTRY_COMPARE_WITH_TIMEOUT(spy.count(), 1, 10000);
     QVERIFY(!m_transfer->isBusy());
     m_ok = spy.at(0).at(0).toBool();
     m_reason = spy.at(0).at(1).toString();
+    QCOMPARE(m_transfer->failure() == Transfer::Failure::None, m_ok);
     m_body = buffer.data();
+    m_progress = progress.isEmpty() ? -1 : progress.last().at(0).toLongLong();
 }
 
 void TestTransfer::oneFetch_data()
 {
-    QTest::addColumn<QString>("proxy");     // empty: direct; "tinyproxy": started for the row
+    QTest::addColumn<QString>("route");     // see takeRoute()
     QTest::addColumn<QString>("url");       // %1 is the test server's host:port
     QTest::addColumn<Response>("response"); // to every path; a redirect ends at a GIF
-    QTest::addColumn<QString>("reason");    // empty: the fetch succeeds; via a proxy, how it starts
+    QTest::addColumn<QString>("reason");    // empty: the fetch succeeds; else how it starts
     QTest::addColumn<int>("requests");      // that reached the server
 
     const QByteArray html = "<html><body>No such picture</body></html>";
     const Response picture = TestHttpServer::image(binaryBody(5000), "image/gif");
     const QString pic = QStringLiteral("http://%1/a%20b.jpg?x=1");
     const QString badProxy = QStringLiteral("malformed proxy address");
+    const QString broken = QStringLiteral("malformed response from the server");
     // A name longer than any DNS name: the resolver refuses it without asking a server.
     const QString noHost =
         QStringLiteral("http://%1/pic01.jpg").arg(QStringList(5, QString(63, u'a')).join(u'.'));
     QTcpServer closed; // nothing listens on its port once the rows are made
     closed.listen(QHostAddress::LocalHost, 0);
     const QString refused = QStringLiteral("127.0.0.1:%1").arg(closed.serverPort());
+    const QByteArray chunked =
+        "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n5\r\nhello\r\n";
+    const QByteArray filler = "X-Filler: " + QByteArray(100, 'f') + "\r\n";
+    const QByteArray interim = "HTTP/1.1 100 Continue\r\n\r\n"
+                               "HTTP/1.1 103 Early Hints\r\nContent-Type: text/css\r\n\r\n";
+    const QByteArray final = "HTTP/1.1 200 OK\r\nContent-Length: 7\r\nConnection: close\r\n\r\n"
+                             "picture";
+    const Response longHead = TestHttpServer::raw(final + filler.repeated(3));
     // clang-format off
     QTest::newRow("200 with an image type") << QString() << pic << picture << QString() << 1;
     QTest::newRow("404 page comes back whole") << QString() << pic << TestHttpServer::page(404, html) << QString() << 1;
@@ -133,7 +205,6 @@ void TestTransfer::oneFetch_data()
     QTest::newRow("307 down and up") << QString() << pic << moved("pics/./../final.jpg", 307) << QString() << 2;
     QTest::newRow("308 with a fragment") << QString() << pic << moved("final.jpg#top", 308) << QString() << 2;
     QTest::newRow("server never answers") << QString() << pic << with(picture, Behaviour::Stall) << "timed out" << 1;
-    QTest::newRow("body cut short") << QString() << pic << with(picture, Behaviour::CutBody) << Cut << 1;
     QTest::newRow("connection closed without a word") << QString() << pic << with(picture, Behaviour::Reset) << "connection reset" << 1;
     QTest::newRow("redirect loop: ten followed, then no more") << QString() << pic << TestHttpServer::redirect("/loop") << "too many redirects" << 11;
     QTest::newRow("redirect to a file address") << QString() << pic << TestHttpServer::redirect("file:///etc/passwd") << "not an http address" << 1;
@@ -146,59 +217,78 @@ void TestTransfer::oneFetch_data()
     QTest::newRow("no host") << QString() << "http:///pic01.jpg" << picture << "malformed address" << 0;
     QTest::newRow("proxy without a port") << "127.0.0.1" << pic << picture << badProxy << 0;
     QTest::newRow("proxy port past 65535") << "127.0.0.1:65536" << pic << picture << badProxy << 0;
+    QTest::newRow("proxy port 0") << "127.0.0.1:0" << pic << picture << badProxy << 0;
     QTest::newRow("proxy down") << refused << pic << picture << "proxy refused the connection" << 0;
-    QTest::newRow("tinyproxy: picture") << "tinyproxy" << pic << picture << QString() << 1;
     QTest::newRow("tinyproxy: 404 page comes back whole") << "tinyproxy" << pic << TestHttpServer::page(404, html) << QString() << 1;
-    QTest::newRow("tinyproxy: body cut short") << "tinyproxy" << pic << with(picture, Behaviour::CutBody) << Cut << 1;
-    QTest::newRow("tinyproxy: Content-Length that is no number") << "tinyproxy" << pic << with(picture, Behaviour::Normal, "crap") << "malformed Content-Length from the server" << 1;
+    QTest::newRow("tinyproxy: Content-Length that is no number") << "tinyproxy" << pic << with(picture, Behaviour::Normal, "crap") << broken << 1;
+    QTest::newRow("tls: certificate not trusted") << "tls untrusted" << pic << picture << "TLS error: " << 0;
+    QTest::newRow("tls: redirect down to plain http") << "tls" << pic << moved("http://%1/final.jpg") << "redirect to a less secure address refused" << 1;
+    // The same response gets the same verdict on every way to the server.
+    for (const char *route : {"", "self", "tls", "tinyproxy"}) {
+        const auto row = [route](const char *name) -> QTestData & {
+            const QByteArray tag = (*route ? route + QByteArray(": ") : QByteArray()) + name;
+            return QTest::newRow(tag.constData()) << QString::fromLatin1(route);
+        };
+        row("picture") << pic << picture << QString() << 1;
+        row("body cut short") << pic << with(picture, Behaviour::CutBody) << Cut << 1;
+        row("interim responses skipped") << pic << TestHttpServer::raw(interim + final) << QString() << 1;
+        row("chunk size that is no number") << pic << TestHttpServer::raw(chunked + "zz\r\nworld\r\n0\r\n\r\n") << broken << 1;
+        row("chunk size past 64 bits") << pic << TestHttpServer::raw(chunked + "1ffffffffffffffff\r\nworld\r\n0\r\n\r\n") << broken << 1;
+        // A proxy rebuilds heads, keeps its own pace and ends its side of the close in order.
+        if (QByteArray(route) == "tinyproxy")
+            continue;
+        row("body framed by the close, cut by a reset") << pic << with(picture, Behaviour::ResetMidBody) << "connection reset" << 1;
+        row("head over 64 KiB") << pic << TestHttpServer::raw(final.left(17) + filler.repeated(700) + "\r\n") << "response head too large" << 1;
+        row("one header line of a megabyte") << pic << TestHttpServer::raw(final.left(17) + "X-Long: " + QByteArray(1 << 20, 'l') + "\r\n\r\n") << "response head too large" << 1;
+        row("head a byte at a time") << pic << with(longHead, Behaviour::Drip) << "timed out" << 1;
+        row("body a byte at a time") << pic << with(picture, Behaviour::DripBody) << "timed out" << 1;
+    }
     // clang-format on
 }
 
 void TestTransfer::oneFetch()
 {
-    QFETCH(QString, proxy);
+    QFETCH(QString, route);
     QFETCH(QString, url);
     QFETCH(Response, response);
     QFETCH(QString, reason);
     QFETCH(int, requests);
-    TinyProxy tiny;
-    if (proxy == QLatin1String("tinyproxy")) {
-        if (!TinyProxy::isAvailable())
-            QSKIP("tinyproxy is not installed");
-        QVERIFY2(tiny.start(), tiny.log().constData());
-        proxy = tiny.hostAndPort();
-    }
-    if (!proxy.isEmpty()) {
-        m_transfer->setAccessType(Transfer::NamedProxy);
-        m_transfer->setProxy(proxy);
-    }
+    if (route == QLatin1String("tinyproxy") && !TinyProxy::isAvailable())
+        QSKIP("tinyproxy is not installed");
+    QVERIFY(takeRoute(route));
     for (auto &h : response.headers)
         h.second.replace("%1", hostPort());
     m_server->setDefaultResponse(response);
     const Response final = TestHttpServer::image("picture", "image/gif");
     m_server->setResponse(QStringLiteral("/final.jpg"), final);
+    if (route.startsWith(QLatin1String("tls")))
+        url.replace(QLatin1String("http:"), QLatin1String("https:"));
 
     fetch(url.contains(QLatin1String("%1")) ? url.arg(QLatin1String(hostPort())) : url);
     // Through the proxy only: never a quiet direct connection when it is unusable.
     QCOMPARE(m_server->requestCount(), requests);
     if (!reason.isEmpty()) {
-        QVERIFY2(proxy.isEmpty() ? m_reason == reason : m_reason.startsWith(reason),
+        QVERIFY2(route.isEmpty() ? m_reason == reason : m_reason.startsWith(reason),
                  qPrintable(m_reason));
         QVERIFY(!m_ok && !m_transfer->sinkFailed());
         return;
     }
     QVERIFY2(m_ok, qPrintable(m_reason));
     const Response &served = response.status / 100 == 3 ? final : response;
+    const bool raw = served.behaviour == Behaviour::Raw;
     QCOMPARE(m_transfer->statusCode(), served.status);
-    QVERIFY(m_body == served.body);
+    QCOMPARE(m_transfer->reasonPhrase(), QString::fromLatin1(served.reasonPhrase));
+    QVERIFY(m_body ==
+            (raw ? served.body.mid(served.body.lastIndexOf("\r\n\r\n") + 4) : served.body));
+    QCOMPARE(m_progress, m_body.isEmpty() ? -1 : m_body.size());
     const QString contentType = QString::fromLatin1(headerOf(served.headers, "Content-Type"));
     for (const char *name : {"Content-type", "CONTENT-TYPE", "content-type"})
         QCOMPARE(m_transfer->getHeader(QLatin1String(name)), contentType);
 
     const TestHttpServer::Request request = m_server->requests().value(0);
     QCOMPARE(request.path, QByteArray("/a%20b.jpg?x=1"));
-    if (proxy.isEmpty())
-        QVERIFY(!headerOf(request.headers, "User-Agent").isEmpty());
+    if (route.isEmpty() || route.startsWith(QLatin1String("tls")))
+        QVERIFY(request.target.startsWith('/'));
     else
         QVERIFY(request.target.startsWith("http://") ||
                 !headerOf(request.headers, "Via").isEmpty());
@@ -291,6 +381,105 @@ void TestTransfer::cancelInFlight()
     QCOMPARE(QList<QVariantList>(spy),
              (QList<QVariantList>{cancelled, cancelled, {true, QString()}}));
     QCOMPARE(sink.data(), QByteArray("next"));
+}
+
+void TestTransfer::settings_data()
+{
+    QTest::addColumn<QString>("route");             // see takeRoute()
+    QTest::addColumn<QByteArray>("login");          // that the proxy asks for
+    QTest::addColumn<ConnectionOptions>("options"); // %T is a directory of the test's own
+    QTest::addColumn<QString>("reason");            // of the first fetch; empty: success
+    QTest::addColumn<QByteArray>("header");         // as the server received it
+    // On the first two fetches and on one after a new session; %1 is the server's host:port.
+    QTest::addColumn<QByteArrayList>("sent");
+
+    const auto with = [](QString ConnectionOptions::*field, const char *value) {
+        ConnectionOptions o;
+        o.*field = QString::fromUtf8(value);
+        return o;
+    };
+    const auto login = [](const char *user, const char *password) {
+        ConnectionOptions o;
+        o.proxyUser = QLatin1String(user);
+        o.proxyPassword = QLatin1String(password);
+        return o;
+    };
+    ConnectionOptions socks = login("ann", "pw1");
+    socks.proxyType = ConnectionOptions::ProxyType::Socks5;
+    ConnectionOptions socksWrong = socks;
+    socksWrong.proxyPassword = QStringLiteral("nope");
+    ConnectionOptions socksNone;
+    socksNone.proxyType = ConnectionOptions::ProxyType::Socks5;
+    const char *cookies = "%T/cookies.txt";
+    const QByteArrayList agent(3, "Mozilla/5.0");
+    const QString refusedLogin = QStringLiteral("proxy refused the login");
+    const QString noLogin = QStringLiteral("proxy requires a login");
+    // clang-format off
+    QTest::newRow("User-Agent of its own") << QString() << QByteArray() << with(&ConnectionOptions::userAgent, "Gallery/2.0") << QString() << QByteArray("User-Agent") << QByteArrayList(3, "Gallery/2.0");
+    QTest::newRow("no Referer unless asked") << QString() << QByteArray() << ConnectionOptions() << QString() << QByteArray("Referer") << QByteArrayList(3, "");
+    QTest::newRow("Referer auto") << QString() << QByteArray() << with(&ConnectionOptions::referer, "auto") << QString() << QByteArray("Referer") << QByteArrayList(3, "http://%1/gallery/");
+    QTest::newRow("Referer as it stands") << QString() << QByteArray() << with(&ConnectionOptions::referer, "http://example.org/a b") << QString() << QByteArray("Referer") << QByteArrayList(3, "http://example.org/a b");
+    QTest::newRow("server's cookies kept for the run") << QString() << QByteArray() << ConnectionOptions() << QString() << QByteArray("Cookie") << QByteArrayList{"", "seen=yes", ""};
+    QTest::newRow("cookie file, and the server's") << QString() << QByteArray() << with(&ConnectionOptions::cookieFile, cookies) << QString() << QByteArray("Cookie") << QByteArrayList{"login=secret", "login=secret; seen=yes", "login=secret"};
+    QTest::newRow("cookie file that cannot be read") << QString() << QByteArray() << with(&ConnectionOptions::cookieFile, "%T/none.txt") << "could not read the cookie file: No such file or directory" << QByteArray() << QByteArrayList();
+    QTest::newRow("tls: CA file that cannot be read") << "tls" << QByteArray() << with(&ConnectionOptions::caFile, "%T/none.pem") << "TLS error: could not read the CA file: No such file or directory" << QByteArray() << QByteArrayList();
+    QTest::newRow("tinyproxy with a login") << "tinyproxy" << QByteArray("ann:pw1") << login("ann", "pw1") << QString() << QByteArray("User-Agent") << agent;
+    QTest::newRow("tinyproxy, wrong password") << "tinyproxy" << QByteArray("ann:pw1") << login("ann", "nope") << refusedLogin << QByteArray() << QByteArrayList();
+    QTest::newRow("tinyproxy, no login given") << "tinyproxy" << QByteArray("ann:pw1") << ConnectionOptions() << noLogin << QByteArray() << QByteArrayList();
+    QTest::newRow("tls: trusted through the CA file") << "tls" << QByteArray() << ConnectionOptions() << QString() << QByteArray("User-Agent") << agent;
+    QTest::newRow("socks5") << "socks5" << QByteArray() << socksNone << QString() << QByteArray("User-Agent") << agent;
+    QTest::newRow("socks5 with a login") << "socks5" << QByteArray("ann:pw1") << socks << QString() << QByteArray("Referer") << QByteArrayList(3, "");
+    QTest::newRow("socks5, wrong password") << "socks5" << QByteArray("ann:pw1") << socksWrong << refusedLogin << QByteArray() << QByteArrayList();
+    QTest::newRow("socks5, no login given") << "socks5" << QByteArray("ann:pw1") << socksNone << noLogin << QByteArray() << QByteArrayList();
+    // clang-format on
+}
+
+void TestTransfer::settings()
+{
+    QFETCH(QString, route);
+    QFETCH(QByteArray, login);
+    QFETCH(ConnectionOptions, options);
+    QFETCH(QString, reason);
+    QFETCH(QByteArray, header);
+    QFETCH(QByteArrayList, sent);
+    if ((route == QLatin1String("tinyproxy") && !TinyProxy::isAvailable()) ||
+        (route == QLatin1String("socks5") && !MicroSocks::isAvailable()))
+        QSKIP("the proxy is not installed");
+    QVERIFY(takeRoute(route, login));
+    QTemporaryDir dir;
+    QFile jar(dir.filePath(QStringLiteral("cookies.txt")));
+    QVERIFY(jar.open(QIODevice::WriteOnly));
+    jar.write("# Netscape HTTP Cookie File\n127.0.0.1\tFALSE\t/\tFALSE\t0\tlogin\tsecret\n");
+    jar.close();
+    for (QString *path : {&options.cookieFile, &options.caFile})
+        path->replace(QLatin1String("%T"), dir.path());
+    if (options.caFile.isEmpty())
+        options.caFile = m_transfer->connectionOptions().caFile;
+    m_transfer->setConnectionOptions(options);
+    Response picture = TestHttpServer::image("picture");
+    picture.headers.append({QByteArray("Set-Cookie"), QByteArray("seen=yes; Path=/")});
+    m_server->setDefaultResponse(picture);
+    m_server->setKeepAlive(true);
+    const QString url = m_server->baseUrl() + QLatin1String("/gallery/pic01.jpg?n=1");
+
+    m_transfer->startSession();
+    fetch(url);
+    QCOMPARE(m_reason, reason);
+    if (!reason.isEmpty())
+        return;
+    fetch(url);
+    m_transfer->startSession();
+    fetch(url);
+    QVERIFY(m_ok);
+    const QList<TestHttpServer::Request> requests = m_server->requests();
+    QCOMPARE(requests.size(), 3);
+    for (int i = 0; i < 3; ++i)
+        QCOMPARE(headerOf(requests.at(i).headers, header),
+                 QByteArray(sent.at(i)).replace("%1", hostPort()));
+    // One connection (one TLS handshake) for the whole series, a new session included; a
+    // proxy keeps or not its own connections to the server.
+    if (route != QLatin1String("tinyproxy"))
+        QCOMPARE(m_server->connectionCount(), 1);
 }
 
 QUILLOP_TEST_MAIN(TestTransfer)

@@ -25,7 +25,7 @@ fields=$(dpkg-deb -f "$deb" Package Version)
 # appear as a dependency of its own, not as part of another name.
 depends=$(dpkg-deb -f "$deb" Depends)
 names=$(tr ',' '\n' <<<"$depends" | sed 's/^ *//; s/ .*//')
-for p in libqt6core6 libqt6gui6 libqt6widgets6 libqt6network6 libqt6svg6 \
+for p in libqt6core6 libqt6gui6 libqt6widgets6 libcurl4 libqt6svg6 \
     qt6-image-formats-plugins libc6 libstdc++6; do
     grep -qx "$p" <<<"$names" || fail "Depends lacks $p: $depends"
 done

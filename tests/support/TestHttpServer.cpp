@@ -1,8 +1,13 @@
 #include "TestHttpServer.h"
 
+#include "TlsServer.h"
+
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTimer>
 #include <QUrl>
+
+#include <sys/socket.h>
 
 TestHttpServer::Response TestHttpServer::image(const QByteArray &body,
                                                const QByteArray &contentType)
@@ -55,6 +60,20 @@ bool TestHttpServer::listen()
     return m_server->listen(QHostAddress::LocalHost, 0);
 }
 
+bool TestHttpServer::listenTls()
+{
+    delete m_server;
+    m_tls = new TlsServer(this);
+    m_server = m_tls;
+    connect(m_server, &QTcpServer::newConnection, this, &TestHttpServer::onNewConnection);
+    return m_tls->makeCertificate() && listen();
+}
+
+QString TestHttpServer::certificateFile() const
+{
+    return m_tls ? TlsServer::certificateFile() : QString();
+}
+
 quint16 TestHttpServer::port() const
 {
     return m_server->serverPort();
@@ -62,7 +81,9 @@ quint16 TestHttpServer::port() const
 
 QString TestHttpServer::baseUrl() const
 {
-    return QStringLiteral("http://127.0.0.1:%1").arg(port());
+    return QStringLiteral("%1://127.0.0.1:%2")
+        .arg(QLatin1String(m_tls ? "https" : "http"))
+        .arg(port());
 }
 
 void TestHttpServer::setResponse(const QString &path, const Response &response)
@@ -119,7 +140,7 @@ void TestHttpServer::handleRequest(QTcpSocket *socket, const QByteArray &head)
     request.method = first.value(0);
     request.target = first.value(1);
     request.path = request.target;
-    if (request.target.startsWith("http://")) {
+    if (request.target.startsWith("http://") || request.target.startsWith("https://")) {
         const QUrl url(QString::fromLatin1(request.target));
         request.path = url.path(QUrl::FullyEncoded).toLatin1();
         if (url.hasQuery())
@@ -149,7 +170,11 @@ void TestHttpServer::answer(QTcpSocket *socket, const Request &request)
     const bool keep =
         m_keepAlive && (r.behaviour == Behaviour::Normal || r.behaviour == Behaviour::ResetOnce ||
                         r.behaviour == Behaviour::Raw);
-    if (r.behaviour == Behaviour::Raw) {
+    if (r.behaviour == Behaviour::Raw || r.behaviour == Behaviour::Drip) {
+        if (r.behaviour == Behaviour::Drip) {
+            drip(socket, r.body);
+            return;
+        }
         socket->write(r.body);
         if (!keep)
             socket->disconnectFromHost();
@@ -158,13 +183,22 @@ void TestHttpServer::answer(QTcpSocket *socket, const Request &request)
     QByteArray head = "HTTP/1.1 " + QByteArray::number(r.status) + ' ' + r.reasonPhrase + "\r\n";
     for (const auto &h : r.headers)
         head += h.first + ": " + h.second + "\r\n";
-    if (r.behaviour != Behaviour::NoLength) {
+    if (r.behaviour != Behaviour::NoLength && r.behaviour != Behaviour::ResetMidBody) {
         const QByteArray length =
             r.declaredLength.isEmpty() ? QByteArray::number(r.body.size()) : r.declaredLength;
         head += "Content-Length: " + length + "\r\n";
     }
     head += keep ? "\r\n" : "Connection: close\r\n\r\n";
     socket->write(head);
+    if (r.behaviour == Behaviour::DripBody) {
+        drip(socket, r.body);
+        return;
+    }
+    if (r.behaviour == Behaviour::ResetMidBody) {
+        socket->write(r.body.left(r.body.size() / 2));
+        reset(socket);
+        return;
+    }
     if (r.behaviour == Behaviour::CutBody || r.behaviour == Behaviour::StallAfterHeaders) {
         socket->write(r.body.left(r.body.size() / 2));
         if (r.behaviour == Behaviour::CutBody) {
@@ -177,4 +211,25 @@ void TestHttpServer::answer(QTcpSocket *socket, const Request &request)
         socket->write(r.body);
     if (!keep)
         socket->disconnectFromHost();
+}
+
+void TestHttpServer::drip(QTcpSocket *socket, const QByteArray &bytes)
+{
+    auto *timer = new QTimer(socket);
+    connect(timer, &QTimer::timeout, socket, [socket, timer, bytes, sent = qsizetype(0)]() mutable {
+        if (sent < bytes.size())
+            socket->write(bytes.mid(sent++, 1));
+        else
+            timer->stop();
+    });
+    timer->start(10);
+}
+
+// Closes with a TCP reset rather than an orderly end: what is sent so far, then an error.
+void TestHttpServer::reset(QTcpSocket *socket)
+{
+    socket->flush();
+    const linger abrupt{1, 0};
+    ::setsockopt(int(socket->socketDescriptor()), SOL_SOCKET, SO_LINGER, &abrupt, sizeof abrupt);
+    socket->abort();
 }

@@ -11,9 +11,10 @@
 class QTcpServer;
 class QTcpSocket;
 
-// A small HTTP/1.1 server on 127.0.0.1 (port chosen by the system) for tests. It answers
-// each path by a rule, and can misbehave on purpose: stall, cut the body, reset, lie about
-// the length, redirect. Every response closes its connection, unless keep-alive is on.
+// A small HTTP/1.1 server on 127.0.0.1 (port chosen by the system) for tests, plain or over
+// TLS. It answers each path by a rule, and can misbehave on purpose: stall, drip, cut the
+// body, reset, lie about the length, redirect. It serves as an HTTP proxy too (it takes
+// the absolute address). Every response closes its connection, unless keep-alive is on.
 class TestHttpServer : public QObject
 {
     Q_OBJECT
@@ -27,6 +28,9 @@ public:
         Reset,             // reads the request and closes without a word
         ResetOnce,         // the first request for the path as Reset, later ones as Normal
         Raw,               // body is the whole response, sent as it is
+        ResetMidBody,      // no length: half the body, then a TCP reset
+        Drip,              // the whole response, one byte every 10 ms
+        DripBody,          // the head at once, the body one byte every 10 ms
     };
 
     struct Response
@@ -50,8 +54,11 @@ public:
     ~TestHttpServer() override;
 
     bool listen(); // true when it listens on 127.0.0.1
+    // The same over TLS, with a certificate for 127.0.0.1 and localhost made for it.
+    bool listenTls();
+    QString certificateFile() const; // PEM, to be trusted as an authority
     quint16 port() const;
-    QString baseUrl() const; // "http://127.0.0.1:PORT"
+    QString baseUrl() const; // "http://127.0.0.1:PORT" (https over TLS)
 
     // The response for a path (with its query, as in the request line: "/pic01.jpg").
     void setResponse(const QString &path, const Response &response);
@@ -80,8 +87,11 @@ private:
     void onReadyRead(QTcpSocket *socket);
     void handleRequest(QTcpSocket *socket, const QByteArray &head);
     void answer(QTcpSocket *socket, const Request &request);
+    static void drip(QTcpSocket *socket, const QByteArray &bytes);
+    static void reset(QTcpSocket *socket);
 
     QTcpServer *m_server;
+    class TlsServer *m_tls = nullptr;
     QHash<QString, Response> m_rules;
     Response m_default;
     QList<Request> m_requests;

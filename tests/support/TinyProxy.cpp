@@ -39,7 +39,8 @@ bool TinyProxy::writeConfig(const QString &path) const
                               "Allow 127.0.0.1\n"
                               "Timeout 30\n"
                               "MaxClients 10\n"
-                              "LogLevel Info\n";
+                              "LogLevel Info\n" +
+                              (m_login.isEmpty() ? QByteArray() : "BasicAuth " + m_login + '\n');
     return file.write(config) == config.size();
 }
 

@@ -20,6 +20,11 @@ public:
     explicit TinyProxy(QObject *parent = nullptr);
     ~TinyProxy() override;
 
+    // A login the proxy asks of every client (its BasicAuth); empty for none.
+    void setLogin(const QByteArray &user, const QByteArray &password)
+    {
+        m_login = user.isEmpty() ? QByteArray() : user + ' ' + password;
+    }
     // True once the proxy accepts connections; its output is in log() either way.
     bool start();
     void stop();
@@ -35,4 +40,5 @@ private:
     QProcess *m_process = nullptr;
     quint16 m_port = 0;
     QByteArray m_log;
+    QByteArray m_login;
 };

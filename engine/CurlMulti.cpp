@@ -1,0 +1,102 @@
+#include "CurlMulti.h"
+
+#include <QSocketNotifier>
+#include <QTimer>
+
+CurlMulti::CurlMulti(QObject *parent)
+    : QObject(parent), m_multi(curl_multi_init()), m_timer(new QTimer(this))
+{
+    m_timer->setSingleShot(true);
+    connect(m_timer, &QTimer::timeout, this, [this] { act(CURL_SOCKET_TIMEOUT, 0); });
+    curl_multi_setopt(m_multi, CURLMOPT_SOCKETFUNCTION, &CurlMulti::onSocket);
+    curl_multi_setopt(m_multi, CURLMOPT_SOCKETDATA, this);
+    curl_multi_setopt(m_multi, CURLMOPT_TIMERFUNCTION, &CurlMulti::onTimer);
+    curl_multi_setopt(m_multi, CURLMOPT_TIMERDATA, this);
+}
+
+CurlMulti::~CurlMulti()
+{
+    // Closing the kept connections calls the socket callback one last time.
+    curl_multi_cleanup(m_multi);
+    for (const Watch &w : std::as_const(m_watches)) {
+        delete w.read;
+        delete w.write;
+    }
+}
+
+void CurlMulti::add(CURL *easy)
+{
+    curl_multi_add_handle(m_multi, easy);
+}
+
+void CurlMulti::remove(CURL *easy)
+{
+    curl_multi_remove_handle(m_multi, easy);
+}
+
+int CurlMulti::onSocket(CURL *, curl_socket_t socket, int what, void *self, void *)
+{
+    auto *multi = static_cast<CurlMulti *>(self);
+    if (what == CURL_POLL_REMOVE)
+        multi->forget(socket);
+    else
+        multi->watch(socket, what);
+    return 0;
+}
+
+int CurlMulti::onTimer(CURLM *, long timeoutMs, void *self)
+{
+    // libcurl must not be called back from here: the timer does it from the event loop.
+    auto *timer = static_cast<CurlMulti *>(self)->m_timer;
+    if (timeoutMs < 0)
+        timer->stop();
+    else
+        timer->start(int(qMin<long>(timeoutMs, 24L * 3600 * 1000)));
+    return 0;
+}
+
+void CurlMulti::watch(curl_socket_t socket, int what)
+{
+    Watch &w = m_watches[socket];
+    const auto notifier = [this, socket](QSocketNotifier::Type type, int events) {
+        auto *n = new QSocketNotifier(socket, type, this);
+        connect(n, &QSocketNotifier::activated, this,
+                [this, socket, events] { act(socket, events); });
+        return n;
+    };
+    const bool in = what == CURL_POLL_IN || what == CURL_POLL_INOUT;
+    const bool out = what == CURL_POLL_OUT || what == CURL_POLL_INOUT;
+    if (in && !w.read)
+        w.read = notifier(QSocketNotifier::Read, CURL_CSELECT_IN);
+    if (out && !w.write)
+        w.write = notifier(QSocketNotifier::Write, CURL_CSELECT_OUT);
+    if (w.read)
+        w.read->setEnabled(in);
+    if (w.write)
+        w.write->setEnabled(out);
+}
+
+void CurlMulti::forget(curl_socket_t socket)
+{
+    const Watch w = m_watches.take(socket);
+    // This may run inside the notifier's own signal: it goes once the signal is over.
+    for (QSocketNotifier *n : {w.read, w.write}) {
+        if (n) {
+            n->setEnabled(false);
+            n->deleteLater();
+        }
+    }
+}
+
+void CurlMulti::act(curl_socket_t socket, int events)
+{
+    int running = 0;
+    curl_multi_socket_action(m_multi, socket, events, &running);
+    if (afterAction)
+        afterAction();
+    int left = 0;
+    while (CURLMsg *message = curl_multi_info_read(m_multi, &left)) {
+        if (message->msg == CURLMSG_DONE && done)
+            done(message->easy_handle, message->data.result);
+    }
+}

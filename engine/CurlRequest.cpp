@@ -1,0 +1,168 @@
+#include "CurlRequest.h"
+
+#include <QIODevice>
+
+#include <cerrno>
+#include <cstring>
+
+CurlRequest::CurlRequest() : m_easy(curl_easy_init())
+{
+    // The cookie engine is on from the start: cookies that servers set are kept for the run.
+    curl_easy_setopt(m_easy, CURLOPT_COOKIEFILE, "");
+    m_extraHeaders = curl_slist_append(nullptr, "Accept-Encoding: identity");
+}
+
+CurlRequest::~CurlRequest()
+{
+    curl_easy_cleanup(m_easy);
+    curl_slist_free_all(m_extraHeaders);
+}
+
+void CurlRequest::reset()
+{
+    status = 0;
+    reasonPhrase.clear();
+    headers.clear();
+    headDone = headTooLarge = discardBody = sinkFailed = bodyArrived = false;
+    bytesReceived = recentBytes = m_headBytes = 0;
+    sinkError.clear();
+    m_sink = nullptr;
+    m_error[0] = '\0';
+}
+
+void CurlRequest::prepare(const Setup &s, QIODevice *sink)
+{
+    reset();
+    m_sink = sink;
+
+    CURL *e = m_easy;
+    curl_easy_setopt(e, CURLOPT_URL, s.url.constData());
+    curl_easy_setopt(e, CURLOPT_HTTPGET, 1L);
+    curl_easy_setopt(e, CURLOPT_PROTOCOLS_STR, "http,https");
+    curl_easy_setopt(e, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
+    curl_easy_setopt(e, CURLOPT_FOLLOWLOCATION, 0L); // redirects are ours to judge
+    // Always set, so that http_proxy and no_proxy from the environment never count.
+    curl_easy_setopt(e, CURLOPT_PROXY, s.proxy.constData());
+    curl_easy_setopt(e, CURLOPT_NOPROXY, "");
+    curl_easy_setopt(e, CURLOPT_PROXYUSERNAME,
+                     s.proxyUser.isEmpty() ? nullptr : s.proxyUser.constData());
+    curl_easy_setopt(e, CURLOPT_PROXYPASSWORD,
+                     s.proxyUser.isEmpty() ? nullptr : s.proxyPassword.constData());
+    curl_easy_setopt(e, CURLOPT_SUPPRESS_CONNECT_HEADERS, 1L);
+    curl_easy_setopt(e, CURLOPT_USERAGENT, s.userAgent.constData());
+    curl_easy_setopt(e, CURLOPT_REFERER, s.referer.isEmpty() ? nullptr : s.referer.constData());
+    if (!s.cookieFile.isEmpty())
+        curl_easy_setopt(e, CURLOPT_COOKIEFILE, s.cookieFile.constData());
+    // The saved bytes are the served bytes: nothing is asked for compressed or inflated.
+    curl_easy_setopt(e, CURLOPT_ACCEPT_ENCODING, nullptr);
+    curl_easy_setopt(e, CURLOPT_HTTP_CONTENT_DECODING, 0L);
+    curl_easy_setopt(e, CURLOPT_HTTPHEADER, m_extraHeaders);
+    curl_easy_setopt(e, CURLOPT_HTTP_VERSION, long(CURL_HTTP_VERSION_2TLS));
+    curl_easy_setopt(e, CURLOPT_SSL_VERIFYPEER, 1L);
+    curl_easy_setopt(e, CURLOPT_SSL_VERIFYHOST, 2L);
+    curl_blob bundle{const_cast<char *>(s.caBundle.constData()), size_t(s.caBundle.size()),
+                     CURL_BLOB_COPY};
+    curl_easy_setopt(e, CURLOPT_CAINFO_BLOB, s.caBundle.isEmpty() ? nullptr : &bundle);
+    curl_easy_setopt(e, CURLOPT_CONNECTTIMEOUT_MS, long(s.connectTimeoutMs));
+    curl_easy_setopt(e, CURLOPT_NOSIGNAL, 1L);
+    curl_easy_setopt(e, CURLOPT_ERRORBUFFER, m_error);
+    curl_easy_setopt(e, CURLOPT_HEADERFUNCTION, &CurlRequest::onHeader);
+    curl_easy_setopt(e, CURLOPT_HEADERDATA, this);
+    curl_easy_setopt(e, CURLOPT_WRITEFUNCTION, &CurlRequest::onBody);
+    curl_easy_setopt(e, CURLOPT_WRITEDATA, this);
+    curl_easy_setopt(e, CURLOPT_PREREQFUNCTION, &CurlRequest::onRequestSent);
+    curl_easy_setopt(e, CURLOPT_PREREQDATA, this);
+}
+
+void CurlRequest::forgetCookies()
+{
+    curl_easy_setopt(m_easy, CURLOPT_COOKIELIST, "ALL");
+}
+
+QString CurlRequest::systemCaFile() const
+{
+    char *path = nullptr;
+    curl_easy_getinfo(m_easy, CURLINFO_CAINFO, &path);
+    return path ? QString::fromLocal8Bit(path)
+                : QStringLiteral("/etc/ssl/certs/ca-certificates.crt");
+}
+
+QByteArray CurlRequest::header(const QByteArray &name) const
+{
+    for (const auto &h : headers) {
+        if (h.first.compare(name, Qt::CaseInsensitive) == 0)
+            return h.second;
+    }
+    return {};
+}
+
+size_t CurlRequest::onHeader(char *data, size_t size, size_t count, void *self)
+{
+    auto *r = static_cast<CurlRequest *>(self);
+    const size_t length = size * count;
+    // Counted as the lines come, so that an endless head never sits in memory.
+    r->m_headBytes += qint64(length);
+    if (r->m_headBytes > MaxHeadBytes) {
+        r->headTooLarge = true;
+        return 0;
+    }
+    if (!r->headDone) // trailers of a chunked body are not headers of the response
+        r->headLine(QByteArray(data, qsizetype(length)));
+    return length;
+}
+
+void CurlRequest::headLine(QByteArray line)
+{
+    while (line.endsWith('\n') || line.endsWith('\r'))
+        line.chop(1);
+    if (line.startsWith("HTTP/")) {
+        // A new status line: an interim 1xx response before it counts for nothing.
+        const QList<QByteArray> parts = line.split(' ');
+        status = parts.value(1).toInt();
+        reasonPhrase = line.mid(parts.value(0).size() + parts.value(1).size() + 2).trimmed();
+        headers.clear();
+        return;
+    }
+    if (line.isEmpty()) {
+        if (status >= 200) {
+            headDone = true;
+            discardBody = status / 100 == 3 && !header("Location").isEmpty();
+            if (headComplete)
+                headComplete();
+        }
+        return;
+    }
+    const qsizetype colon = line.indexOf(':');
+    if (colon > 0)
+        headers.append({line.left(colon).trimmed(), line.mid(colon + 1).trimmed()});
+}
+
+size_t CurlRequest::onBody(char *data, size_t size, size_t count, void *self)
+{
+    auto *r = static_cast<CurlRequest *>(self);
+    const qint64 length = qint64(size * count);
+    r->recentBytes += length;
+    if (r->discardBody)
+        return size_t(length);
+    errno = 0;
+    if (!r->m_sink || r->m_sink->write(data, length) != length) {
+        const int error = errno;
+        r->sinkFailed = true;
+        r->sinkError = r->m_sink ? r->m_sink->errorString() : QString();
+        // A device that does not say why: the system's words for the last error.
+        if ((r->sinkError.isEmpty() || r->sinkError == QLatin1String("Unknown error")) && error)
+            r->sinkError = QString::fromLocal8Bit(std::strerror(error));
+        return 0;
+    }
+    r->bytesReceived += length;
+    r->bodyArrived = true;
+    return size_t(length);
+}
+
+int CurlRequest::onRequestSent(void *self, char *, char *, int, int)
+{
+    auto *r = static_cast<CurlRequest *>(self);
+    if (r->requestSent)
+        r->requestSent();
+    return CURL_PREREQFUNC_OK;
+}

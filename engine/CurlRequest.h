@@ -1,0 +1,78 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QPair>
+#include <QString>
+
+#include <curl/curl.h>
+
+#include <functional>
+
+class QIODevice;
+
+// One libcurl easy handle, kept for the life of the transfer so that its cookies, TLS
+// sessions and (through the multi handle) connections serve every fetch. It takes the
+// response apart as it arrives: the head line by line with a bound on its size, skipping
+// interim 1xx responses, and the body straight into the sink.
+class CurlRequest
+{
+public:
+    static constexpr qint64 MaxHeadBytes = 64 * 1024;
+
+    struct Setup
+    {
+        QByteArray url;
+        QByteArray proxy; // empty: direct, with the environment's proxy variables ignored
+        QByteArray proxyUser;
+        QByteArray proxyPassword;
+        QByteArray userAgent;
+        QByteArray referer;    // empty: none
+        QByteArray cookieFile; // loaded at this fetch when set
+        QByteArray caBundle;   // the system's authorities and the extra ones; empty: default
+        int connectTimeoutMs = 30000;
+    };
+
+    CurlRequest();
+    ~CurlRequest();
+    CurlRequest(const CurlRequest &) = delete;
+    CurlRequest &operator=(const CurlRequest &) = delete;
+
+    CURL *handle() const { return m_easy; }
+    // Sets every option for one request; the response state starts afresh.
+    void reset();
+    void prepare(const Setup &setup, QIODevice *sink);
+    void forgetCookies();
+    // libcurl's own bundle of the system's authorities.
+    QString systemCaFile() const;
+
+    std::function<void()> requestSent;  // the connection is up, the request goes out
+    std::function<void()> headComplete; // the final head is in: the body follows
+
+    // What arrived of the response.
+    int status = 0;
+    QByteArray reasonPhrase;
+    QList<QPair<QByteArray, QByteArray>> headers;
+    bool headDone = false;
+    bool headTooLarge = false;
+    bool discardBody = false; // a redirect's own page is never part of what is saved
+    qint64 bytesReceived = 0; // handed to the sink
+    qint64 recentBytes = 0;   // since the owner last cleared it
+    bool bodyArrived = false; // since the owner last cleared it
+    bool sinkFailed = false;
+    QString sinkError;
+    QString error() const { return QString::fromUtf8(m_error); }
+    QByteArray header(const QByteArray &name) const;
+
+private:
+    static size_t onHeader(char *data, size_t size, size_t count, void *self);
+    static size_t onBody(char *data, size_t size, size_t count, void *self);
+    static int onRequestSent(void *self, char *, char *, int, int);
+    void headLine(QByteArray line);
+
+    CURL *m_easy;
+    curl_slist *m_extraHeaders = nullptr;
+    QIODevice *m_sink = nullptr;
+    qint64 m_headBytes = 0;
+    char m_error[CURL_ERROR_SIZE] = {};
+};

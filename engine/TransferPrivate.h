@@ -1,0 +1,64 @@
+#pragma once
+
+#include "CurlRequest.h"
+#include "Transfer.h"
+
+#include <QUrl>
+
+class CurlMulti;
+class QTimer;
+namespace TransferRules {
+struct Outcome;
+}
+
+namespace TransferLimits {
+constexpr int MaxRedirects = 10;
+// A body that brings fewer bytes than this in one stall window has stalled.
+constexpr qint64 StallBytes = 1024;
+} // namespace TransferLimits
+
+// The state of the transfer and the course of one fetch: its setup from the connection
+// options, the hops of its redirects, its deadlines and its end.
+struct Transfer::Private
+{
+    enum class Phase { Idle, Connecting, Head, Body };
+
+    explicit Private(Transfer *owner) : q(owner) {}
+
+    Transfer *q;
+    CurlMulti *multi = nullptr;
+    CurlRequest request;
+    QTimer *clock = nullptr; // the head deadline, then the stall window of the body
+    Phase phase = Phase::Idle;
+    bool added = false; // the easy handle is in the multi handle
+    QIODevice *sink = nullptr;
+
+    int accessType = Transfer::Direct;
+    QString proxy;
+    ConnectionOptions options;
+    int idleTimeout = 30000;
+
+    CurlRequest::Setup setup;
+    QUrl current;
+    int redirectsLeft = TransferLimits::MaxRedirects;
+    bool viaProxy = false;
+    qint64 reportedBytes = -1;
+
+    bool cookiesFresh = true; // a run began: cookies go and the file is read at the next fetch
+    QString cookiesFrom;
+    QString caFrom;
+    QByteArray caBundle;
+
+    Transfer::Failure failure = Transfer::Failure::None;
+
+    bool prepareSetup();
+    void start(const QUrl &url);
+    void onTick();
+    void onAfterAction();
+    void onDone(CURLcode code);
+    void followRedirect();
+    void finishComplete();
+    void fail(const TransferRules::Outcome &outcome);
+    void finish(bool ok, const QString &reason, Transfer::Failure kind);
+    void detach();
+};
