@@ -71,7 +71,7 @@ int main(int argc, char *argv[])
 
     QApplication app(argc, argv);
     describeProgram();
-    QGuiApplication::setDesktopFileName(QStringLiteral("quillop"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.quillop.quillop"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/quillop.svg")));
 
     QCommandLineParser parser;
