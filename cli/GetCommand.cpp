@@ -39,6 +39,11 @@ int download(RunSetup &setup, TerminalOutput &output)
     Transfer transfer;
     configureTransfer(setup.settings, transfer);
     DownloadRun run(setup.settings, window, transfer);
+    // The bytes of the file arriving now, straight from the transfer: the same figures the
+    // engine hands the window, at the transfer's own pace.
+    QObject::connect(
+        &transfer, &Transfer::progress, &run,
+        [&window](qint64 received, qint64 total) { window.setFileProgress(received, total); });
     StopSignals stopSignals;
     QObject::connect(&stopSignals, &StopSignals::stopRequested, &run, [&setup, &run] {
         // The attempt in progress ends as Stop ends it (its file removed, its line
