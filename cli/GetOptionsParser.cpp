@@ -68,6 +68,12 @@ bool hasWebScheme(const QString &address)
            address.startsWith(QLatin1String("https://"), Qt::CaseInsensitive);
 }
 
+// Paths as the log and the output show them, whatever the working directory was.
+QString absolute(const QString &path)
+{
+    return QFileInfo(path).absoluteFilePath();
+}
+
 QString readableFile(const QString &option, const QString &path)
 {
     const QFileInfo info(path);
@@ -119,22 +125,22 @@ QString readValues(const QCommandLineParser &p, GetOptions &o)
     if (o.increment == qint16(0))
         return QStringLiteral("--increment cannot be 0");
     if (set("save-dir")) {
-        o.saveDir = value("save-dir");
+        o.saveDir = absolute(value("save-dir"));
         if (QString e = existingDir(QStringLiteral("save-dir"), *o.saveDir); !e.isEmpty())
             return e;
     }
     if (set("log-dir")) {
-        o.logDir = value("log-dir");
+        o.logDir = absolute(value("log-dir"));
         if (QString e = existingDir(QStringLiteral("log-dir"), *o.logDir); !e.isEmpty())
             return e;
     }
     if (set("cookies")) {
-        o.cookieFile = value("cookies");
+        o.cookieFile = absolute(value("cookies"));
         if (QString e = readableFile(QStringLiteral("cookies"), *o.cookieFile); !e.isEmpty())
             return e;
     }
     if (set("ca-file")) {
-        o.caFile = value("ca-file");
+        o.caFile = absolute(value("ca-file"));
         if (QString e = readableFile(QStringLiteral("ca-file"), *o.caFile); !e.isEmpty())
             return e;
     }
