@@ -217,6 +217,11 @@ run_peer() {
         --quiet --max 32767 --if-exists overwrite "$@" 2>>"$work/peer.err") ;;
     esac
     read -r w c r code <<<"$result"
+    if [ "$code" -ne 0 ] && [ "$who" = ours ]; then
+        # Quiet while measured; the first attempt once more, with its outcome, tells why.
+        die "ours ended with status $code: $("${ours[@]}" "$address" --save-dir "$out" --no-log \
+            --single --json "$@" 2>&1 | head -n 1)"
+    fi
     [ "$code" -eq 0 ] || die "$who ended with status $code: $(tail -n 3 "$work/peer.err")"
     [ "$(count_jpegs "$out")" -eq "$expect" ] || die "$who saved $(count_jpegs "$out") of $expect files"
     echo "$w $c $r"
