@@ -99,6 +99,7 @@ std::unique_ptr<QProcess> TestGetCommand::start(const QStringList &arguments)
 
 void TestGetCommand::runs_data()
 {
+    QTest::addColumn<QStringList>("existing"); // files in the save directory beforehand
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<QStringList>("saved");
@@ -106,26 +107,33 @@ void TestGetCommand::runs_data()
     QTest::addColumn<QStringList>("lines"); // outcomes with --json, line prefixes otherwise
 
     QTest::newRow("a range, all saved")
-        << L({"%BASE%/pic[01-03].jpg"}) << 0 << L({"pic01.jpg", "pic02.jpg", "pic03.jpg"}) << 3
-        << L({"", "", ""});
-    QTest::newRow("three words, a letter range")
-        << L({"%BASE%/pic", "A-B", ".jpg"}) << 0 << L({"picA.jpg", "picB.jpg"}) << 2 << L({"", ""});
-    QTest::newRow("a range cut by --max") << L({"%BASE%/pic[01-03].jpg", "--max", "2"}) << 0
-                                          << L({"pic01.jpg", "pic02.jpg"}) << 2 << L({"", ""});
+        << L({}) << L({"%BASE%/pic[01-03].jpg"}) << 0 << L({"pic01.jpg", "pic02.jpg", "pic03.jpg"})
+        << 3 << L({"", "", ""});
+    QTest::newRow("three words, a letter range") << L({}) << L({"%BASE%/pic", "A-B", ".jpg"}) << 0
+                                                 << L({"picA.jpg", "picB.jpg"}) << 2 << L({"", ""});
+    QTest::newRow("a range cut by --max") << L({}) << L({"%BASE%/pic[01-03].jpg", "--max", "2"})
+                                          << 0 << L({"pic01.jpg", "pic02.jpg"}) << 2 << L({"", ""});
     QTest::newRow("a plain address with --single")
-        << L({"%BASE%/pic02.jpg", "--single"}) << 0 << L({"pic02.jpg"}) << 1 << L({""});
+        << L({}) << L({"%BASE%/pic02.jpg", "--single"}) << 0 << L({"pic02.jpg"}) << 1 << L({""});
     QTest::newRow("a miss gives 1")
-        << L({"%BASE%/pic[03-05].jpg"}) << 1 << L({"pic03.jpg"}) << 3 << L({"", "", ""});
+        << L({}) << L({"%BASE%/pic[03-05].jpg"}) << 1 << L({"pic03.jpg"}) << 3 << L({"", "", ""});
     QTest::newRow("json, one object per attempt")
-        << L({"%BASE%/pic[03-04].jpg", "--json"}) << 1 << L({"pic03.jpg"}) << 2
+        << L({}) << L({"%BASE%/pic[03-04].jpg", "--json"}) << 1 << L({"pic03.jpg"}) << 2
         << L({"saved", "not an image"});
     QTest::newRow("dry run sends nothing")
-        << L({"%BASE%/pic[01-03].jpg", "--dry-run"}) << 0 << L({}) << 0
+        << L({}) << L({"%BASE%/pic[01-03].jpg", "--dry-run"}) << 0 << L({}) << 0
         << L({"%BASE%/pic01.jpg -> ", "%BASE%/pic02.jpg -> ", "%BASE%/pic03.jpg -> ",
               "end: the end of the range"});
     QTest::newRow("dry run, a letter series up to Z")
-        << L({"%BASE%/pic", "Y", ".jpg", "--dry-run", "--json"}) << 0 << L({}) << 0
+        << L({}) << L({"%BASE%/pic", "Y", ".jpg", "--dry-run", "--json"}) << 0 << L({}) << 0
         << L({"new", "new", ""});
+    QTest::newRow("dry run over an existing file")
+        << L({"pic01.jpg"})
+        << L({"%BASE%/pic[01-02].jpg", "--dry-run", "--json", "--if-exists", "overwrite"}) << 0
+        << L({"pic01.jpg"}) << 0 << L({"overwrite", "new", ""});
+    QTest::newRow("a stored prompt skips")
+        << L({"pic01.jpg"}) << L({"%BASE%/pic[01-02].jpg", "--dry-run", "--json"}) << 0
+        << L({"pic01.jpg"}) << 0 << L({"skip: exists", "new", ""});
     const QStringList usage[] = {
         L({"%BASE%/pic01.jpg", "--if-exists", "prompt"}),
         L({"%BASE%/pic01.jpg", "--pause", "soon"}),
@@ -139,17 +147,22 @@ void TestGetCommand::runs_data()
     };
     for (const QStringList &arguments : usage)
         QTest::addRow("usage error: %s", qPrintable(arguments.join(u' ')))
-            << arguments << 2 << L({}) << 0 << L({});
+            << L({}) << arguments << 2 << L({}) << 0 << L({});
 }
 
 void TestGetCommand::runs()
 {
+    QFETCH(QStringList, existing);
     QFETCH(QStringList, arguments);
     QFETCH(int, exitCode);
     QFETCH(QStringList, saved);
     QFETCH(int, requests);
     QFETCH(QStringList, lines);
 
+    for (const QString &name : existing) {
+        QFile file(m_saveDir->path() + QLatin1Char('/') + name);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
     const QByteArray storeBefore = storeDigest();
     const int requestsBefore = m_server.requestCount();
     const auto process = start(arguments);
