@@ -1,8 +1,12 @@
 #include "FrmMain.h"
+#include "GetCommand.h"
+#include "GetOptions.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QIcon>
+#include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -13,8 +17,8 @@ void describeProgram()
     QCoreApplication::setApplicationVersion(QStringLiteral(QUILLOP_VERSION));
 }
 
-// The program's configuration lives in its settings store; the command line only
-// answers --help and --version.
+// The window's configuration lives in its settings store; its command line only answers
+// --help and --version. `quillop get` has options of its own.
 void defineOptions(QCommandLineParser &parser)
 {
     parser.setApplicationDescription(
@@ -22,6 +26,16 @@ void defineOptions(QCommandLineParser &parser)
                        "number or letter."));
     parser.addHelpOption();
     parser.addVersionOption();
+}
+
+// The window's help, followed by that of `quillop get`.
+[[noreturn]] void showHelp(const QCommandLineParser &parser)
+{
+    const QString help = parser.helpText() +
+                         QStringLiteral("\nWithout a window, from a terminal or a script:\n\n") +
+                         GetOptionsParser::helpText();
+    std::fputs(help.toLocal8Bit().constData(), stdout);
+    std::exit(0);
 }
 
 // QApplication aborts when no display can be opened, so --help and --version are answered
@@ -38,7 +52,7 @@ void answerInformationOptions(int &argc, char **argv)
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.parse(QCoreApplication::arguments());
     if (parser.isSet(QStringLiteral("help")))
-        parser.showHelp();
+        showHelp(parser);
     if (parser.isSet(QStringLiteral("version")))
         parser.showVersion();
 }
@@ -47,6 +61,9 @@ void answerInformationOptions(int &argc, char **argv)
 
 int main(int argc, char *argv[])
 {
+    // Before any GUI object: `quillop get` runs on a core application and needs no display.
+    if (GetCommand::isRequested(argc, argv))
+        return GetCommand::run(argc, argv);
     // The pictures are compiled into a static library, whose resource registration the
     // linker drops unless something refers to it.
     Q_INIT_RESOURCE(assets);
@@ -54,7 +71,7 @@ int main(int argc, char *argv[])
 
     QApplication app(argc, argv);
     describeProgram();
-    QGuiApplication::setDesktopFileName(QStringLiteral("quillop"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.quillop.quillop"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/quillop.svg")));
 
     QCommandLineParser parser;

@@ -17,7 +17,7 @@ command -v rsvg-convert >/dev/null || {
 for n in "${sizes[@]}"; do
     mkdir -p "$out/${n}x${n}/apps"
     rsvg-convert --width "$n" --height "$n" --keep-aspect-ratio --format png \
-        --output "$out/${n}x${n}/apps/quillop.png" "$svg"
+        --output "$out/${n}x${n}/apps/io.github.quillop.quillop.png" "$svg"
 done
 # Remembers which drawing the PNGs come from.
 (cd "$here/.." && sha256sum assets/quillop.svg) >"$here/icons/quillop.svg.sha256"

@@ -10,7 +10,7 @@ cd "$here"
 "$here/scripts/setup.sh"
 
 build="${QUILLOP_BUILD_DIR:-$here/build}"
-cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUILLOP_WERROR=ON >/dev/null
 cmake --build "$build" -j"$(nproc)"
 
 case "${1:-run}" in

@@ -9,7 +9,7 @@ packages=(
     qt6-image-formats-plugins qt6-qpa-plugins libgl-dev
     tinyproxy-bin xvfb xauth x11-apps x11-utils xdotool imagemagick fonts-dejavu-core
     desktop-file-utils appstream dpkg-dev file librsvg2-bin
-    nginx-light curl
+    nginx-light curl python3 util-linux
     libcurl4-openssl-dev openssl microsocks
     clang-14 libclang-rt-14-dev
     at-spi2-core dbus python3-gi gir1.2-atspi-2.0

@@ -6,20 +6,26 @@
 . "$(dirname "$0")/common.sh"
 
 pkg="$SOURCE_DIR/packaging"
-desktop="$pkg/quillop.desktop"
-metainfo="$pkg/quillop.metainfo.xml"
-desktop-file-validate "$desktop" || fail "desktop-file-validate rejects quillop.desktop"
-# The AppStream id follows the desktop file's name, which the program announces to the
-# desktop as "quillop"; so it is not a reverse domain name, and everything else counts.
-appstreamcli validate --no-net --override=cid-desktopapp-is-not-rdns=info "$metainfo" ||
-    fail "appstreamcli rejects quillop.metainfo.xml"
+id=io.github.quillop.quillop
+desktop="$pkg/$id.desktop"
+metainfo="$pkg/$id.metainfo.xml"
+desktop-file-validate "$desktop" || fail "desktop-file-validate rejects $id.desktop"
+# Not a warning, not even a pedantic hint: software centres take the metadata as it is.
+report=$(appstreamcli validate --no-net --pedantic "$metainfo" 2>&1) ||
+    fail "appstreamcli rejects $id.metainfo.xml: $report"
+if grep -Eq '^[EWIP]: ' <<<"$report"; then
+    fail "appstreamcli remarks on $id.metainfo.xml: $report"
+fi
+grep -q "<id>$id</id>" "$metainfo" || fail "the AppStream id is not $id"
 
 # The launcher starts the installed program with the installed icon; software centres
 # pair the metadata with the menu entry through the launchable.
-[ "$(grep -cx -e 'Exec=quillop' -e 'Icon=quillop' "$desktop")" = 2 ] ||
+[ "$(grep -cx -e 'Exec=quillop' -e "Icon=$id" "$desktop")" = 2 ] ||
     fail "the desktop entry does not start quillop with its icon"
-grep -q '<launchable type="desktop-id">quillop.desktop</launchable>' "$metainfo" ||
-    fail "metainfo does not launch quillop.desktop"
+grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" ||
+    fail "metainfo does not launch $id.desktop"
+grep -q "setDesktopFileName(QStringLiteral(\"$id\"))" "$SOURCE_DIR/app/main.cpp" ||
+    fail "the program does not announce itself as $id"
 newest=$(grep -o '<release version="[^"]*"' "$metainfo" | head -n1 | cut -d'"' -f2)
 [ "$newest" = "$VERSION" ] || fail "newest metainfo release is '$newest', project is '$VERSION'"
 
@@ -27,6 +33,6 @@ newest=$(grep -o '<release version="[^"]*"' "$metainfo" | head -n1 | cut -d'"' -
 (cd "$SOURCE_DIR" && sha256sum --quiet -c packaging/icons/quillop.svg.sha256) ||
     fail "assets/quillop.svg changed since the PNG icons were rendered: run packaging/render-icons.sh"
 for n in 16 22 24 32 48 64 128 256; do
-    png="$pkg/icons/hicolor/${n}x${n}/apps/quillop.png"
+    png="$pkg/icons/hicolor/${n}x${n}/apps/$id.png"
     [[ $(file -b "$png") == "PNG image data, $n x $n,"* ]] || fail "$png is not a $n x $n PNG"
 done

@@ -33,9 +33,20 @@ run "$quillop" --version >"$SCRATCH/version" || fail "--version exits with $?"
 [ "$(cat "$SCRATCH/version")" = "Quillop $VERSION" ] || fail "--version prints '$(cat "$SCRATCH/version")'"
 run "$quillop" --help >"$SCRATCH/help" || fail "--help exits with $?"
 grep -q -- '--version' "$SCRATCH/help" || fail "--help does not list --version"
-# Only the two information options: any other option line is one too many.
-others=$(grep -E '^ +-' "$SCRATCH/help" | grep -v -E -- '--(help|help-all|version)\b' || true)
+# The window takes only the two information options: any other option line before the part
+# about `quillop get` is one too many.
+others=$(sed '/^Without a window/,$d' "$SCRATCH/help" | grep -E '^ +-' |
+    grep -v -E -- '--(help|help-all|version)\b' || true)
 [ -z "$others" ] || fail "--help lists unexpected options: $others"
+grep -q -- '--save-dir' "$SCRATCH/help" || fail "--help does not describe quillop get"
+run "$quillop" get --help >"$SCRATCH/get-help" || fail "get --help exits with $?"
+grep -q -- '--dry-run' "$SCRATCH/get-help" || fail "get --help does not list --dry-run"
+
+# bash-completion finds the completion by the command's name and offers get's options.
+completion="$prefix/share/bash-completion/completions/quillop"
+words=$(bash -c '. "$1"; COMP_WORDS=(quillop get --save); COMP_CWORD=2; _quillop; printf "%s\n" "${COMPREPLY[@]}"' \
+    _ "$completion") || fail "the bash completion does not load"
+[ "$words" = "--save-dir" ] || fail "the completion of 'quillop get --save' is '$words'"
 
 # An unknown option is refused once the GUI is up (Qt's own GUI options must pass first).
 rc=0

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "AddressSplit.h"
+#include "ConnectionOptions.h"
+#include "SettingsStore.h"
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+// What `quillop get` was asked to do: the address and the settings it overrides for this
+// run only. Unset overrides leave the stored setting as it is.
+struct GetOptions
+{
+    struct Proxy
+    {
+        ConnectionOptions::ProxyType type = ConnectionOptions::ProxyType::Http;
+        QString user;
+        QString password;
+        QString host;
+        int port = 0;
+    };
+
+    AddressParts address;
+    std::optional<QString> saveDir, logDir, append, referer, userAgent, cookieFile, caFile;
+    std::optional<qint16> pause, maxDownloads, increment, stopAfterMisses, retries;
+    std::optional<bool> numberMode, appendAtStart;
+    std::optional<IfExistsPolicy> ifExists;
+    std::optional<Proxy> proxy; // set with --proxy
+    bool noProxy = false;
+    bool noLog = false;
+    bool single = false;
+    bool dryRun = false;
+    bool quiet = false;
+    bool json = false;
+};
+
+// The command line of `quillop get`, read and checked.
+struct GetCommandLine
+{
+    GetOptions options;
+    bool helpAsked = false;
+    QString error; // a usage error, in words; empty when the command line is sound
+};
+
+namespace GetOptionsParser {
+
+// arguments: the words after "get".
+GetCommandLine parse(const QStringList &arguments);
+
+// "--proxy [socks5://|http://][USER:PASSWORD@]HOST:PORT"; nullopt with why when malformed.
+std::optional<GetOptions::Proxy> parseProxy(const QString &text, QString *why);
+
+// The help of `quillop get`: usage, the options with the stored settings they override,
+// and the exit statuses.
+QString helpText();
+
+} // namespace GetOptionsParser

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QElapsedTimer>
+#include <QString>
+#include <cstdio>
+
+struct AttemptReport;
+
+// What `quillop get` writes: one line per attempt on standard output (the log line, or a
+// JSON object), a progress line on standard error redrawn in place while it is a terminal,
+// and messages and the summary on standard error.
+class TerminalOutput
+{
+public:
+    enum class Format { Lines, Json, Quiet };
+
+    TerminalOutput(Format format, bool showProgress, FILE *out = stdout, FILE *err = stderr);
+
+    void attempt(const AttemptReport &report);
+    // A dry run's attempt: what would become of a picture at target.
+    void plannedAttempt(const QString &address, const QString &target, const QString &action);
+    // How a dry run would end.
+    void plannedEnd(const QString &text);
+
+    void setRun(int attempt, int planned);
+    void setFile(qint64 received, qint64 total);
+    void clearProgress();
+
+    void message(const QString &text); // always shown, even with --quiet
+    void summary(const QString &text);
+
+    static QString outcomeName(int outcome);
+    static QString byteText(qint64 bytes);
+
+private:
+    void drawProgress();
+    void writeLine(FILE *stream, const QString &line);
+
+    Format m_format;
+    bool m_showProgress;
+    FILE *m_out;
+    FILE *m_err;
+    int m_attempt = 0;
+    int m_planned = -1;
+    qint64 m_received = -1;
+    qint64 m_total = -1;
+    bool m_progressShown = false;
+    QElapsedTimer m_fileClock; // since the current file began to arrive
+    QElapsedTimer m_drawClock; // since the progress line was last drawn
+};

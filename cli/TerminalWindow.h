@@ -1,0 +1,80 @@
+#pragma once
+
+#include "MainWindowElements.h"
+
+#include <optional>
+
+class TerminalOutput;
+
+// The window contract on a terminal: the three inputs are plain values, the buttons and
+// pictures are nothing, each attempt becomes a line (or a JSON object) and progress goes to
+// the terminal output. It also counts what became of the attempts, for the exit status.
+class TerminalWindow : public MainWindowElements
+{
+public:
+    explicit TerminalWindow(TerminalOutput &output, int planned);
+
+    QString url1Text() const override { return m_url[0]; }
+    QString url2Text() const override { return m_url[1]; }
+    QString url3Text() const override { return m_url[2]; }
+    void setUrl1Text(const QString &text) override { m_url[0] = text; }
+    void setUrl2Text(const QString &text) override { m_url[1] = text; }
+    void setUrl3Text(const QString &text) override { m_url[2] = text; }
+
+    void setGetEnabled(bool) override {}
+    void setStopEnabled(bool) override {}
+    void setStartMenuEnabled(bool) override {}
+    void setStopMenuEnabled(bool) override {}
+    bool isGetEnabled() const override { return true; }
+    bool isStopEnabled() const override { return false; }
+    void setModeChecks(bool) override {}
+    void setExitCheck(bool) override {}
+
+    void setStatusText(const QString &text) override;
+    QString statusText() const override { return m_status; }
+    void setStatePicture(ImageKey) override {}
+
+    bool loadPreview(const QString &) override { return true; }
+    void loadPlaceholder() override {}
+    void setPreviewVisible(bool) override {}
+    void arrangeControls() override {}
+    // Nothing is shown, as with a minimized window; the engine then hands each attempt's
+    // tray picture over, which tells what became of it where no report comes.
+    bool isMinimized() const override { return true; }
+    void closeWindow() override {}
+    void setTip(const QString &) override {}
+    void setIcon(ImageKey key) override;
+    void setTrayRecordIcon(ImageKey) override {}
+
+    void showMessage(const QString &text, const QString &title) override;
+    // There is no one to ask: the answer is Cancel, which skips the picture.
+    bool promptForName(const QString &, const QString &, QString *) override { return false; }
+    void beep() override {}
+
+    void setRunProgress(int attempt, int planned) override;
+    void setFileProgress(qint64 received, qint64 total) override;
+    void reportAttempt(const AttemptReport &report) override;
+    void reportRunEnd(const RunCounts &counts, const QString &summary) override;
+
+    // The run has ended: the summary is written and the counts are final.
+    void finishRun();
+    const RunCounts &counts() const { return m_counts; }
+    // 0 when every attempt saved or skipped a picture, else 1.
+    int exitStatus() const;
+
+private:
+    void count(const AttemptReport &report);
+    void flushInferred();
+
+    TerminalOutput &m_output;
+    QString m_url[3];
+    QString m_status;
+    QString m_currentUrl;
+    int m_planned;
+    int m_attempt = 0;
+    bool m_engineProgress = false;
+    bool m_engineReports = false;
+    std::optional<AttemptReport> m_inferred;
+    RunCounts m_counts;
+    QString m_summary;
+};

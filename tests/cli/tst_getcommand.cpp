@@ -1,0 +1,225 @@
+#include "SettingsStore.h"
+#include "TestEnvironment.h"
+#include "TestHttpServer.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <memory>
+
+// `quillop get` as a user runs it: the built program, as a process with no display, against
+// the tests' own server, with a store that must come out of every run byte for byte as it went in.
+namespace {
+
+QStringList L(std::initializer_list<const char *> words)
+{
+    QStringList list;
+    for (const char *word : words)
+        list << QString::fromUtf8(word);
+    return list;
+}
+
+} // namespace
+
+class TestGetCommand : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void runs_data();
+    void runs();
+    void signalStopsTheRun();
+
+private:
+    std::unique_ptr<QProcess> start(const QStringList &arguments);
+    QByteArray storeDigest() const;
+
+    TestHttpServer m_server;
+    QTemporaryDir m_logDir;
+    std::unique_ptr<QTemporaryDir> m_saveDir;
+};
+
+void TestGetCommand::initTestCase()
+{
+    QVERIFY(m_server.listen());
+    for (const char *name : {"/pic01.jpg", "/pic02.jpg", "/pic03.jpg", "/picA.jpg", "/picB.jpg"})
+        m_server.setResponse(QString::fromLatin1(name),
+                             TestHttpServer::image("JPEG" + QByteArray(name)));
+    m_server.setResponse(QStringLiteral("/pic04.jpg"), TestHttpServer::page(200, "<html>"));
+    TestHttpServer::Response slow = TestHttpServer::image(QByteArray(64 * 1024, 'x'));
+    slow.behaviour = TestHttpServer::Behaviour::StallAfterHeaders;
+    m_server.setResponse(QStringLiteral("/slow1.jpg"), slow);
+}
+
+void TestGetCommand::init()
+{
+    // Stored values that the rows' options must override, and a prompt policy that the
+    // command line cannot ask.
+    TestEnvironment::resetStore();
+    using SettingsStore::Key;
+    SettingsStore::write(Key::pause_time, QStringLiteral("7"));
+    SettingsStore::write(Key::if_exists, QStringLiteral("3"));
+    SettingsStore::write(Key::is_log, QStringLiteral("True"));
+    SettingsStore::write(Key::log_dir, m_logDir.path());
+    SettingsStore::write(Key::save_dir, QStringLiteral("/nonexistent/quillop"));
+    QSettings(QStringLiteral("Quillop"), QStringLiteral("Quillop")).sync();
+    m_saveDir = std::make_unique<QTemporaryDir>();
+}
+
+QByteArray TestGetCommand::storeDigest() const
+{
+    QFile file(TestEnvironment::storeFilePath());
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
+}
+
+std::unique_ptr<QProcess> TestGetCommand::start(const QStringList &arguments)
+{
+    QStringList words{QStringLiteral("get"), QStringLiteral("--save-dir"), m_saveDir->path(),
+                      QStringLiteral("--pause"), QStringLiteral("0")};
+    for (QString word : arguments)
+        words << word.replace(QLatin1String("%BASE%"), m_server.baseUrl())
+                     .replace(QLatin1String("%SAVE%"), m_saveDir->path());
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        env.remove(QString::fromLatin1(name));
+    auto process = std::make_unique<QProcess>();
+    process->setProcessEnvironment(env);
+    process->start(qEnvironmentVariable("QUILLOP_BINARY_DIR") + QStringLiteral("/quillop"), words);
+    return process;
+}
+
+void TestGetCommand::runs_data()
+{
+    QTest::addColumn<QStringList>("existing"); // files in the save directory beforehand
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QStringList>("saved");
+    QTest::addColumn<int>("requests");
+    QTest::addColumn<QStringList>("lines"); // outcomes with --json, line prefixes otherwise
+
+    QTest::newRow("a range, all saved")
+        << L({}) << L({"%BASE%/pic[01-03].jpg"}) << 0 << L({"pic01.jpg", "pic02.jpg", "pic03.jpg"})
+        << 3 << L({"", "", ""});
+    QTest::newRow("three words, a letter range") << L({}) << L({"%BASE%/pic", "A-B", ".jpg"}) << 0
+                                                 << L({"picA.jpg", "picB.jpg"}) << 2 << L({"", ""});
+    QTest::newRow("a range cut by --max") << L({}) << L({"%BASE%/pic[01-03].jpg", "--max", "2"})
+                                          << 0 << L({"pic01.jpg", "pic02.jpg"}) << 2 << L({"", ""});
+    QTest::newRow("a plain address with --single")
+        << L({}) << L({"%BASE%/pic02.jpg", "--single"}) << 0 << L({"pic02.jpg"}) << 1 << L({""});
+    QTest::newRow("a miss gives 1")
+        << L({}) << L({"%BASE%/pic[03-05].jpg"}) << 1 << L({"pic03.jpg"}) << 3 << L({"", "", ""});
+    QTest::newRow("json, one object per attempt")
+        << L({}) << L({"%BASE%/pic[03-04].jpg", "--json"}) << 1 << L({"pic03.jpg"}) << 2
+        << L({"saved", "not an image"});
+    QTest::newRow("dry run sends nothing")
+        << L({}) << L({"%BASE%/pic[01-03].jpg", "--dry-run"}) << 0 << L({}) << 0
+        << L({"%BASE%/pic01.jpg -> ", "%BASE%/pic02.jpg -> ", "%BASE%/pic03.jpg -> ",
+              "end: the end of the range"});
+    QTest::newRow("dry run, a letter series up to Z")
+        << L({}) << L({"%BASE%/pic", "Y", ".jpg", "--dry-run", "--json"}) << 0 << L({}) << 0
+        << L({"new", "new", ""});
+    QTest::newRow("dry run over an existing file")
+        << L({"pic01.jpg"})
+        << L({"%BASE%/pic[01-02].jpg", "--dry-run", "--json", "--if-exists", "overwrite"}) << 0
+        << L({"pic01.jpg"}) << 0 << L({"overwrite", "new", ""});
+    QTest::newRow("a stored prompt skips")
+        << L({"pic01.jpg"}) << L({"%BASE%/pic[01-02].jpg", "--dry-run", "--json"}) << 0
+        << L({"pic01.jpg"}) << 0 << L({"skip: exists", "new", ""});
+    const QStringList usage[] = {
+        L({"%BASE%/pic01.jpg", "--if-exists", "prompt"}),
+        L({"%BASE%/pic01.jpg", "--pause", "soon"}),
+        L({"%BASE%/pic01.jpg", "--save-dir", "%SAVE%/missing"}),
+        L({"%BASE%/pic[03-01].jpg"}),
+        L({"%BASE%/pic[01-03].jpg", "--letters"}),
+        L({"%BASE%/pic01.jpg", "--proxy", "host:99999"}),
+        L({"%BASE%/pic01.jpg", "--no-such-option"}),
+        L({"ftp://x.org/pic01.jpg"}),
+        L({"%BASE%/pic", "01"}),
+    };
+    for (const QStringList &arguments : usage)
+        QTest::addRow("usage error: %s", qPrintable(arguments.join(u' ')))
+            << L({}) << arguments << 2 << L({}) << 0 << L({});
+}
+
+void TestGetCommand::runs()
+{
+    QFETCH(QStringList, existing);
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(QStringList, saved);
+    QFETCH(int, requests);
+    QFETCH(QStringList, lines);
+
+    for (const QString &name : existing) {
+        QFile file(m_saveDir->path() + QLatin1Char('/') + name);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    const QByteArray storeBefore = storeDigest();
+    const int requestsBefore = m_server.requestCount();
+    const auto process = start(arguments);
+    QTRY_COMPARE_WITH_TIMEOUT(process->state(), QProcess::NotRunning, 30000);
+    const QString err = QString::fromLocal8Bit(process->readAllStandardError());
+    QCOMPARE(process->exitStatus(), QProcess::NormalExit);
+    QVERIFY2(process->exitCode() == exitCode, qPrintable(err));
+    QCOMPARE(m_server.requestCount() - requestsBefore, requests);
+    QCOMPARE(QDir(m_saveDir->path()).entryList(QDir::Files | QDir::Hidden, QDir::Name), saved);
+    QCOMPARE(storeDigest(), storeBefore);
+
+    const QStringList out =
+        QString::fromLocal8Bit(process->readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+    QCOMPARE(out.size(), lines.size());
+    const bool json = arguments.contains(QStringLiteral("--json"));
+    for (qsizetype i = 0; i < out.size(); ++i) {
+        if (!json) {
+            QVERIFY2(
+                out[i].startsWith(lines[i].replace(QLatin1String("%BASE%"), m_server.baseUrl())),
+                qPrintable(out[i]));
+            continue;
+        }
+        const QJsonObject object = QJsonDocument::fromJson(out[i].toUtf8()).object();
+        const QString kind = arguments.contains(QStringLiteral("--dry-run"))
+                                 ? QStringLiteral("action")
+                                 : QStringLiteral("outcome");
+        if (!lines[i].isEmpty())
+            QCOMPARE(object.value(kind).toString(), lines[i]);
+        if (kind == QLatin1String("outcome"))
+            QVERIFY(object.value(QStringLiteral("address")).toString().startsWith(u"http"));
+    }
+    if (exitCode == 2)
+        QVERIFY2(err.startsWith(QLatin1String("quillop get: ")), qPrintable(err));
+    else if (!arguments.contains(QStringLiteral("--dry-run")))
+        QVERIFY2(err.contains(QLatin1String("downloading completed")), qPrintable(err));
+}
+
+void TestGetCommand::signalStopsTheRun()
+{
+    const auto process =
+        start({m_server.baseUrl() + QStringLiteral("/slow1.jpg"), QStringLiteral("--single")});
+    // The body has begun to arrive when its temporary file is there.
+    const QDir save(m_saveDir->path());
+    QTRY_VERIFY_WITH_TIMEOUT(!save.entryList(QDir::Files | QDir::Hidden).isEmpty(), 30000);
+    process->terminate();
+    QTRY_COMPARE_WITH_TIMEOUT(process->state(), QProcess::NotRunning, 30000);
+    QCOMPARE(process->exitStatus(), QProcess::NormalExit);
+    QCOMPARE(process->exitCode(), 130);
+    QCOMPARE(save.entryList(QDir::Files | QDir::Hidden), QStringList());
+    const QString out = QString::fromLocal8Bit(process->readAllStandardOutput());
+    QVERIFY2(out.contains(QLatin1String("slow1.jpg")) && out.contains(QLatin1String("cancelled")),
+             qPrintable(out));
+    QFile log(m_logDir.path() + QDir::separator() + QDate::currentDate().toString(u"yyyy-MM-dd") +
+              QStringLiteral(".log"));
+    QVERIFY(log.open(QIODevice::ReadOnly));
+    QVERIFY(log.readAll().contains("cancelled"));
+}
+
+QUILLOP_TEST_MAIN(TestGetCommand)
+#include "tst_getcommand.moc"
