@@ -4,6 +4,7 @@
 #include "TransferRules.h"
 
 #include <QFileDevice>
+#include <QHash>
 #include <QIODevice>
 #include <QList>
 #include <QNetworkAccessManager>
@@ -78,6 +79,13 @@ Transfer::Transfer(QObject *parent) : QObject(parent), d(new Private(this))
     connect(d->client, &HttpClient::progress, this, [this] {
         if (d->idleTimer->isActive())
             d->idleTimer->start(d->idleTimeout);
+        qint64 total = -1;
+        for (const auto &header : d->client->headers()) {
+            if (header.first.compare("Content-Length", Qt::CaseInsensitive) == 0)
+                total = header.second.trimmed().toLongLong();
+        }
+        if (d->sink)
+            Q_EMIT progress(d->sink->pos(), total);
     });
     connect(d->client, &HttpClient::finished, this,
             [this](bool ok, const QString &reason) { d->onClientFinished(ok, reason); });
@@ -420,5 +428,16 @@ Transfer::Failure Transfer::failure() const
 
 QString Transfer::reasonPhrase() const
 {
-    return {};
+    static const QHash<int, QString> phrases = {{400, QStringLiteral("Bad Request")},
+                                                {401, QStringLiteral("Unauthorized")},
+                                                {403, QStringLiteral("Forbidden")},
+                                                {404, QStringLiteral("Not Found")},
+                                                {410, QStringLiteral("Gone")},
+                                                {429, QStringLiteral("Too Many Requests")},
+                                                {500, QStringLiteral("Internal Server Error")},
+                                                {501, QStringLiteral("Not Implemented")},
+                                                {502, QStringLiteral("Bad Gateway")},
+                                                {503, QStringLiteral("Service Unavailable")},
+                                                {504, QStringLiteral("Gateway Timeout")}};
+    return phrases.value(d->statusCode);
 }
