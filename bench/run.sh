@@ -178,7 +178,7 @@ run_ours() { # $1: extra runner options
         die "the runner failed"
     t1=$(now_us)
     [ "$(count_jpegs "$out")" -eq "$series" ] || die "the runner saved $(count_jpegs "$out") files"
-    [ "$(value_of status "$work/runner.out")" = "downloading completed" ] ||
+    [ "$(value_of status "$work/runner.out")" = "downloading completed ($series saved)" ] ||
         die "the runner ended with: $(value_of status "$work/runner.out")"
     echo $(((t1 - t0) / 1000))
 }

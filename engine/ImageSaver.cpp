@@ -18,6 +18,7 @@
 #include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace {
 
@@ -166,13 +167,15 @@ struct ImageSaver::Private
     std::unique_ptr<DiscardDevice> discard;
     QString previewCopy; // the body kept for the preview when saving is off
     QStringList cleanedDirs;
+    QString plannedTarget; // the name the prompt gave before the fetch
 
     enum class Verb { Saving, Overwriting, Renaming, Autonaming };
 
     void removeBody();
     bool finishBody(QString *problem);
     bool moveBodyTo(const QString &dir, QString *problem);
-    Outcome place(const QString &url, QString target);
+    Outcome place(const QString &url, QString target, Verb verb);
+    Outcome overwrite(const QString &url, const QString &target);
     Outcome notSaved(const QString &url);
     Outcome wrote(const QString &url, const QString &target, Verb verb);
     Outcome skipped(const QString &url, const QString &target, const QString &text);
@@ -340,10 +343,29 @@ bool ImageSaver::Private::findAutoName(const QString &url, QString *target, QStr
     return false;
 }
 
-ImageSaver::Outcome ImageSaver::Private::place(const QString &url, QString target)
+// The new file takes the permission bits of the old one; an old file without write
+// permission for its owner was made read-only on purpose and stays. Decided on the mode
+// bits, so that it holds for every user. A symbolic link is replaced, never written through.
+ImageSaver::Outcome ImageSaver::Private::overwrite(const QString &url, const QString &target)
+{
+    struct stat old;
+    if (::lstat(native(target).constData(), &old) == 0 && S_ISREG(old.st_mode)) {
+        if ((old.st_mode & S_IWUSR) == 0)
+            return failed(url, target, QStringLiteral("the existing file is read-only"));
+        if (::chmod(native(bodyPath).constData(), old.st_mode & 0777) != 0)
+            return failed(url, target, qt_error_string(errno));
+    }
+    // rename() replaces in one step: the old file stays whole until then, and the new
+    // content is on disk before the old one goes.
+    const int error = syncToDisk(bodyPath) ? renameReplace(bodyPath, target) : errno;
+    if (error != 0)
+        return failed(url, target, qt_error_string(error));
+    return wrote(url, target, Verb::Overwriting);
+}
+
+ImageSaver::Outcome ImageSaver::Private::place(const QString &url, QString target, Verb verb)
 {
     const IfExistsPolicy policy = settings.if_exists;
-    Verb verb = Verb::Saving;
     for (;;) {
         if (!pathTaken(target)) {
             const int error = renameNoReplace(bodyPath, target);
@@ -356,14 +378,8 @@ ImageSaver::Outcome ImageSaver::Private::place(const QString &url, QString targe
         switch (policy) {
         case IfExistsPolicy::Skip:
             return skipped(url, target, QStringLiteral(" ---> file exits. did not save"));
-        case IfExistsPolicy::Overwrite: {
-            // rename() replaces in one step: the old file stays whole until then, and the
-            // new content is on disk before the old one goes.
-            const int error = syncToDisk(bodyPath) ? renameReplace(bodyPath, target) : errno;
-            if (error != 0)
-                return failed(url, target, qt_error_string(error));
-            return wrote(url, target, Verb::Overwriting);
-        }
+        case IfExistsPolicy::Overwrite:
+            return overwrite(url, target);
         case IfExistsPolicy::Rename: {
             QString problem;
             if (!findAutoName(url, &target, &problem)) {
@@ -385,7 +401,7 @@ ImageSaver::Outcome ImageSaver::Private::place(const QString &url, QString targe
 }
 
 ImageSaver::ImageSaver(const RunSettings &settings, MainWindowElements &window)
-    : d(new Private{settings, window, {}, {}, {}, {}, {}, {}, {}})
+    : d(new Private{settings, window, {}, {}, {}, {}, {}, {}, {}, {}})
 {
 }
 
@@ -418,8 +434,31 @@ QIODevice *ImageSaver::beginBody()
     return d->discard.get();
 }
 
+bool ImageSaver::settleBeforeFetch(const QString &url, Outcome *out)
+{
+    d->plannedTarget.clear();
+    const RunSettings &s = d->settings;
+    const IfExistsPolicy policy = s.if_exists;
+    if (!s.is_save || s.save_dir.isEmpty() ||
+        (policy != IfExistsPolicy::Skip && policy != IfExistsPolicy::Prompt))
+        return false;
+    QString problem;
+    QString target = SaveNaming::targetInDir(
+        s.save_dir, SaveNaming::composeName(url, s.append_str, s.is_header), &problem);
+    if (!problem.isEmpty() || !pathTaken(target))
+        return false;
+    d->window.setStatusText(target);
+    if (policy == IfExistsPolicy::Prompt && d->askForName(&target)) {
+        d->plannedTarget = target;
+        return false;
+    }
+    *out = d->skipped(url, target, QStringLiteral(" ---> file exits. did not save"));
+    return true;
+}
+
 ImageSaver::Outcome ImageSaver::saveImage(const QString &url)
 {
+    const QString planned = std::exchange(d->plannedTarget, QString());
     QString bodyProblem;
     const bool haveBody = d->finishBody(&bodyProblem);
     if (!d->settings.is_save) {
@@ -428,14 +467,21 @@ ImageSaver::Outcome ImageSaver::saveImage(const QString &url)
         return d->notSaved(url);
     }
     QString problem;
-    const QString target = SaveNaming::makeSavePath(url, d->settings, d->window, &problem);
+    QString target;
+    if (planned.isEmpty()) {
+        target = SaveNaming::makeSavePath(url, d->settings, d->window, &problem);
+    } else {
+        target = planned;
+        d->window.setStatusText(target);
+    }
     if (d->settings.save_dir.isEmpty())
         problem = QStringLiteral("no save directory is set");
     else if (!haveBody)
         problem = bodyProblem;
     if (!problem.isEmpty() || !d->moveBodyTo(d->settings.save_dir, &problem))
         return d->failed(url, target, problem);
-    return d->place(url, target);
+    return d->place(url, target,
+                    planned.isEmpty() ? Private::Verb::Saving : Private::Verb::Renaming);
 }
 
 void ImageSaver::discardBody()
