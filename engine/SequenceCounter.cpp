@@ -91,19 +91,25 @@ SequenceCounter::Step SequenceCounter::advanceCounter(const QString &counter, bo
 
 namespace {
 
-// The value of a signed decimal text, or false when it is none.
+// The value of a signed decimal text, or false when it is none. Leading zeros may be many
+// (a negative counter grows by one with every step); a value too large for 18 digits is
+// given as one that no 16-bit counter reaches.
 bool numberValue(const QString &text, qlonglong *value)
 {
-    qsizetype i = (text.startsWith(QLatin1Char('-')) || text.startsWith(QLatin1Char('+'))) ? 1 : 0;
-    if (i == text.size() || text.size() > 12)
+    const bool negative = text.startsWith(QLatin1Char('-'));
+    qsizetype i = (negative || text.startsWith(QLatin1Char('+'))) ? 1 : 0;
+    if (i == text.size())
         return false;
-    for (; i < text.size(); ++i) {
-        if (text[i] < QLatin1Char('0') || text[i] > QLatin1Char('9'))
+    for (qsizetype k = i; k < text.size(); ++k) {
+        if (text[k] < QLatin1Char('0') || text[k] > QLatin1Char('9'))
             return false;
     }
-    bool ok = false;
-    *value = text.toLongLong(&ok, 10);
-    return ok;
+    while (i < text.size() - 1 && text[i] == QLatin1Char('0'))
+        ++i;
+    const QString digits = text.mid(i);
+    const qlonglong magnitude = digits.size() > 18 ? 1000000000LL : digits.toLongLong();
+    *value = negative ? -magnitude : magnitude;
+    return true;
 }
 
 bool isLetter(QChar c)
