@@ -30,9 +30,10 @@ struct DownloadAttempt::Private
     QString url;
     AttemptReport report;
     bool miss = false;
-    int slowDownWaits = 0; // waits the server asked for in this attempt
-    int retriesDone = 0;   // fetches made again after a passing failure
-    bool showWait = false; // the countdown is shown in the status
+    int slowDownWaits = 0;  // waits the server asked for in this attempt
+    int retriesDone = 0;    // fetches made again after a passing failure
+    bool showWait = false;  // the countdown is shown in the status
+    bool cancelled = false; // Stop came: no more waits or fetches in this attempt
 };
 
 DownloadAttempt::DownloadAttempt(RunSettings &settings, MainWindowElements &window,
@@ -118,6 +119,7 @@ void DownloadAttempt::start()
     d->report.tries = 0;
     d->miss = false;
     d->slowDownWaits = d->retriesDone = 0;
+    d->cancelled = false;
     ImageSaver::Outcome settled;
     if (d->saver.settleBeforeFetch(d->url, &settled)) {
         // The file is there already: no request at all.
@@ -151,7 +153,8 @@ void DownloadAttempt::onTransferFinished(bool ok, const QString &reason)
     d->window.setFileProgress(-1, -1);
     d->report.httpStatus = d->transfer.statusCode();
     d->report.bytes = d->transfer.bytesReceived();
-    if ((ok && waitIfAsked()) || retryIfPassing(ok))
+    // A Stop that came just before this finished() must not start another wait.
+    if (!d->cancelled && ((ok && waitIfAsked()) || retryIfPassing(ok)))
         return;
     d->phase = Phase::Pausing;
     const int status = d->transfer.statusCode();
@@ -206,6 +209,7 @@ void DownloadAttempt::onCountdownTick(int remaining)
 
 void DownloadAttempt::cancelWait()
 {
+    d->cancelled = d->phase != Phase::Idle;
     if (d->phase != Phase::Waiting)
         return;
     d->countdown->abandon();

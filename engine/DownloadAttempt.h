@@ -39,7 +39,7 @@ public:
     // The address of the attempt in progress, or of the last one.
     QString url() const;
     // Stop or the close of the window: a wait between fetches ends at once, and the attempt
-    // ends as a cancelled fetch does.
+    // ends as a cancelled fetch does; no further wait or fetch is started for it.
     void cancelWait();
 
     // What became of the last attempt, and whether it was a miss: a failed fetch, an HTTP
