@@ -362,6 +362,7 @@ void tst_DownloadRun::serverAsks_data()
     QTest::newRow("429 with Retry-After in seconds") << "429:2,img" << 2 << "2" << 2 << saved << "(1 saved)";
     QTest::newRow("429 without: 10, 30, 60 s, then a miss") << "429,429,429,429" << 2 << "10,30,60" << 4 << "---> failed: HTTP 429 Too Many Requests" << "(0 saved, 1 failed)";
     QTest::newRow("503 with Retry-After as a date") << "503:date7,img" << 2 << "7" << 2 << saved << "(1 saved)";
+    QTest::newRow("Retry-After a date gone by: at once") << "429:date-5,img" << 2 << "" << 2 << saved << "(1 saved)";
     QTest::newRow("Retry-After that is no wait") << "429:soon,img" << 2 << "10" << 2 << saved << "(1 saved)";
     QTest::newRow("503 without Retry-After is tried again") << "503,img" << 2 << "" << 2 << saved << "(1 saved)";
     QTest::newRow("5xx three times") << "500,502,500,img" << 2 << "" << 3 << "---> failed: HTTP 500 Internal Server Error (tried 3 times)" << "(0 saved, 1 failed)";
