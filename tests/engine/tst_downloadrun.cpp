@@ -136,10 +136,8 @@ private Q_SLOTS:
     void waysOfEnding();
     void serverAsks_data();
     void serverAsks();
-    void misses_data();
-    void misses();
-    void existingFile_data();
-    void existingFile();
+    void series_data();
+    void series();
     void pause();
 };
 
@@ -416,24 +414,33 @@ void tst_DownloadRun::serverAsks()
     QCOMPARE(rig.window.status, QStringLiteral("downloading completed ") + summary);
 }
 
-void tst_DownloadRun::misses_data()
+void tst_DownloadRun::series_data()
 {
     QTest::addColumn<QString>("responses"); // for pic01.jpg, pic02.jpg, ...
+    QTest::addColumn<int>("ifExists");      // 0: no pic01.jpg beforehand
+    QTest::addColumn<QString>("answer");    // at the prompt; "-" Cancel
     QTest::addColumn<int>("stopAfter");
     QTest::addColumn<int>("requests");
     QTest::addColumn<QString>("summary");
     // clang-format off
-    QTest::newRow("a miss of each kind") << "img,404,html,reset,img" << 3 << 4 << "(1 saved, 1 not images, 2 failed; 3 misses in a row)";
-    QTest::newRow("a hit resets the count") << "404,img,404,img,404,404,img" << 2 << 6 << "(2 saved, 4 failed; 2 misses in a row)";
-    QTest::newRow("one miss") << "img,500" << 1 << 2 << "(1 saved, 1 failed; 1 miss in a row)";
-    QTest::newRow("off") << "404,404,404" << 0 << 3 << "(0 saved, 3 failed)";
+    QTest::newRow("a miss of each kind") << "img,404,html,reset,img" << 0 << "" << 3 << 4 << "(1 saved, 1 not images, 2 failed; 3 misses in a row)";
+    QTest::newRow("a hit resets the count") << "404,img,404,img,404,404,img" << 0 << "" << 2 << 6 << "(2 saved, 4 failed; 2 misses in a row)";
+    QTest::newRow("one miss") << "img,500" << 0 << "" << 1 << 2 << "(1 saved, 1 failed; 1 miss in a row)";
+    QTest::newRow("no end after misses") << "404,404,404" << 0 << "" << 0 << 3 << "(0 saved, 3 failed)";
+    QTest::newRow("skip: no request, and no miss") << "404,404,404" << 1 << "" << 2 << 2 << "(0 saved, 1 skipped, 2 failed; 2 misses in a row)";
+    QTest::newRow("prompt cancelled: no request") << "img" << 3 << "-" << 0 << 0 << "(0 saved, 1 skipped)";
+    QTest::newRow("prompt answered: fetched under the new name") << "img" << 3 << "new" << 0 << 1 << "(1 saved)";
+    QTest::newRow("overwrite fetches") << "img" << 2 << "" << 0 << 1 << "(1 saved)";
     // clang-format on
 }
 
-// The end of a series: after N misses in a row the run ends by itself.
-void tst_DownloadRun::misses()
+// The end of a series after N misses in a row, and names already taken settled before the
+// request where the policy allows it.
+void tst_DownloadRun::series()
 {
     QFETCH(QString, responses);
+    QFETCH(int, ifExists);
+    QFETCH(QString, answer);
     QFETCH(int, stopAfter);
     QFETCH(int, requests);
     QFETCH(QString, summary);
@@ -445,55 +452,28 @@ void tst_DownloadRun::misses()
     for (int i = 0; i < names.size(); ++i)
         rig.server.setResponse(QStringLiteral("/pic%1.jpg").arg(i + 1, 2, 10, QLatin1Char('0')),
                                response(names.at(i)));
+    const QString old = rig.dir.filePath(QStringLiteral("pic01.jpg"));
+    if (ifExists != 0) {
+        rig.settings.if_exists = static_cast<IfExistsPolicy>(ifExists);
+        QFile file(old);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("old") == 3);
+        if (!answer.isEmpty())
+            rig.window.promptAnswers.append(answer == QLatin1String("-") ? std::optional<QString>()
+                                                                         : answer);
+    }
     QVERIFY(rig.runToEnd());
     QCOMPARE(rig.server.requestCount(), requests);
-    QCOMPARE(rig.window.url2, QStringLiteral("%1").arg(requests + 1, 2, 10, QLatin1Char('0')));
     QCOMPARE(rig.window.status, QStringLiteral("downloading completed ") + summary);
     const RunCounts counts = rig.window.runEnds.value(0).first;
-    QCOMPARE(counts.saved + counts.skipped + counts.notImages + counts.failed, requests);
-}
-
-void tst_DownloadRun::existingFile_data()
-{
-    QTest::addColumn<int>("ifExists");
-    QTest::addColumn<QString>("answer"); // at the prompt; "-" Cancel
-    QTest::addColumn<int>("requests");
-    QTest::addColumn<QString>("log");   // after the address
-    QTest::addColumn<QString>("shown"); // the file in the preview
-    QTest::addColumn<QString>("summary");
-    // clang-format off
-    QTest::newRow("skip: no request") << 1 << "" << 0 << " ---> file exits. did not save" << "pic01.jpg" << "(0 saved, 1 skipped)";
-    QTest::newRow("prompt cancelled: no request") << 3 << "-" << 0 << " ---> file exits. did not save" << "pic01.jpg" << "(0 saved, 1 skipped)";
-    QTest::newRow("prompt answered: fetched under the new name") << 3 << "new" << 1 << "---> renaming to  %t" << "new.jpg" << "(1 saved)";
-    QTest::newRow("overwrite fetches") << 2 << "" << 1 << "---> over writing to  %t" << "pic01.jpg" << "(1 saved)";
-    // clang-format on
-}
-
-// A name that is taken is settled before the request where the policy allows it.
-void tst_DownloadRun::existingFile()
-{
-    QFETCH(int, ifExists);
-    QFETCH(QString, answer);
-    QFETCH(int, requests);
-    QFETCH(QString, log);
-    QFETCH(QString, shown);
-    QFETCH(QString, summary);
-    Rig rig;
-    rig.settings.if_exists = static_cast<IfExistsPolicy>(ifExists);
-    if (!answer.isEmpty())
-        rig.window.promptAnswers.append(answer == QLatin1String("-") ? std::optional<QString>()
-                                                                     : answer);
-    QFile old(rig.dir.filePath(QStringLiteral("pic01.jpg")));
-    QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
-    old.close();
-    QVERIFY(rig.runToEnd());
-    QCOMPARE(rig.server.requestCount(), requests);
-    const QString target = rig.dir.filePath(shown);
-    QCOMPARE(rig.logLines(), expand(rig.window.url1 + QStringLiteral("01.jpg") + log, {}, target));
-    QCOMPARE(rig.window.previewPath, target);
-    QCOMPARE(rig.contents(shown), requests > 0 ? "picture" : "old");
-    QCOMPARE(rig.window.prompts.size(), ifExists == 3 ? 1 : 0);
-    QCOMPARE(rig.window.status, QStringLiteral("downloading completed ") + summary);
+    QCOMPARE(counts.saved + counts.skipped + counts.notImages + counts.failed,
+             int(rig.window.reports.size()));
+    if (ifExists != 0) { // the file there is shown, or the one saved under the new name
+        const QString shown =
+            answer.size() > 1 ? rig.dir.filePath(answer + QStringLiteral(".jpg")) : old;
+        QCOMPARE(rig.window.callsOf(QStringLiteral("loadPreview")).value(0), shown);
+        QCOMPARE(rig.contents(QStringLiteral("pic01.jpg")), ifExists == 2 ? "picture" : "old");
+        QCOMPARE(rig.window.prompts.size(), ifExists == 3 ? 1 : 0);
+    }
 }
 
 // elapsed() never comes from inside pauseFor(), not even for a count below 1: the caller is
