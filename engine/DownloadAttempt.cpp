@@ -1,10 +1,12 @@
 #include "DownloadAttempt.h"
 
+#include "Countdown.h"
 #include "DownloadLog.h"
 #include "FileOps.h"
 #include "ImageSaver.h"
 #include "MainWindowElements.h"
 #include "Pause.h"
+#include "RetryPolicy.h"
 #include "RunSettings.h"
 #include "SaveNaming.h"
 #include "SequenceCounter.h"
@@ -22,8 +24,16 @@ struct DownloadAttempt::Private
     Transfer &transfer;
     ImageSaver saver;
     Pause *pause = nullptr;
+    Countdown *countdown = nullptr;
+    std::function<QDateTime()> now = [] { return QDateTime::currentDateTimeUtc(); };
     Phase phase = Phase::Idle;
     QString url;
+    AttemptReport report;
+    bool miss = false;
+    int slowDownWaits = 0;  // waits the server asked for in this attempt
+    int retriesDone = 0;    // fetches made again after a passing failure
+    bool showWait = false;  // the countdown is shown in the status
+    bool cancelled = false; // Stop came: no more waits or fetches in this attempt
 };
 
 DownloadAttempt::DownloadAttempt(RunSettings &settings, MainWindowElements &window,
@@ -31,8 +41,18 @@ DownloadAttempt::DownloadAttempt(RunSettings &settings, MainWindowElements &wind
     : QObject(parent), d(new Private(settings, window, transfer))
 {
     d->pause = new Pause(this);
+    d->countdown = new Countdown(this);
     connect(&transfer, &Transfer::finished, this, &DownloadAttempt::onTransferFinished);
+    connect(&transfer, &Transfer::progress, this, [this](qint64 received, qint64 total) {
+        if (d->phase == Phase::Fetching)
+            d->window.setFileProgress(received, total);
+    });
     connect(d->pause, &Pause::elapsed, this, &DownloadAttempt::onPauseElapsed);
+    connect(d->countdown, &Countdown::tick, this, &DownloadAttempt::onCountdownTick);
+    connect(d->countdown, &Countdown::finished, this, [this] {
+        if (d->phase == Phase::Waiting)
+            fetch();
+    });
 }
 
 DownloadAttempt::~DownloadAttempt()
@@ -53,14 +73,34 @@ QString DownloadAttempt::url() const
     return d->url;
 }
 
+const AttemptReport &DownloadAttempt::report() const
+{
+    return d->report;
+}
+
+bool DownloadAttempt::wasMiss() const
+{
+    return d->miss;
+}
+
 Pause &DownloadAttempt::pause()
 {
     return *d->pause;
 }
 
+Countdown &DownloadAttempt::countdown()
+{
+    return *d->countdown;
+}
+
 ImageSaver &DownloadAttempt::saver()
 {
     return d->saver;
+}
+
+void DownloadAttempt::setClock(std::function<QDateTime()> now)
+{
+    d->now = std::move(now);
 }
 
 bool DownloadAttempt::isImageType(const QString &contentType)
@@ -74,8 +114,33 @@ void DownloadAttempt::start()
         return;
     MainWindowElements &w = d->window;
     d->url = SequenceCounter::composeUrl(w.url1Text(), w.url2Text(), w.url3Text());
-    w.setStatusText(QStringLiteral("Opening : ") + d->url);
+    d->report = AttemptReport();
+    d->report.url = d->url;
+    d->report.tries = 0;
+    d->miss = false;
+    d->slowDownWaits = d->retriesDone = 0;
+    d->cancelled = false;
+    ImageSaver::Outcome settled;
+    if (d->saver.settleBeforeFetch(d->url, &settled)) {
+        // The file is there already: no request at all.
+        d->phase = Phase::Pausing;
+        d->report.outcome = AttemptReport::Outcome::Skipped;
+        d->report.targetPath = settled.target;
+        d->report.reason = QStringLiteral("the file exists");
+        if (settled.previewPath.isEmpty() || !w.loadPreview(settled.previewPath))
+            w.loadPlaceholder();
+        w.trayIcon = ImageKey::IsImage;
+        showAndLog(settled.logText);
+        return;
+    }
+    fetch();
+}
+
+void DownloadAttempt::fetch()
+{
+    d->window.setStatusText(QStringLiteral("Opening : ") + d->url);
     d->phase = Phase::Fetching;
+    ++d->report.tries;
     d->transfer.openUrl(d->url, d->saver.beginBody());
 }
 
@@ -85,11 +150,71 @@ void DownloadAttempt::onTransferFinished(bool ok, const QString &reason)
     // after the attempt has moved on belongs to nobody.
     if (d->phase != Phase::Fetching)
         return;
+    d->window.setFileProgress(-1, -1);
+    d->report.httpStatus = d->transfer.statusCode();
+    d->report.bytes = d->transfer.bytesReceived();
+    // A Stop that came just before this finished() must not start another wait.
+    if (!d->cancelled && ((ok && waitIfAsked()) || retryIfPassing(ok)))
+        return;
     d->phase = Phase::Pausing;
-    if (ok)
-        finishFetched();
-    else
+    const int status = d->transfer.statusCode();
+    if (!ok)
         finishFailed(reason);
+    else if (status >= 400) // an error page is never saved, whatever its type says
+        finishFailed(RetryPolicy::httpErrorText(status, d->transfer.reasonPhrase()));
+    else
+        finishFetched();
+}
+
+// A server that asks to slow down is waited for, and then asked again.
+bool DownloadAttempt::waitIfAsked()
+{
+    const Transfer &t = d->transfer;
+    const bool hasRetryAfter = t.hasHeader(QStringLiteral("Retry-After"));
+    if (!RetryPolicy::asksToSlowDown(t.statusCode(), hasRetryAfter) ||
+        d->slowDownWaits >= RetryPolicy::maxSlowDownWaits)
+        return false;
+    ++d->slowDownWaits;
+    const int asked =
+        hasRetryAfter
+            ? RetryPolicy::retryAfterSeconds(t.getHeader(QStringLiteral("Retry-After")), d->now())
+            : -1;
+    d->saver.discardBody();
+    d->phase = Phase::Waiting;
+    d->showWait = true;
+    d->countdown->start(RetryPolicy::slowDownSeconds(d->slowDownWaits, asked));
+    return true;
+}
+
+bool DownloadAttempt::retryIfPassing(bool ok)
+{
+    const Transfer::Failure failure = ok ? Transfer::Failure::None : d->transfer.failure();
+    if (!RetryPolicy::isPassing(failure, d->transfer.statusCode()) ||
+        d->retriesDone >= d->settings.retries)
+        return false;
+    ++d->retriesDone;
+    d->saver.discardBody();
+    d->phase = Phase::Waiting;
+    d->showWait = false;
+    d->countdown->start(RetryPolicy::retryDelaySeconds(d->retriesDone));
+    return true;
+}
+
+void DownloadAttempt::onCountdownTick(int remaining)
+{
+    if (d->phase == Phase::Waiting && d->showWait)
+        d->window.setStatusText(
+            QStringLiteral("Waiting : %1 s, the server asked to slow down").arg(remaining));
+}
+
+void DownloadAttempt::cancelWait()
+{
+    d->cancelled = d->phase != Phase::Idle;
+    if (d->phase != Phase::Waiting)
+        return;
+    d->countdown->abandon();
+    d->phase = Phase::Pausing;
+    finishFailed(QStringLiteral("cancelled"));
 }
 
 void DownloadAttempt::finishFetched()
@@ -98,9 +223,18 @@ void DownloadAttempt::finishFetched()
     w.setStatusText(QStringLiteral("Opened  : ") + d->url);
     const QString contentType = d->transfer.getHeader(QStringLiteral("Content-type"));
     QString logText;
+    AttemptReport &r = d->report;
     if (isImageType(contentType)) {
         const ImageSaver::Outcome outcome = d->saver.saveImage(d->url);
         logText = outcome.logText;
+        r.targetPath = outcome.target;
+        r.reason = outcome.reason;
+        r.outcome = outcome.wrote    ? AttemptReport::Outcome::Saved
+                    : outcome.failed ? AttemptReport::Outcome::Failed
+                                     : AttemptReport::Outcome::Skipped;
+        if (!outcome.wrote && !outcome.failed && outcome.reason.isEmpty())
+            r.reason = d->settings.is_save ? QStringLiteral("the file exists")
+                                           : QStringLiteral("saving is off");
         if (outcome.previewPath.isEmpty() || !w.loadPreview(outcome.previewPath))
             w.loadPlaceholder();
         w.trayIcon = ImageKey::IsImage;
@@ -112,6 +246,9 @@ void DownloadAttempt::finishFetched()
             contentType.isEmpty() ? QStringLiteral("no content type") : contentType;
         logText = d->url + QStringLiteral(" ---> not an image (") + shown +
                   QStringLiteral("), did not save");
+        r.outcome = AttemptReport::Outcome::NotImage;
+        r.reason = QStringLiteral("not an image (") + shown + QLatin1Char(')');
+        d->miss = true;
     }
     showAndLog(logText);
 }
@@ -121,21 +258,27 @@ void DownloadAttempt::finishFailed(const QString &reason)
     MainWindowElements &w = d->window;
     d->saver.discardBody();
     QString logText;
-    if (d->transfer.sinkFailed()) {
+    d->report.outcome = AttemptReport::Outcome::Failed;
+    d->report.reason = reason;
+    if (d->transfer.sinkFailed() && reason != QLatin1String("cancelled")) {
         // The bytes arrived but could not be kept: a save failure, logged like the saver
         // logs its own, with the name the file would have had.
         const RunSettings &s = d->settings;
         const QString target = SaveNaming::targetInDir(
             s.save_dir, SaveNaming::composeName(d->url, s.append_str, s.is_header));
+        d->report.targetPath = target;
         w.setStatusText(QStringLiteral("could not save to ") + target + QStringLiteral(": ") +
                         reason);
         logText = d->url + QStringLiteral("---> could not save to  ") + target +
                   QStringLiteral(": ") + reason;
     } else {
+        d->miss = true;
         w.setStatusText(QStringLiteral("Failed   : ") + d->url + QStringLiteral(" (") + reason +
                         QLatin1Char(')'));
         logText = d->url + QStringLiteral("---> failed: ") + reason;
     }
+    if (d->retriesDone > 0)
+        logText += QStringLiteral(" (tried %1 times)").arg(d->report.tries);
     w.loadPlaceholder();
     w.trayIcon = ImageKey::NoImage;
     showAndLog(logText);
@@ -155,6 +298,8 @@ void DownloadAttempt::showAndLog(const QString &logText)
         w.setPreviewVisible(true);
     }
     appendLogLine(d->settings, logText);
+    d->report.logText = logText;
+    w.reportAttempt(d->report);
     d->pause->pauseFor(d->settings.pause_time);
 }
 

@@ -9,6 +9,8 @@
 
 #include <QTimer>
 
+#include <algorithm>
+
 struct DownloadRun::Private
 {
     Private(RunSettings &s, MainWindowElements &w, Transfer &t)
@@ -21,9 +23,51 @@ struct DownloadRun::Private
     Transfer &transfer;
     DownloadAttempt *attempt = nullptr;
     bool running = false;
-    // Why the counter could not be stepped, when that ended the run; shown at the end.
+    // Why the run ended early (the counter could not be stepped, misses in a row, a range
+    // that cannot be walked); shown at the end.
     QString endReason;
+    RunCounts counts;
+    int missesInRow = 0;
+    QString rangeEnd;         // TO of a range in url2; empty without a range
+    int rangeCount = 0;       // values in that range
+    QString attemptedCounter; // url2 as the attempt in progress found it
 };
+
+namespace {
+
+void count(RunCounts &counts, AttemptReport::Outcome outcome)
+{
+    switch (outcome) {
+    case AttemptReport::Outcome::Saved:
+        ++counts.saved;
+        break;
+    case AttemptReport::Outcome::Skipped:
+        ++counts.skipped;
+        break;
+    case AttemptReport::Outcome::NotImage:
+        ++counts.notImages;
+        break;
+    case AttemptReport::Outcome::Failed:
+        ++counts.failed;
+        break;
+    }
+}
+
+} // namespace
+
+QString DownloadRun::summary(const RunCounts &counts, const QString &reason)
+{
+    QString text = QStringLiteral("downloading completed (%1 saved").arg(counts.saved);
+    if (counts.skipped != 0)
+        text += QStringLiteral(", %1 skipped").arg(counts.skipped);
+    if (counts.notImages != 0)
+        text += QStringLiteral(", %1 not images").arg(counts.notImages);
+    if (counts.failed != 0)
+        text += QStringLiteral(", %1 failed").arg(counts.failed);
+    if (!reason.isEmpty())
+        text += QStringLiteral("; ") + reason;
+    return text + QLatin1Char(')');
+}
 
 DownloadRun::DownloadRun(RunSettings &settings, MainWindowElements &window, Transfer &transfer,
                          QObject *parent)
@@ -64,8 +108,35 @@ void DownloadRun::cmdGet_Click()
     setRunningState();
     d->running = true;
     d->endReason.clear();
+    d->counts = RunCounts();
+    d->missesInRow = 0;
+    d->rangeEnd.clear();
     attempt_count = 0;
+    d->transfer.startSession();
+    const RunSettings &s = d->settings;
+    const SequenceCounter::Range range =
+        SequenceCounter::parseRange(d->window.url2Text(), s.is_number_mode, s.increment);
+    if (range.kind == SequenceCounter::Range::Unreachable) {
+        // Nothing is fetched; the end comes from the event loop, as after any attempt.
+        d->endReason = range.reason;
+        QTimer::singleShot(0, this, &DownloadRun::finish);
+        return;
+    }
+    if (range.kind == SequenceCounter::Range::Walkable) {
+        d->window.setUrl2Text(range.from);
+        d->rangeEnd = range.to;
+        d->rangeCount = range.count;
+    }
     startAttempt();
+}
+
+int DownloadRun::plannedAttempts() const
+{
+    const RunSettings &s = d->settings;
+    int planned = s.isMultiple ? std::max<int>(s.max_downloads, 1) : 1;
+    if (!d->rangeEnd.isEmpty())
+        planned = std::min(planned, d->rangeCount);
+    return planned;
 }
 
 void DownloadRun::cmdStop_Click()
@@ -73,12 +144,14 @@ void DownloadRun::cmdStop_Click()
     stop_requested = true;
     attempt_count = d->settings.max_downloads;
     d->transfer.cancel();
+    d->attempt->cancelWait();
 }
 
 void DownloadRun::closeDuringRun()
 {
     attempt_count = d->settings.max_downloads;
     d->transfer.cancel();
+    d->attempt->cancelWait();
 }
 
 void DownloadRun::setRunningState()
@@ -107,14 +180,35 @@ void DownloadRun::startAttempt()
 {
     stop_requested = false;
     ++attempt_count;
+    d->attemptedCounter = d->window.url2Text();
+    d->window.setRunProgress(attempt_count, plannedAttempts());
     d->attempt->start();
 }
 
 void DownloadRun::onAttemptDone()
 {
     Q_EMIT attemptFinished();
+    count(d->counts, d->attempt->report().outcome);
+    d->missesInRow = d->attempt->wasMiss() ? d->missesInRow + 1 : 0;
+    const int allowed = d->settings.stop_after_misses;
+    if (allowed > 0 && d->missesInRow >= allowed && !stop_requested) {
+        d->endReason = d->missesInRow == 1
+                           ? QStringLiteral("1 miss in a row")
+                           : QStringLiteral("%1 misses in a row").arg(d->missesInRow);
+        attempt_count = d->settings.max_downloads;
+    }
     if (!stop_requested)
         advanceCounter();
+    if (!d->rangeEnd.isEmpty()) {
+        // The attempt at TO was the last; so is one that stepped over it.
+        const RunSettings &s = d->settings;
+        using SequenceCounter::sideOfEnd;
+        if (sideOfEnd(d->attemptedCounter, d->rangeEnd, s.is_number_mode, s.increment) !=
+                SequenceCounter::Before ||
+            sideOfEnd(d->window.url2Text(), d->rangeEnd, s.is_number_mode, s.increment) ==
+                SequenceCounter::Past)
+            attempt_count = d->settings.max_downloads;
+    }
     if (!d->settings.isMultiple)
         attempt_count = d->settings.max_downloads;
     if (d->settings.max_downloads > attempt_count) {
@@ -144,7 +238,8 @@ void DownloadRun::advanceCounter()
         w.setUrl2Text(step.newText);
         break;
     case SequenceCounter::Step::Unsteppable:
-        d->endReason = step.reason;
+        if (d->endReason.isEmpty())
+            d->endReason = step.reason;
         attempt_count = d->settings.max_downloads;
         break;
     case SequenceCounter::Step::LetterEnd:
@@ -161,10 +256,9 @@ void DownloadRun::finish()
     w.trayTip = MainWindowElements::idleTrayTip();
     w.setTip(w.trayTip);
     w.setIcon(w.trayIcon);
-    QString status = QStringLiteral("downloading completed");
-    if (!d->endReason.isEmpty())
-        status += QStringLiteral(" (") + d->endReason + QLatin1Char(')');
+    const QString status = summary(d->counts, d->endReason);
     w.setStatusText(status);
+    w.reportRunEnd(d->counts, status);
     d->running = false;
     Q_EMIT runFinished();
     if (d->settings.exit_ifover)

@@ -4,6 +4,7 @@
 #include <QtGlobal>
 
 struct RunSettings;
+struct RunCounts;
 class MainWindowElements;
 class Transfer;
 class Pause;
@@ -39,10 +40,16 @@ public:
     Pause &pause();
     DownloadAttempt &attempt();
 
+    // The attempts the run will make at most, as the settings and a range say now.
+    int plannedAttempts() const;
+    // The end text: "downloading completed (N saved" and the other counts that are not
+    // zero, then "; " and reason when there is one, then ")".
+    static QString summary(const RunCounts &counts, const QString &reason);
+
 Q_SIGNALS:
     // One attempt has ended, its pause included.
     void attemptFinished();
-    // The run has ended and announced it ("downloading completed"); emitted before the
+    // The run has ended and announced it ("downloading completed (...)"); emitted before the
     // window is closed for exit_ifover.
     void runFinished();
 

@@ -5,6 +5,9 @@
 #include <QFileInfo>
 #include <QStorageInfo>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 namespace {
 
 qsizetype lastSeparator(const QString &path)
@@ -72,9 +75,17 @@ QString FileOps::GetDriveName(const QString &path)
 
 bool FileOps::appendLine(const QString &path, const QString &text)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
+    // A symbolic link in place of the log file is not followed: whoever put it there could
+    // make every run append to a file of their choosing.
+    const int fd = ::open(QFile::encodeName(path).constData(),
+                          O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0666);
+    if (fd < 0)
         return false;
+    QFile file;
+    if (!file.open(fd, QIODevice::WriteOnly | QIODevice::Append, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return false;
+    }
     const QByteArray line = text.toUtf8() + "\r\n";
     const bool written = file.write(line) == line.size();
     file.close();

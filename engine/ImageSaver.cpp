@@ -3,21 +3,16 @@
 #include "FileOps.h"
 #include "MainWindowElements.h"
 #include "RunSettings.h"
+#include "SaveFiles.h"
 #include "SaveNaming.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRandomGenerator>
 
 #include <cerrno>
-#include <cstdio>
-#include <fcntl.h>
-#include <limits>
-#include <signal.h>
 #include <sys/stat.h>
-#include <unistd.h>
+#include <utility>
 
 namespace {
 
@@ -33,127 +28,9 @@ protected:
     qint64 writeData(const char *, qint64 len) override { return len; }
 };
 
-QByteArray native(const QString &path)
-{
-    return QFile::encodeName(path);
-}
-
-// Any directory entry counts, a dangling link or a directory included: none of them may be
-// replaced by a saved picture.
-bool pathTaken(const QString &path)
-{
-    struct stat info;
-    return ::lstat(native(path).constData(), &info) == 0;
-}
-
-// Moves from to to unless to exists; returns 0 or the errno. EEXIST means the name was
-// taken, even if it was taken only a moment ago.
-int renameNoReplace(const QString &from, const QString &to)
-{
-    const QByteArray src = native(from);
-    const QByteArray dst = native(to);
-#ifdef RENAME_NOREPLACE
-    if (::renameat2(AT_FDCWD, src.constData(), AT_FDCWD, dst.constData(), RENAME_NOREPLACE) == 0)
-        return 0;
-    if (errno != EINVAL && errno != ENOSYS && errno != ENOTSUP)
-        return errno;
-#endif
-    // link() refuses an existing name just as well, on file systems without renameat2.
-    if (::link(src.constData(), dst.constData()) == 0) {
-        ::unlink(src.constData());
-        return 0;
-    }
-    if (errno != EPERM && errno != ENOTSUP && errno != EOPNOTSUPP)
-        return errno;
-    // No hard links either (FAT, some network shares): the narrow race cannot be closed.
-    if (pathTaken(to))
-        return EEXIST;
-    return ::rename(src.constData(), dst.constData()) == 0 ? 0 : errno;
-}
-
-// Sets errno and returns false when the file cannot be opened or synced.
-bool syncToDisk(const QString &path)
-{
-    const int fd = ::open(native(path).constData(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return false;
-    const bool ok = ::fsync(fd) == 0;
-    const int error = errno;
-    ::close(fd);
-    errno = error;
-    return ok;
-}
-
-int renameReplace(const QString &from, const QString &to)
-{
-    return ::rename(native(from).constData(), native(to).constData()) == 0 ? 0 : errno;
-}
-
-bool isDeadProcess(qint64 pid)
-{
-    if (pid <= 0 || pid > std::numeric_limits<pid_t>::max())
-        return false;
-    return ::kill(static_cast<pid_t>(pid), 0) == -1 && errno == ESRCH;
-}
-
-// A new, empty file in dir under a temporary name, open for writing. It gets the usual
-// permissions of a new file, which it keeps when renamed to its final name.
-std::unique_ptr<QFile> createTemp(const QString &dir, QString *problem)
-{
-    static const QString letters = QStringLiteral("abcdefghijklmnopqrstuvwxyz0123456789");
-    const QString prefix = SaveNaming::tempNamePrefix(QCoreApplication::applicationPid());
-    for (int tries = 0; tries < 100; ++tries) {
-        QString name = prefix;
-        for (int i = 0; i < 8; ++i)
-            name += letters.at(QRandomGenerator::global()->bounded(int(letters.size())));
-        auto file =
-            std::make_unique<QFile>(FileOps::BuildPath(dir, name + QStringLiteral(".part")));
-        if (file->open(QIODevice::WriteOnly | QIODevice::NewOnly))
-            return file;
-        if (!pathTaken(file->fileName())) {
-            *problem = file->errorString();
-            return nullptr;
-        }
-    }
-    *problem = QStringLiteral("no temporary file could be created");
-    return nullptr;
-}
-
-bool copyContents(const QString &from, QFile &to, QString *problem)
-{
-    QFile source(from);
-    if (!source.open(QIODevice::ReadOnly)) {
-        *problem = source.errorString();
-        return false;
-    }
-    char chunk[64 * 1024];
-    for (;;) {
-        const qint64 got = source.read(chunk, sizeof chunk);
-        if (got < 0) {
-            *problem = source.errorString();
-            return false;
-        }
-        if (got == 0)
-            break;
-        if (to.write(chunk, got) != got) {
-            *problem = to.errorString();
-            return false;
-        }
-    }
-    if (!to.flush() || ::fsync(to.handle()) != 0) {
-        *problem = to.errorString();
-        return false;
-    }
-    return true;
-}
-
-bool sameDirectory(const QString &a, const QString &b)
-{
-    const QString ca = QFileInfo(a).canonicalFilePath();
-    return !ca.isEmpty() && ca == QFileInfo(b).canonicalFilePath();
-}
-
 } // namespace
+
+using namespace SaveFiles;
 
 struct ImageSaver::Private
 {
@@ -166,13 +43,15 @@ struct ImageSaver::Private
     std::unique_ptr<DiscardDevice> discard;
     QString previewCopy; // the body kept for the preview when saving is off
     QStringList cleanedDirs;
+    QString plannedTarget; // the name the prompt gave before the fetch
 
     enum class Verb { Saving, Overwriting, Renaming, Autonaming };
 
     void removeBody();
     bool finishBody(QString *problem);
     bool moveBodyTo(const QString &dir, QString *problem);
-    Outcome place(const QString &url, QString target);
+    Outcome place(const QString &url, QString target, Verb verb);
+    Outcome overwrite(const QString &url, const QString &target);
     Outcome notSaved(const QString &url);
     Outcome wrote(const QString &url, const QString &target, Verb verb);
     Outcome skipped(const QString &url, const QString &target, const QString &text);
@@ -340,10 +219,29 @@ bool ImageSaver::Private::findAutoName(const QString &url, QString *target, QStr
     return false;
 }
 
-ImageSaver::Outcome ImageSaver::Private::place(const QString &url, QString target)
+// The new file takes the permission bits of the old one; an old file without write
+// permission for its owner was made read-only on purpose and stays. Decided on the mode
+// bits, so that it holds for every user. A symbolic link is replaced, never written through.
+ImageSaver::Outcome ImageSaver::Private::overwrite(const QString &url, const QString &target)
+{
+    struct stat old;
+    if (::lstat(native(target).constData(), &old) == 0 && S_ISREG(old.st_mode)) {
+        if ((old.st_mode & S_IWUSR) == 0)
+            return failed(url, target, QStringLiteral("the existing file is read-only"));
+        if (::chmod(native(bodyPath).constData(), old.st_mode & 0777) != 0)
+            return failed(url, target, qt_error_string(errno));
+    }
+    // rename() replaces in one step: the old file stays whole until then, and the new
+    // content is on disk before the old one goes.
+    const int error = syncToDisk(bodyPath) ? renameReplace(bodyPath, target) : errno;
+    if (error != 0)
+        return failed(url, target, qt_error_string(error));
+    return wrote(url, target, Verb::Overwriting);
+}
+
+ImageSaver::Outcome ImageSaver::Private::place(const QString &url, QString target, Verb verb)
 {
     const IfExistsPolicy policy = settings.if_exists;
-    Verb verb = Verb::Saving;
     for (;;) {
         if (!pathTaken(target)) {
             const int error = renameNoReplace(bodyPath, target);
@@ -356,14 +254,8 @@ ImageSaver::Outcome ImageSaver::Private::place(const QString &url, QString targe
         switch (policy) {
         case IfExistsPolicy::Skip:
             return skipped(url, target, QStringLiteral(" ---> file exits. did not save"));
-        case IfExistsPolicy::Overwrite: {
-            // rename() replaces in one step: the old file stays whole until then, and the
-            // new content is on disk before the old one goes.
-            const int error = syncToDisk(bodyPath) ? renameReplace(bodyPath, target) : errno;
-            if (error != 0)
-                return failed(url, target, qt_error_string(error));
-            return wrote(url, target, Verb::Overwriting);
-        }
+        case IfExistsPolicy::Overwrite:
+            return overwrite(url, target);
         case IfExistsPolicy::Rename: {
             QString problem;
             if (!findAutoName(url, &target, &problem)) {
@@ -385,7 +277,7 @@ ImageSaver::Outcome ImageSaver::Private::place(const QString &url, QString targe
 }
 
 ImageSaver::ImageSaver(const RunSettings &settings, MainWindowElements &window)
-    : d(new Private{settings, window, {}, {}, {}, {}, {}, {}, {}})
+    : d(new Private{settings, window, {}, {}, {}, {}, {}, {}, {}, {}})
 {
 }
 
@@ -418,8 +310,31 @@ QIODevice *ImageSaver::beginBody()
     return d->discard.get();
 }
 
+bool ImageSaver::settleBeforeFetch(const QString &url, Outcome *out)
+{
+    d->plannedTarget.clear();
+    const RunSettings &s = d->settings;
+    const IfExistsPolicy policy = s.if_exists;
+    if (!s.is_save || s.save_dir.isEmpty() ||
+        (policy != IfExistsPolicy::Skip && policy != IfExistsPolicy::Prompt))
+        return false;
+    QString problem;
+    QString target = SaveNaming::targetInDir(
+        s.save_dir, SaveNaming::composeName(url, s.append_str, s.is_header), &problem);
+    if (!problem.isEmpty() || !pathTaken(target))
+        return false;
+    d->window.setStatusText(target);
+    if (policy == IfExistsPolicy::Prompt && d->askForName(&target)) {
+        d->plannedTarget = target;
+        return false;
+    }
+    *out = d->skipped(url, target, QStringLiteral(" ---> file exits. did not save"));
+    return true;
+}
+
 ImageSaver::Outcome ImageSaver::saveImage(const QString &url)
 {
+    const QString planned = std::exchange(d->plannedTarget, QString());
     QString bodyProblem;
     const bool haveBody = d->finishBody(&bodyProblem);
     if (!d->settings.is_save) {
@@ -428,14 +343,21 @@ ImageSaver::Outcome ImageSaver::saveImage(const QString &url)
         return d->notSaved(url);
     }
     QString problem;
-    const QString target = SaveNaming::makeSavePath(url, d->settings, d->window, &problem);
+    QString target;
+    if (planned.isEmpty()) {
+        target = SaveNaming::makeSavePath(url, d->settings, d->window, &problem);
+    } else {
+        target = planned;
+        d->window.setStatusText(target);
+    }
     if (d->settings.save_dir.isEmpty())
         problem = QStringLiteral("no save directory is set");
     else if (!haveBody)
         problem = bodyProblem;
     if (!problem.isEmpty() || !d->moveBodyTo(d->settings.save_dir, &problem))
         return d->failed(url, target, problem);
-    return d->place(url, target);
+    return d->place(url, target,
+                    planned.isEmpty() ? Private::Verb::Saving : Private::Verb::Renaming);
 }
 
 void ImageSaver::discardBody()

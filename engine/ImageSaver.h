@@ -33,6 +33,12 @@ public:
         QString reason;
     };
 
+    // Before the fetch, with the policy skip or prompt and the target name already taken:
+    // skip answers at once, the prompt asks for a new name. Returns true with out filled
+    // when the attempt is settled without a request (skipped, or the prompt cancelled);
+    // false when the picture is to be fetched, under the name the prompt gave if it asked.
+    bool settleBeforeFetch(const QString &url, Outcome *out);
+
     // The response was an image and its body is complete: name it, apply the collision
     // policy (which may prompt through the window), move the body into place, compose the
     // log line. Status texts (target path, drawn names) go to the window as they arise.

@@ -88,3 +88,105 @@ SequenceCounter::Step SequenceCounter::advanceCounter(const QString &counter, bo
     const QString t = trimBlanks(counter);
     return numberMode ? stepNumber(t, increment) : stepCharacter(t, increment);
 }
+
+namespace {
+
+// The value of a signed decimal text, or false when it is none. Leading zeros may be many
+// (a negative counter grows by one with every step); a value too large for 18 digits is
+// given as one that no 16-bit counter reaches.
+bool numberValue(const QString &text, qlonglong *value)
+{
+    const bool negative = text.startsWith(QLatin1Char('-'));
+    qsizetype i = (negative || text.startsWith(QLatin1Char('+'))) ? 1 : 0;
+    if (i == text.size())
+        return false;
+    for (qsizetype k = i; k < text.size(); ++k) {
+        if (text[k] < QLatin1Char('0') || text[k] > QLatin1Char('9'))
+            return false;
+    }
+    while (i < text.size() - 1 && text[i] == QLatin1Char('0'))
+        ++i;
+    const QString digits = text.mid(i);
+    const qlonglong magnitude = digits.size() > 18 ? 1000000000LL : digits.toLongLong();
+    *value = negative ? -magnitude : magnitude;
+    return true;
+}
+
+bool isLetter(QChar c)
+{
+    return (c >= QLatin1Char('a') && c <= QLatin1Char('z')) ||
+           (c >= QLatin1Char('A') && c <= QLatin1Char('Z'));
+}
+
+SequenceCounter::Range unreachable(const QString &text, const QString &why)
+{
+    SequenceCounter::Range range;
+    range.kind = SequenceCounter::Range::Unreachable;
+    range.reason = QStringLiteral("the range \"%1\" %2").arg(text, why);
+    return range;
+}
+
+// from and to as numbers or character codes; count of values the increment walks.
+SequenceCounter::Range walk(const QString &text, const QString &from, const QString &to,
+                            qlonglong a, qlonglong b, qint16 increment)
+{
+    if (a != b && (increment == 0 || (b > a) != (increment > 0)))
+        return unreachable(text,
+                           QStringLiteral("cannot be reached with increment %1").arg(increment));
+    SequenceCounter::Range range;
+    range.kind = SequenceCounter::Range::Walkable;
+    range.from = from;
+    range.to = to;
+    range.count = a == b ? 1 : int((b - a) / increment + 1);
+    return range;
+}
+
+} // namespace
+
+SequenceCounter::Range SequenceCounter::parseRange(const QString &counter, bool numberMode,
+                                                   qint16 increment)
+{
+    const QString t = trimBlanks(counter);
+    // The dash that separates the ends is never the first character: that one is a sign.
+    const qsizetype dash = t.indexOf(QLatin1Char('-'), 1);
+    if (dash < 0 || dash == t.size() - 1)
+        return {};
+    const QString from = t.left(dash), to = t.mid(dash + 1);
+    if (from.size() == 1 && to.size() == 1 && isLetter(from[0]) && isLetter(to[0])) {
+        if (numberMode)
+            return unreachable(t, QStringLiteral("is of letters, but the counter counts numbers"));
+        if (from[0].isUpper() != to[0].isUpper())
+            return unreachable(t, QStringLiteral("mixes upper and lower case"));
+    }
+    if (!numberMode) {
+        if (from.size() != 1 || to.size() != 1 || from[0].unicode() > 255 || to[0].unicode() > 255)
+            return {};
+        return walk(t, from, to, from[0].unicode(), to[0].unicode(), increment);
+    }
+    qlonglong a = 0, b = 0;
+    if (!numberValue(from, &a) || !numberValue(to, &b))
+        return {};
+    if (a < -32768 || a > 32767 || b < -32768 || b > 32767)
+        return unreachable(t, QStringLiteral("goes outside -32768 to 32767"));
+    return walk(t, from, to, a, b, increment);
+}
+
+SequenceCounter::EndSide SequenceCounter::sideOfEnd(const QString &counter, const QString &to,
+                                                    bool numberMode, qint16 increment)
+{
+    const QString t = trimBlanks(counter);
+    qlonglong value = 0, end = 0;
+    if (numberMode) {
+        if (!numberValue(t, &value) || !numberValue(to, &end))
+            return Before;
+    } else {
+        if (t.isEmpty() || to.isEmpty())
+            return Before;
+        value = t[0].unicode();
+        end = to[0].unicode();
+    }
+    if (value == end)
+        return AtEnd;
+    const bool past = increment > 0 ? value > end : increment < 0 ? value < end : false;
+    return past ? Past : Before;
+}

@@ -24,4 +24,26 @@ struct Step
 // The next value of the counter text t, in number or character mode.
 Step advanceCounter(const QString &counter, bool numberMode, qint16 increment);
 
+// "FROM-TO" in url2: the run starts at FROM and its attempt at TO is the last one (or the
+// last value before TO when the increment steps over it). In number mode each end is a
+// signed number ("-5-5" runs from -5 to 5); in character mode each end is one character.
+struct Range
+{
+    enum Kind {
+        None,       // not a range: the counter as it is
+        Walkable,   // from and to are set
+        Unreachable // the increment can never walk it; reason says why
+    };
+    Kind kind = None;
+    QString from, to;
+    QString reason;
+    int count = 0; // for Walkable: the number of values from FROM to TO
+};
+Range parseRange(const QString &counter, bool numberMode, qint16 increment);
+
+// Where counter stands against the range's end to, seen in the direction of increment. A
+// counter that is no value of the mode (the user edited it) counts as before the end.
+enum EndSide { Before, AtEnd, Past };
+EndSide sideOfEnd(const QString &counter, const QString &to, bool numberMode, qint16 increment);
+
 } // namespace SequenceCounter

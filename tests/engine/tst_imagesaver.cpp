@@ -8,6 +8,7 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -67,6 +68,8 @@ class TestImageSaver : public QObject
 private Q_SLOTS:
     void save_data();
     void save();
+    void overwriteKeeps_data();
+    void overwriteKeeps();
     void removeLeftovers();
     void logFile();
 };
@@ -207,6 +210,57 @@ void TestImageSaver::save()
                  titles.isEmpty() ? out.target : rig.path(listOf(titles).first()));
 }
 
+void TestImageSaver::overwriteKeeps_data()
+{
+    QTest::addColumn<QString>("old");    // "link" for a symbolic link, else the old file's mode
+    QTest::addColumn<QString>("reason"); // why nothing was written; "" when the file was
+    // clang-format off
+    QTest::newRow("mode 0640 kept") << "0640" << "";
+    QTest::newRow("mode 0604 kept") << "0604" << "";
+    QTest::newRow("read-only for its owner") << "0444" << "the existing file is read-only";
+    QTest::newRow("writable by others only") << "0066" << "the existing file is read-only";
+    QTest::newRow("symbolic link replaced") << "link" << "";
+    // clang-format on
+}
+
+// An overwrite keeps what the user set: the permission bits, a file made read-only, and a
+// link's target, which is never written through. Read-only is told by the mode bits, so the
+// rows hold for root as well.
+void TestImageSaver::overwriteKeeps()
+{
+    QFETCH(QString, old);
+    QFETCH(QString, reason);
+    Rig rig;
+    rig.settings.if_exists = IfExistsPolicy::Overwrite;
+    const QString target = rig.path(QStringLiteral("pic07.jpg"));
+    const QString outside = rig.dir.filePath(QStringLiteral("outside.jpg"));
+    QVERIFY(writeFile(outside, "outside"));
+    bool octal = false;
+    const uint mode = old.toUInt(&octal, 8);
+    if (octal) {
+        QVERIFY(writeFile(target, "old"));
+        QVERIFY(::chmod(QFile::encodeName(target).constData(), mode) == 0);
+    } else {
+        QVERIFY(QFile::link(outside, target));
+    }
+    ImageSaver saver(rig.settings, rig.window);
+    saver.beginBody()->write("new");
+    const ImageSaver::Outcome out = saver.saveImage(url);
+
+    QCOMPARE(out.reason, reason);
+    QCOMPARE(contents(target), reason.isEmpty() ? "new" : "old");
+    QCOMPARE(contents(outside), "outside");
+    QCOMPARE(QFileInfo(target).isSymLink(), false);
+    struct stat info;
+    QVERIFY(::lstat(QFile::encodeName(target).constData(), &info) == 0);
+    if (octal)
+        QCOMPARE(info.st_mode & 0777, mode);
+    if (!reason.isEmpty())
+        QCOMPARE(rig.window.status,
+                 QStringLiteral("could not save to ") + target + QStringLiteral(": ") + reason);
+    QCOMPARE(entries(rig.settings.save_dir), QStringList{QStringLiteral("pic07.jpg")});
+}
+
 void TestImageSaver::removeLeftovers()
 {
     Rig rig;
@@ -235,6 +289,14 @@ void TestImageSaver::logFile()
     const QString path = settings.log_file_path;
     settings.log_file_path = rig.path(QStringLiteral("gone/2026-12-05.log"));
     appendLogLine(settings, QStringLiteral("lost"));
+    // A link in place of the log file is not followed.
+    const QString other = rig.dir.filePath(QStringLiteral("other"));
+    QVERIFY(writeFile(other, "kept"));
+    settings.log_file_path = rig.path(QStringLiteral("link.log"));
+    QVERIFY(QFile::link(other, settings.log_file_path));
+    appendLogLine(settings, QStringLiteral("through a link"));
+    QCOMPARE(contents(other), "kept");
+    QFile::remove(settings.log_file_path);
     QCOMPARE(contents(path),
              QByteArray("http://h/\xc3\xa9t\xc3\xa9.jpg---> saving to  /x\r\ntwo  lines\r\n"));
     QCOMPARE(entries(rig.settings.save_dir), QStringList{QStringLiteral("2026-12-05.log")});

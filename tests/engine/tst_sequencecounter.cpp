@@ -11,6 +11,8 @@ private Q_SLOTS:
     void composeUrl();
     void advance_data();
     void advance();
+    void range_data();
+    void range();
 };
 
 void TestSequenceCounter::composeUrl_data()
@@ -102,6 +104,53 @@ void TestSequenceCounter::advance()
     QCOMPARE(step.newText, after);
     // The run shows why it ended; a stepped or letter-end counter needs no reason.
     QCOMPARE(step.reason.isEmpty(), outcome != Step::Unsteppable);
+}
+
+void TestSequenceCounter::range_data()
+{
+    QTest::addColumn<QString>("counter");
+    QTest::addColumn<bool>("numberMode");
+    QTest::addColumn<int>("increment");
+    QTest::addColumn<QString>("walked"); // "FROM TO COUNT", "" for no range, or the reason
+    // clang-format off
+    QTest::newRow("01-20") << "01-20" << true << 1 << "01 20 20";
+    QTest::newRow("7-12, blanks around") << " 7-12 " << true << 1 << "7 12 6";
+    QTest::newRow("20-01 counting down") << "20-01" << true << -1 << "20 01 20";
+    QTest::newRow("-5-5: from minus five") << "-5-5" << true << 1 << "-5 5 11";
+    QTest::newRow("5--3 by -2") << "5--3" << true << -2 << "5 -3 5";
+    QTest::newRow("1-10 by 3 stops short of TO") << "1-10" << true << 3 << "1 10 4";
+    QTest::newRow("3-3 by 0") << "3-3" << true << 0 << "3 3 1";
+    QTest::newRow("A-F") << "A-F" << false << 1 << "A F 6";
+    QTest::newRow("a-z") << "a-z" << false << 1 << "a z 26";
+    QTest::newRow("F-A down") << "F-A" << false << -1 << "F A 6";
+    QTest::newRow("-5 is a number") << "-5" << true << 1 << "";
+    QTest::newRow("a lone dash") << "-" << true << 1 << "";
+    QTest::newRow("dash at the end") << "12-" << true << 1 << "";
+    QTest::newRow("01-20 in character mode: its first character") << "01-20" << false << 1 << "";
+    QTest::newRow("1-2-3") << "1-2-3" << true << 1 << "";
+    QTest::newRow("20-01 counting up") << "20-01" << true << 1 << "the range \"20-01\" cannot be reached with increment 1";
+    QTest::newRow("1-3 by 0") << "1-3" << true << 0 << "the range \"1-3\" cannot be reached with increment 0";
+    QTest::newRow("a-F") << "a-F" << false << 1 << "the range \"a-F\" mixes upper and lower case";
+    QTest::newRow("letters in number mode") << "A-F" << true << 1 << "the range \"A-F\" is of letters, but the counter counts numbers";
+    QTest::newRow("past 16 bits") << "1-40000" << true << 1 << "the range \"1-40000\" goes outside -32768 to 32767";
+    // clang-format on
+}
+
+void TestSequenceCounter::range()
+{
+    QFETCH(QString, counter);
+    QFETCH(bool, numberMode);
+    QFETCH(int, increment);
+    QFETCH(QString, walked);
+    const qint16 inc = static_cast<qint16>(increment);
+    const SequenceCounter::Range r = SequenceCounter::parseRange(counter, numberMode, inc);
+    if (r.kind != SequenceCounter::Range::Walkable) {
+        QCOMPARE(r.reason, walked);
+        QCOMPARE(r.kind == SequenceCounter::Range::None, walked.isEmpty());
+        return;
+    }
+    QCOMPARE(QStringLiteral("%1 %2 %3").arg(r.from, r.to).arg(r.count), walked);
+    // The walk from FROM to TO in its count of steps is the fuzz target's to check.
 }
 
 QUILLOP_TEST_MAIN(TestSequenceCounter)

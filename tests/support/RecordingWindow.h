@@ -3,6 +3,7 @@
 #include "MainWindowElements.h"
 
 #include <QList>
+#include <QPair>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -42,6 +43,12 @@ public:
     void showMessage(const QString &text, const QString &title) override { messages.append({text, title}); record("showMessage", text); }
     bool promptForName(const QString &title, const QString &prompt, QString *answer) override;
     void beep() override { ++beeps; record("beep"); }
+    // Progress and reports are kept apart from the calls, so that the order of what the
+    // window shows can be compared on its own.
+    void setRunProgress(int attempt, int planned) override { runProgress.append({attempt, planned}); }
+    void setFileProgress(qint64 received, qint64 total) override { fileProgress.append({received, total}); }
+    void reportAttempt(const AttemptReport &report) override { reports.append(report); }
+    void reportRunEnd(const RunCounts &c, const QString &summary) override { runEnds.append({c, summary}); }
     // clang-format on
 
     // Calls whose name starts with prefix ("setStatusText", "setTip", ...), arguments only.
@@ -74,6 +81,9 @@ public:
     };
     QList<Message> messages;
     QStringList calls;
+    QList<QPair<qint64, qint64>> runProgress, fileProgress;
+    QList<AttemptReport> reports;
+    QList<QPair<RunCounts, QString>> runEnds;
 
 private:
     void record(const char *operation, const QString &argument = QString());

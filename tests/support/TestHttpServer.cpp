@@ -91,6 +91,11 @@ void TestHttpServer::setResponse(const QString &path, const Response &response)
     m_rules.insert(path, response);
 }
 
+void TestHttpServer::queueResponse(const QString &path, const Response &response)
+{
+    m_queued[path].append(response);
+}
+
 void TestHttpServer::setDefaultResponse(const Response &response)
 {
     m_default = response;
@@ -159,7 +164,9 @@ void TestHttpServer::handleRequest(QTcpSocket *socket, const QByteArray &head)
 
 void TestHttpServer::answer(QTcpSocket *socket, const Request &request)
 {
-    const Response r = m_rules.value(QString::fromLatin1(request.path), m_default);
+    const QString path = QString::fromLatin1(request.path);
+    QList<Response> &queued = m_queued[path];
+    const Response r = queued.isEmpty() ? m_rules.value(path, m_default) : queued.takeFirst();
     if (r.behaviour == Behaviour::Stall)
         return;
     const bool firstTime = requestedPaths().count(QString::fromLatin1(request.path)) == 1;

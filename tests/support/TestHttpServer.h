@@ -62,6 +62,8 @@ public:
 
     // The response for a path (with its query, as in the request line: "/pic01.jpg").
     void setResponse(const QString &path, const Response &response);
+    // Responses for the next requests of a path, one each, before its rule applies again.
+    void queueResponse(const QString &path, const Response &response);
     // The response for any path without a rule of its own (default: 404 page).
     void setDefaultResponse(const Response &response);
     // Keep-alive: Normal and Raw responses leave the connection open for the next request.
@@ -93,6 +95,7 @@ private:
     QTcpServer *m_server;
     class TlsServer *m_tls = nullptr;
     QHash<QString, Response> m_rules;
+    QHash<QString, QList<Response>> m_queued;
     Response m_default;
     QList<Request> m_requests;
     QHash<QTcpSocket *, QByteArray> m_buffers;

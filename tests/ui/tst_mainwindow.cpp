@@ -192,7 +192,7 @@ private Q_SLOTS:
         QTest::keyClicks(url1, prefix);
         QTest::mouseClick(child(w, "cmdGet"), Qt::LeftButton);
 
-        QTRY_COMPARE_WITH_TIMEOUT(w->statusText(), s("downloading completed"), 20000);
+        QTRY_COMPARE_WITH_TIMEOUT(w->statusText(), s("downloading completed (1 saved)"), 20000);
         QVERIFY(QFile::exists(m_dir.filePath(s("saved/pic01.jpg"))));
         // The preview shows the picture with its own ratio, 1:2.
         auto *img1 = child<PreviewView>(w, "img1");
