@@ -42,7 +42,9 @@ SequenceCounter::Step stepNumber(const QString &t, qint16 increment)
         return unsteppable(
             QStringLiteral("the next counter %1 would be outside -32768 to 32767").arg(next));
 
-    const qsizetype width = t.size();
+    // The width is that of the typed digits; a sign is not a digit, or every step through the
+    // negative numbers would add a zero ("-01", "-002", "-0003", ...).
+    const qsizetype width = t.size() - i;
     QString digits = QString::number(next < 0 ? -next : next);
     if (digits.size() < width)
         digits.prepend(QString(width - digits.size(), QLatin1Char('0')));

@@ -60,7 +60,8 @@ void TestSequenceCounter::advance_data()
     QTest::newRow("010 by 10") << "010" << true << 10 << stepped << "020";
     QTest::newRow("10 by -1") << "10" << true << -1 << stepped << "09";
     QTest::newRow("00 by -1") << "00" << true << -1 << stepped << "-01";
-    QTest::newRow("-01 by 1 keeps width") << "-01" << true << 1 << stepped << "000";
+    QTest::newRow("-01 by 1 keeps its digits") << "-01" << true << 1 << stepped << "00";
+    QTest::newRow("-01 by -1 does not grow") << "-01" << true << -1 << stepped << "-02";
     // Number mode: what cannot be stepped ends the run and leaves the counter alone.
     QTest::newRow("empty number") << "" << true << 1 << stuck << "";
     QTest::newRow("only blanks") << "   " << true << 1 << stuck << "";
