@@ -1,6 +1,8 @@
 #include "FrmMain.h"
 
+#include "AddressEntry.h"
 #include "AddressInputs.h"
+#include "AddressLineEdit.h"
 #include "DownloadRun.h"
 #include "FrmAbout.h"
 #include "FrmOptions.h"
@@ -13,6 +15,7 @@
 #include "PreviewLayout.h"
 #include "PreviewView.h"
 #include "ProgramPaths.h"
+#include "ProgressPanel.h"
 #include "SettingsStore.h"
 #include "StatusBar.h"
 #include "Transfer.h"
@@ -28,7 +31,9 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPushButton>
+#include <QShortcut>
 
 namespace {
 
@@ -88,7 +93,8 @@ FrmMain::FrmMain(QWidget *parent)
 
 FrmMain::~FrmMain()
 {
-    // The run refers to this window; it goes first.
+    // The dialog and the run refer to this window; they go first.
+    delete m_options;
     delete m_run;
     m_run = nullptr;
 }
@@ -99,6 +105,8 @@ void FrmMain::buildControls()
     m_controls = new MainControls(dpi, this);
     setCentralWidget(m_controls);
     m_inputs = new AddressInputs(m_controls->url1, m_controls->url3, this);
+    m_entry = new AddressEntry(m_controls, this);
+    setAcceptDrops(true);
 
     statbar = new StatusBar(dpi, this);
     setStatusBar(statbar);
@@ -106,15 +114,25 @@ void FrmMain::buildControls()
 
 void FrmMain::connectCommands()
 {
-    connect(m_controls->cmdGet, &QPushButton::clicked, m_run, &DownloadRun::cmdGet_Click);
+    connect(m_controls->cmdGet, &QPushButton::clicked, this, &FrmMain::cmdGet_Click);
     connect(m_controls->cmdStop, &QPushButton::clicked, m_run, &DownloadRun::cmdStop_Click);
+    connect(m_entry, &AddressEntry::getRequested, this, [this] {
+        if (isGetEnabled())
+            m_controls->cmdGet->click();
+    });
+    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, [this] {
+        if (isStopEnabled())
+            m_controls->cmdStop->click();
+    });
     connect(m_run, &DownloadRun::runFinished, this, &FrmMain::onRunFinished);
-    connect(m_controls, &MainControls::pictureReplaced, this, &FrmMain::arrangeControls);
+    // Fitted and shown again at once: a layout leaves the preview hidden.
+    connect(m_controls, &MainControls::pictureReplaced, this, &FrmMain::Timer1_Timer);
     connect(m_tray, &TrayIcon::restoreRequested, this, &FrmMain::restoreFromTray);
 
     const MainMenus &m = m_menus;
     connect(m.m_new, &QAction::triggered, this, [] { MenuCommands::m_new_Click(); });
-    connect(m.m_start, &QAction::triggered, m_run, &DownloadRun::cmdGet_Click);
+    connect(m.m_start, &QAction::triggered, this, &FrmMain::cmdGet_Click);
     connect(m.m_stop, &QAction::triggered, m_run, &DownloadRun::cmdStop_Click);
     connect(m.m_close, &QAction::triggered, this, &FrmMain::close);
     connect(m.m_full, &QAction::triggered, this, [this] { setWindowState(Qt::WindowMaximized); });
@@ -139,7 +157,33 @@ void FrmMain::m_set_Click()
     // reloads the settings it stored.
     setEnabled(false);
     auto *dlg = new FrmOptions(m_settings, *this, this);
+    m_options = dlg;
     dlg->show();
+}
+
+void FrmMain::cmdGet_Click()
+{
+    // An address typed without a scheme would fail every attempt; the user sees the
+    // completed address before the first attempt is made.
+    if (isGetEnabled())
+        m_entry->completeScheme();
+    m_run->cmdGet_Click();
+}
+
+void FrmMain::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (isGetEnabled() &&
+        AddressLineEdit::looksLikeWholeAddress(AddressLineEdit::addressIn(event->mimeData())))
+        event->acceptProposedAction();
+}
+
+void FrmMain::dropEvent(QDropEvent *event)
+{
+    const QString address = AddressLineEdit::addressIn(event->mimeData());
+    if (!isGetEnabled() || !AddressLineEdit::looksLikeWholeAddress(address))
+        return;
+    event->acceptProposedAction();
+    m_entry->fill(address.trimmed());
 }
 
 // Start-up: everything is filled in while the window is hidden, so it appears once, in
@@ -217,6 +261,10 @@ void FrmMain::closeEvent(QCloseEvent *event)
     }
     m_closeAccepted = true;
     event->accept();
+    // The options dialog edits this window's settings: it is cancelled with it.
+    if (m_options)
+        m_options->close();
+    FrmAbout::outliveMainWindow();
     if (hiddenInTray)
         QTimer::singleShot(0, qApp, &quitIfNoWindowLeft);
 }
@@ -260,14 +308,41 @@ void FrmMain::setUrl3Text(const QString &text)
     m_controls->url3->setEditText(text);
 }
 
+// During a run the focus stands on Stop, so that no stray key lands in an address box;
+// when the run ends it goes back to Get. A button that loses the focus by being disabled
+// would otherwise hand it on to the next input, url1, with all its text selected.
 void FrmMain::setGetEnabled(bool enabled)
 {
-    m_controls->cmdGet->setEnabled(enabled);
+    QPushButton *get = m_controls->cmdGet;
+    QPushButton *stop = m_controls->cmdStop;
+    if (!enabled && get->hasFocus())
+        stop->isEnabled() ? stop->setFocus(Qt::OtherFocusReason) : parkFocus(get);
+    get->setEnabled(enabled);
+    if (enabled && m_focusParked) {
+        m_focusParked = false;
+        get->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 void FrmMain::setStopEnabled(bool enabled)
 {
-    m_controls->cmdStop->setEnabled(enabled);
+    QPushButton *get = m_controls->cmdGet;
+    QPushButton *stop = m_controls->cmdStop;
+    if (!enabled && stop->hasFocus())
+        get->isEnabled() ? get->setFocus(Qt::OtherFocusReason) : parkFocus(stop);
+    stop->setEnabled(enabled);
+    if (enabled) {
+        m_focusParked = false;
+        stop->setFocus(Qt::OtherFocusReason);
+    } else
+        statbar->progress().clear();
+}
+
+void FrmMain::parkFocus(QWidget *button)
+{
+    // Until the other button is enabled and takes it.
+    button->clearFocus();
+    m_focusParked = true;
 }
 
 void FrmMain::setStartMenuEnabled(bool enabled)
@@ -280,14 +355,16 @@ void FrmMain::setStopMenuEnabled(bool enabled)
     m_menus.m_stop->setEnabled(enabled);
 }
 
+// The buttons' own state: a window disabled while the options dialog is open greys them
+// out without a run going on.
 bool FrmMain::isGetEnabled() const
 {
-    return m_controls->cmdGet->isEnabled();
+    return m_controls->cmdGet->isEnabledTo(this);
 }
 
 bool FrmMain::isStopEnabled() const
 {
-    return m_controls->cmdStop->isEnabled();
+    return m_controls->cmdStop->isEnabledTo(this);
 }
 
 void FrmMain::setModeChecks(bool isMultiple)
@@ -358,12 +435,47 @@ void FrmMain::setTrayRecordIcon(ImageKey key)
 
 void FrmMain::showMessage(const QString &text, const QString &title)
 {
+    bringBackForQuestion();
     ModalDialogs::showMessage(this, text, title);
 }
 
 bool FrmMain::promptForName(const QString &title, const QString &prompt, QString *answer)
 {
+    bringBackForQuestion();
     return ModalDialogs::promptForName(this, title, prompt, answer);
+}
+
+void FrmMain::bringBackForQuestion()
+{
+    // Hidden at start-up is not in the tray: that window shows by itself.
+    if (m_tray->record().shown)
+        restoreFromTray();
+    else if (isMinimized())
+        showNormal();
+    else
+        return;
+    raise();
+    activateWindow();
+}
+
+void FrmMain::setRunProgress(int attempt, int planned)
+{
+    statbar->progress().setRunProgress(attempt, planned);
+}
+
+void FrmMain::setFileProgress(qint64 received, qint64 total)
+{
+    statbar->progress().setFileProgress(received, total);
+}
+
+void FrmMain::reportRunEnd(const RunCounts &, const QString &summary)
+{
+    statbar->progress().clear();
+    // Out of sight, the end of the run is told by the desktop.
+    if (m_tray->record().shown)
+        m_tray->notify(windowTitle(), summary);
+    else if (isMinimized())
+        QApplication::alert(this);
 }
 
 void FrmMain::beep()

@@ -1,5 +1,6 @@
 #include "MainControls.h"
 
+#include "AddressLineEdit.h"
 #include "PreviewLayout.h"
 #include "PreviewView.h"
 #include "ProgramPaths.h"
@@ -59,7 +60,7 @@ MainControls::MainControls(double logicalDpi, QWidget *parent)
       cmdGet(button(this, "cmdGet", QStringLiteral("Get"))),
       cmdStop(button(this, "cmdStop", QStringLiteral("Stop"))),
       url1(addressBox(this, "url1", QStringLiteral("Address before the counter"))),
-      url2(new QLineEdit(QStringLiteral("01"), this)),
+      url1Edit(new AddressLineEdit(url1)), url2(new QLineEdit(QStringLiteral("01"), this)),
       url3(addressBox(this, "url3", QStringLiteral("Address after the counter"))),
       img1(new PreviewView(this)), m_dpi(logicalDpi)
 {
@@ -71,6 +72,14 @@ MainControls::MainControls(double logicalDpi, QWidget *parent)
     shp1->setAutoFillBackground(true);
     shp1->setBackgroundRole(QPalette::Button);
     shp1->lower();
+
+    // A pasted address is spread over the three inputs by the window.
+    url1->setLineEdit(url1Edit);
+    url1->setCompleter(nullptr); // a new text field brings a completer of its own
+    url1Edit->setObjectName(QStringLiteral("url1Edit"));
+    url1Edit->setPlaceholderText(QStringLiteral("address up to the number"));
+    url2->setPlaceholderText(QStringLiteral("01, A or 01-20"));
+    url3->lineEdit()->setPlaceholderText(QStringLiteral(".jpg"));
 
     url2->setObjectName(QStringLiteral("url2"));
     url2->setAccessibleName(QStringLiteral("Counter"));
@@ -85,6 +94,7 @@ MainControls::MainControls(double logicalDpi, QWidget *parent)
             showPlaceholder();
         Q_EMIT pictureReplaced();
     });
+    connect(img1, &PreviewView::pictureSizeKnown, this, &MainControls::pictureReplaced);
 
     // The design sizes are kept where the style allows; captions and the text of the
     // inputs must never be cut, so the style's needs win where they are larger.

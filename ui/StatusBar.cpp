@@ -1,8 +1,10 @@
 #include "StatusBar.h"
 
+#include "ProgressPanel.h"
 #include "StatusTextPanel.h"
 #include "Twips.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QLocale>
 #include <QTime>
@@ -14,16 +16,16 @@ constexpr double ClockPanelTwips = 1499;
 } // namespace
 
 StatusBar::StatusBar(double logicalDpi, QWidget *parent)
-    : QStatusBar(parent), m_text(new StatusTextPanel(this)), m_state(new QLabel(this)),
-      m_clock(new QLabel(this))
+    : QStatusBar(parent), m_text(new StatusTextPanel(this)), m_progress(new ProgressPanel(this)),
+      m_state(new QLabel(this)), m_clock(new QLabel(this))
 {
     setObjectName(QStringLiteral("statbar"));
     setAccessibleName(QStringLiteral("Status bar"));
     setSizeGripEnabled(false);
 
     m_text->setObjectName(QStringLiteral("p_sat"));
+    // Named by the text it shows; the tooltip says what that text is.
     m_text->setToolTip(QStringLiteral("Currebt File Status"));
-    m_text->setAccessibleName(QStringLiteral("Currebt File Status"));
     m_text->setMinimumWidth(Twips::toPixels(StatusMinimumTwips, logicalDpi));
     m_text->setFrameShape(QFrame::StyledPanel);
     m_text->setFrameShadow(QFrame::Sunken);
@@ -37,13 +39,14 @@ StatusBar::StatusBar(double logicalDpi, QWidget *parent)
     m_state->setFrameShadow(QFrame::Sunken);
 
     m_clock->setObjectName(QStringLiteral("clock"));
-    m_clock->setAccessibleName(QStringLiteral("Time of day"));
+    m_clock->setToolTip(QStringLiteral("Time of day"));
     m_clock->setFixedWidth(Twips::toPixels(ClockPanelTwips, logicalDpi));
     m_clock->setAlignment(Qt::AlignCenter);
     m_clock->setFrameShape(QFrame::StyledPanel);
     m_clock->setFrameShadow(QFrame::Sunken);
 
     addWidget(m_text, 1);
+    addPermanentWidget(m_progress);
     addPermanentWidget(m_state);
     addPermanentWidget(m_clock);
 
@@ -54,7 +57,7 @@ StatusBar::StatusBar(double logicalDpi, QWidget *parent)
 
 void StatusBar::setStatusText(const QString &text)
 {
-    m_text->setText(text);
+    m_text->setStatusText(text);
 }
 
 QString StatusBar::statusText() const
@@ -74,7 +77,9 @@ int StatusBar::leastWidth() const
     for (const QString &fixed :
          {QStringLiteral("Engine Stopped"), QStringLiteral("downloading completed")})
         text = qMax(text, m_text->widthFor(fixed));
-    return minimumSizeHint().width() - m_text->minimumSizeHint().width() + text;
+    // The progress panel appears during a run; the window must not have to grow for it.
+    const int progress = m_progress->isVisibleTo(this) ? 0 : m_progress->runningWidth() + 6;
+    return minimumSizeHint().width() - m_text->minimumSizeHint().width() + text + progress;
 }
 
 QString StatusBar::clockText() const
@@ -85,6 +90,9 @@ QString StatusBar::clockText() const
 void StatusBar::tick()
 {
     const QString now = QLocale::system().toString(QTime::currentTime(), QLocale::ShortFormat);
-    if (m_clock->text() != now)
-        m_clock->setText(now);
+    if (m_clock->text() == now)
+        return;
+    m_clock->setText(now);
+    QAccessibleEvent changed(m_clock, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&changed);
 }

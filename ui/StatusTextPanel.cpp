@@ -7,18 +7,20 @@ namespace {
 constexpr int TextMargin = 3; // keeps the text off the sunken frame
 } // namespace
 
-StatusTextPanel::StatusTextPanel(QWidget *parent) : QFrame(parent)
+StatusTextPanel::StatusTextPanel(QWidget *parent) : QLabel(parent)
 {
     setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    setTextFormat(Qt::PlainText);
 }
 
-void StatusTextPanel::setText(const QString &text)
+void StatusTextPanel::setStatusText(const QString &text)
 {
-    if (text == m_text)
+    if (text == this->text())
         return;
-    m_text = text;
-    setAccessibleDescription(text);
-    update();
+    setText(text);
+    // A screen reader hears the new text; the label's own notice is not relied upon.
+    QAccessibleEvent changed(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&changed);
 }
 
 int StatusTextPanel::widthFor(const QString &text) const
@@ -29,7 +31,7 @@ int StatusTextPanel::widthFor(const QString &text) const
 QSize StatusTextPanel::sizeHint() const
 {
     const QFontMetrics metrics(font());
-    return QSize(metrics.horizontalAdvance(m_text) + 8, metrics.height() + 4);
+    return QSize(metrics.horizontalAdvance(text()) + 8, metrics.height() + 4);
 }
 
 QSize StatusTextPanel::minimumSizeHint() const
@@ -37,11 +39,11 @@ QSize StatusTextPanel::minimumSizeHint() const
     return QSize(minimumWidth(), QFontMetrics(font()).height() + 4);
 }
 
-void StatusTextPanel::paintEvent(QPaintEvent *event)
+void StatusTextPanel::paintEvent(QPaintEvent *)
 {
-    QFrame::paintEvent(event);
     QPainter painter(this);
+    drawFrame(&painter);
     const QRect area = contentsRect().adjusted(TextMargin, 0, -TextMargin, 0);
-    const QString shown = fontMetrics().elidedText(m_text, Qt::ElideMiddle, area.width());
+    const QString shown = fontMetrics().elidedText(text(), Qt::ElideMiddle, area.width());
     painter.drawText(area, Qt::AlignVCenter | Qt::AlignLeft, shown);
 }

@@ -1,19 +1,18 @@
 #pragma once
 
-#include <QFrame>
+#include <QLabel>
 #include <QString>
 
 // The status line p_sat. Long addresses are shown shortened in the middle instead of
 // widening the status bar (and with it the window's minimum width); text() keeps the full
-// text.
-class StatusTextPanel : public QFrame
+// text, and so does the name a screen reader reads.
+class StatusTextPanel : public QLabel
 {
     Q_OBJECT
 public:
     explicit StatusTextPanel(QWidget *parent = nullptr);
 
-    void setText(const QString &text);
-    QString text() const { return m_text; }
+    void setStatusText(const QString &text);
     // The width at which text shows whole.
     int widthFor(const QString &text) const;
 
@@ -22,7 +21,4 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
-
-private:
-    QString m_text;
 };
