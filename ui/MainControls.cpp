@@ -111,7 +111,10 @@ MainControls::MainControls(double logicalDpi, QWidget *parent)
     cmdStop->move(qMax(cmdStop->x(), cmdGet->geometry().right() + 3), cmdStop->y());
     place(url1, url1Place, 0);
     url1->move(qMax(url1->x(), cmdStop->geometry().right() + 4), url1->y());
-    const int digits = url2->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 12;
+    // A range as a pasted address brings it, and the hint of the empty box, show whole.
+    const int digits = qMax(url2->fontMetrics().horizontalAdvance(QStringLiteral("001-120")),
+                            url2->fontMetrics().horizontalAdvance(url2->placeholderText())) +
+                       12;
     place(url2, url2Place, digits);
     const int suffix = url3->fontMetrics().horizontalAdvance(QStringLiteral(".JPEG")) + 36;
     place(url3, url3Place, suffix);

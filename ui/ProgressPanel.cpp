@@ -37,16 +37,16 @@ ProgressPanel::ProgressPanel(QWidget *parent)
     p_run->setFrameShadow(QFrame::Sunken);
     p_run->setAlignment(Qt::AlignCenter);
     p_run->setTextFormat(Qt::PlainText);
+    p_run->setMargin(3);
 
     p_file->setObjectName(QStringLiteral("p_file"));
     p_file->setAccessibleName(QStringLiteral("Current file"));
     p_file->setToolTip(QStringLiteral("Bytes of the file arriving now"));
     p_file->setRange(0, BarSteps);
     p_file->setTextVisible(true);
-    // Wide enough for "1023.9 MB of 1023.9 MB" in the bar's own font.
-    p_file->setFixedWidth(
-        p_file->fontMetrics().horizontalAdvance(bytesText(1023 * 1024 * 1024, 1023 * 1024 * 1024)) +
-        24);
+    // The bar shows how much of the file is in; its text, the bytes so far, must fit.
+    p_file->setFixedWidth(p_file->fontMetrics().horizontalAdvance(bytesText(1023 * 1024 * 1024)) +
+                          24);
     clear();
 }
 
@@ -57,11 +57,9 @@ QString ProgressPanel::attemptText(int attempt, int planned)
     return QStringLiteral("%1 / %2").arg(attempt).arg(planned);
 }
 
-QString ProgressPanel::bytesText(qint64 received, qint64 total)
+QString ProgressPanel::bytesText(qint64 received)
 {
-    if (total < 0)
-        return dataSize(received);
-    return QStringLiteral("%1 of %2").arg(dataSize(received), dataSize(total));
+    return dataSize(received);
 }
 
 void ProgressPanel::setRunProgress(int attempt, int planned)
@@ -83,13 +81,9 @@ void ProgressPanel::setFileProgress(qint64 received, qint64 total)
         p_file->setFormat(QString());
         return;
     }
-    if (total > 0) {
-        p_file->setRange(0, BarSteps);
-        p_file->setValue(int(qMin(received, total) * BarSteps / total));
-    } else {
-        p_file->setRange(0, 0); // length unknown: the bar only shows that bytes arrive
-    }
-    p_file->setFormat(bytesText(received, total));
+    // A length not announced leaves the bar empty; its text still counts the bytes.
+    p_file->setValue(total > 0 ? int(qMin(received, total) * BarSteps / total) : 0);
+    p_file->setFormat(bytesText(received));
     p_file->show();
     show();
 }
@@ -115,6 +109,6 @@ QString ProgressPanel::fileShown() const
 
 int ProgressPanel::runningWidth() const
 {
-    const int run = p_run->fontMetrics().horizontalAdvance(attemptText(9999, 9999)) + 12;
+    const int run = p_run->fontMetrics().horizontalAdvance(attemptText(999, 999)) + 12;
     return run + layout()->spacing() + p_file->width();
 }

@@ -14,8 +14,8 @@ public:
     explicit ProgressPanel(QWidget *parent = nullptr);
 
     static QString attemptText(int attempt, int planned);
-    // "340 KB of 1.5 MB", or "340 KB" when the length was not announced.
-    static QString bytesText(qint64 received, qint64 total);
+    // The bytes of a file so far: "1000 bytes", "340 KB", "1.5 MB".
+    static QString bytesText(qint64 received);
 
     void setRunProgress(int attempt, int planned);
     void setFileProgress(qint64 received, qint64 total);

@@ -73,13 +73,18 @@ void StatusBar::setStatePicture(const QIcon &picture)
 int StatusBar::leastWidth() const
 {
     // The idle texts stand for a long time; addresses may be shortened, these may not.
-    int text = m_text->minimumSizeHint().width();
+    const int least = m_text->minimumSizeHint().width();
+    int idle = least;
     for (const QString &fixed :
          {QStringLiteral("Engine Stopped"), QStringLiteral("downloading completed")})
-        text = qMax(text, m_text->widthFor(fixed));
-    // The progress panel appears during a run; the window must not have to grow for it.
-    const int progress = m_progress->isVisibleTo(this) ? 0 : m_progress->runningWidth() + 6;
-    return minimumSizeHint().width() - m_text->minimumSizeHint().width() + text + progress;
+        idle = qMax(idle, m_text->widthFor(fixed));
+    // During a run the progress panel takes its room from the status line, whose addresses
+    // are shortened anyway; the window never has to grow for it.
+    constexpr int Spacing = 6;
+    const int running = least + m_progress->runningWidth() + Spacing;
+    const int shown =
+        m_progress->isVisibleTo(this) ? m_progress->minimumSizeHint().width() + Spacing : 0;
+    return minimumSizeHint().width() - least - shown + qMax(idle, running);
 }
 
 QString StatusBar::clockText() const

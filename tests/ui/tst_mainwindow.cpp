@@ -513,8 +513,9 @@ private Q_SLOTS:
         // clang-format off
         QTest::newRow("end known") << "run:8:20" << "8 / 20" << "";
         QTest::newRow("end not known") << "run:8:-1" << "8" << "";
-        QTest::newRow("a file arriving") << "run:1:3 file:358400:1572864" << "1 / 3" << "350 KB of 1.5 MB";
+        QTest::newRow("a file arriving") << "run:1:3 file:358400:1572864" << "1 / 3" << "350 KB";
         QTest::newRow("length not announced") << "run:2:3 file:1000:-1" << "2 / 3" << "1000 bytes";
+        QTest::newRow("megabytes to a tenth") << "run:2:3 file:1625000:-1" << "2 / 3" << "1.5 MB";
         QTest::newRow("the file is in") << "run:2:3 file:1000:-1 file:-1:-1" << "2 / 3" << "";
         QTest::newRow("idle shows nothing") << "run:3:3 file:10:20 idle" << "" << "";
         // clang-format on
@@ -542,6 +543,13 @@ private Q_SLOTS:
         QCOMPARE(panel.fileShown(), file);
         QCOMPARE(panel.isVisible(), !attempt.isEmpty());
         QVERIFY(w->statusBar()->width() >= w->statusBar()->minimumSizeHint().width());
+        const QString shots = qEnvironmentVariable("QUILLOP_BINARY_DIR") + s("/screenshots");
+        if (!file.isEmpty() && qEnvironmentVariableIsSet("QUILLOP_BINARY_DIR") &&
+            QDir().mkpath(shots)) {
+            w->setUrl1Text(s("https://x.org/g/pic"));
+            w->setUrl2Text(s("001-120"));
+            QVERIFY(w->grab().save(shots + s("/progress.png")));
+        }
     }
 
     void runEndNotified_data()
