@@ -8,6 +8,7 @@
 #include "BenchEnvironment.h"
 #include "FrmMain.h"
 #include "MainWindowElements.h"
+#include "PreviewView.h"
 #include "Twips.h"
 
 #include <QAbstractButton>
@@ -96,8 +97,20 @@ int main(int argc, char *argv[])
     report("gaps_over_50ms", QString::number(gapsOver50));
     report("status", elements->statusText());
     report("saved", QString::number(QDir(saveDir).entryList(QDir::Files).size()));
-    if (const QWidget *preview = window.findChild<QWidget *>(QStringLiteral("img1")))
+    if (const auto *preview = window.findChild<PreviewView *>(QStringLiteral("img1"))) {
         report("preview", QStringLiteral("%1x%2").arg(preview->width()).arg(preview->height()));
+        // The run does not wait for the preview; what it shows in the end is the last
+        // picture, once the worker has decoded it.
+        QElapsedTimer settle;
+        settle.start();
+        while (preview->isDecoding() && settle.elapsed() < 10000)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+        report("preview_settle_ms", QString::number(settle.nsecsElapsed() / 1e6, 'f', 1));
+        report("preview_path", preview->path());
+        report("preview_decoded", QStringLiteral("%1x%2")
+                                      .arg(preview->decodedSize().width())
+                                      .arg(preview->decodedSize().height()));
+    }
     report("window", QStringLiteral("%1x%2").arg(window.width()).arg(window.height()));
     return rc;
 }

@@ -405,7 +405,20 @@ void FrmMain::loadPlaceholder()
 
 void FrmMain::setPreviewVisible(bool visible)
 {
-    m_controls->img1->setVisible(visible);
+    // Painting happens between events: a hide undone before the next event is never seen,
+    // and would only cost a repaint of the whole preview after every picture of a run.
+    m_previewHidden = !visible;
+    if (visible) {
+        m_controls->img1->show();
+        return;
+    }
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (m_previewHidden)
+                m_controls->img1->hide();
+        },
+        Qt::QueuedConnection);
 }
 
 bool FrmMain::isMinimized() const

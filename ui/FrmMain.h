@@ -125,6 +125,7 @@ private:
     bool m_waitingForRun = false; // a close waits for the run to become idle
     bool m_inBusyMessage = false;
     bool m_closeAccepted = false;
-    bool m_focusParked = false; // a run's button gave up the focus; the other one takes it
-    QSize m_wantedFrameSize;    // outer size asked for before the frame was known
+    bool m_previewHidden = false; // hidden by the engine, not only around a layout
+    bool m_focusParked = false;   // a run's button gave up the focus; the other one takes it
+    QSize m_wantedFrameSize;      // outer size asked for before the frame was known
 };

@@ -170,7 +170,6 @@ void MainControls::arrange(double windowWidth, double windowHeight)
 
 void MainControls::fitImage(double windowWidth, double windowHeight)
 {
-    img1->hide();
     const PreviewLayout::Rect area = PreviewLayout::previewArea(windowWidth, windowHeight);
     // The preview cannot reach under the status bar or past the window's edge: that is
     // the size it reports back.
@@ -180,5 +179,11 @@ void MainControls::fitImage(double windowWidth, double windowHeight)
     const PreviewLayout::Rect fit =
         PreviewLayout::fitImage(twips(qMax(0, reported.width())), twips(qMax(0, reported.height())),
                                 picture.width(), picture.height());
-    img1->setGeometry(px(fit.left), px(fit.top), px(fit.width), px(fit.height));
+    const QRect place(px(fit.left), px(fit.top), px(fit.width), px(fit.height));
+    // Hidden while it moves, so that it never shows at a stale place; a picture of the same
+    // size as the last one, as in most series, moves nothing and costs no repaint.
+    if (place == img1->geometry())
+        return;
+    img1->hide();
+    img1->setGeometry(place);
 }

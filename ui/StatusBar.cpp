@@ -62,7 +62,7 @@ void StatusBar::setStatusText(const QString &text)
 
 QString StatusBar::statusText() const
 {
-    return m_text->text();
+    return m_text->statusText();
 }
 
 void StatusBar::setStatePicture(const QIcon &picture)

@@ -1,6 +1,5 @@
 #include "StatusTextPanel.h"
 
-#include <QAccessible>
 #include <QPainter>
 
 namespace {
@@ -15,12 +14,12 @@ StatusTextPanel::StatusTextPanel(QWidget *parent) : QLabel(parent)
 
 void StatusTextPanel::setStatusText(const QString &text)
 {
-    if (text == this->text())
+    if (text == m_text)
         return;
-    setText(text);
-    // A screen reader hears the new text; the label's own notice is not relied upon.
-    QAccessibleEvent changed(this, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&changed);
+    m_text = text;
+    // Named by what it shows; the new name is announced to screen readers.
+    setAccessibleName(text);
+    update();
 }
 
 int StatusTextPanel::widthFor(const QString &text) const
@@ -31,7 +30,7 @@ int StatusTextPanel::widthFor(const QString &text) const
 QSize StatusTextPanel::sizeHint() const
 {
     const QFontMetrics metrics(font());
-    return QSize(metrics.horizontalAdvance(text()) + 8, metrics.height() + 4);
+    return QSize(metrics.horizontalAdvance(m_text) + 8, metrics.height() + 4);
 }
 
 QSize StatusTextPanel::minimumSizeHint() const
@@ -44,6 +43,6 @@ void StatusTextPanel::paintEvent(QPaintEvent *)
     QPainter painter(this);
     drawFrame(&painter);
     const QRect area = contentsRect().adjusted(TextMargin, 0, -TextMargin, 0);
-    const QString shown = fontMetrics().elidedText(text(), Qt::ElideMiddle, area.width());
+    const QString shown = fontMetrics().elidedText(m_text, Qt::ElideMiddle, area.width());
     painter.drawText(area, Qt::AlignVCenter | Qt::AlignLeft, shown);
 }

@@ -4,8 +4,8 @@
 #include <QString>
 
 // The status line p_sat. Long addresses are shown shortened in the middle instead of
-// widening the status bar (and with it the window's minimum width); text() keeps the full
-// text, and so does the name a screen reader reads.
+// widening the status bar (and with it the window's minimum width); statusText() keeps
+// the full text, and so does the name a screen reader reads.
 class StatusTextPanel : public QLabel
 {
     Q_OBJECT
@@ -13,6 +13,7 @@ public:
     explicit StatusTextPanel(QWidget *parent = nullptr);
 
     void setStatusText(const QString &text);
+    QString statusText() const { return m_text; }
     // The width at which text shows whole.
     int widthFor(const QString &text) const;
 
@@ -21,4 +22,9 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+
+private:
+    // Not the label's own text: setting that would lay the status bar out again for every
+    // status of a run, although the panel's width never depends on it.
+    QString m_text;
 };

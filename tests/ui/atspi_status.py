@@ -3,7 +3,7 @@
 
 Checks that the status line and the clock are named by the text they show and described by
 their tooltips, then presses Get and waits for the bus to announce the status line's new
-name. Exit status: 0 all seen, 1 a check failed.
+name, and reads the new status when told. Exit status: 0 all seen, 1 a check failed.
 """
 import sys
 
@@ -66,9 +66,12 @@ def main():
     loop = GLib.MainLoop()
 
     def on_name(event):
+        # The event names the object only; a screen reader then reads the name, which by
+        # now may already be a later status of the run.
         if event.source is not None and event.source.get_description() == STATUS_TIP:
             heard.append(event.source.get_name())
-            loop.quit()
+            if heard[-1] not in ("Engine Stopped", "") and not heard[-1].startswith("Open"):
+                loop.quit()
 
     listener = Atspi.EventListener.new(on_name)
     listener.register("object:property-change:accessible-name")
@@ -82,10 +85,10 @@ def main():
         loop.run()
         if not heard:
             failures.append("no name change of the status line was announced")
-        elif not heard[0].startswith("Opening : http://127.0.0.1:9/pic"):
-            failures.append(f"the announced status reads {heard[0]!r}")
+        elif any(h in ("Engine Stopped", STATUS_TIP, "") for h in heard):
+            failures.append(f"the status line was announced as {heard!r}")
         else:
-            print(f"announced: {heard[0]}")
+            print(f"announced: {heard!r}")
 
     for failure in failures:
         print("FAIL:", failure)
