@@ -29,6 +29,8 @@ PreviewView::PreviewView(QWidget *parent) : QWidget(parent)
     // Process-wide, so it is set here once rather than while a worker may be reading it.
     QImageReader::setAllocationLimit(AllocationLimitMb);
     connect(&m_watcher, &QFutureWatcher<QImage>::finished, this, &PreviewView::decodeFinished);
+    m_pace.setSingleShot(true);
+    connect(&m_pace, &QTimer::timeout, this, &PreviewView::startDecode);
 }
 
 QSize PreviewView::decodeBound() const
@@ -87,8 +89,13 @@ void PreviewView::requestDecode()
 void PreviewView::startDecode()
 {
     // One decode at a time; the one in flight starts the next when it ends.
-    if (!m_decodeWanted || m_inFlight)
+    if (!m_decodeWanted || m_inFlight || m_pace.isActive())
         return;
+    if (m_lastStart.isValid() && m_lastStart.elapsed() < DecodePaceMs) {
+        m_pace.start(DecodePaceMs - int(m_lastStart.elapsed()));
+        return;
+    }
+    m_lastStart.start();
     m_decodeWanted = false;
     m_inFlight = true;
     m_running = m_generation;

@@ -1,9 +1,11 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QFutureWatcher>
 #include <QImage>
 #include <QPixmap>
 #include <QSize>
+#include <QTimer>
 #include <QWidget>
 
 // The preview img1: shows its picture scaled to its own size. Only the picture's header is
@@ -16,6 +18,9 @@ class PreviewView : public QWidget
 {
     Q_OBJECT
 public:
+    // Decodes start at most this often: a fast run shows a picture every few frames
+    // instead of keeping a core busy with pictures that are replaced before they are seen.
+    static constexpr int DecodePaceMs = 40;
     // The most memory one decoded picture may take, in megabytes.
     static constexpr int AllocationLimitMb = 256;
 
@@ -67,4 +72,6 @@ private:
     // Until its result has been handled here: the future itself ends a little earlier.
     bool m_inFlight = false;
     QFutureWatcher<QImage> m_watcher;
+    QElapsedTimer m_lastStart;
+    QTimer m_pace;
 };
