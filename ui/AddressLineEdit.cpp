@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
@@ -78,9 +79,11 @@ void AddressLineEdit::contextMenuEvent(QContextMenuEvent *event)
 {
     QMenu *menu = createStandardContextMenu();
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    // The menu's own Paste would insert the whole address into this one box.
+    // The menu's own Paste would insert the whole address into this one box. It is known by
+    // its caption, in the words the line edit gives it.
+    const QString caption = QCoreApplication::translate("QLineEdit", "&Paste");
     for (QAction *action : menu->actions()) {
-        if (action->objectName() != QLatin1String("edit-paste"))
+        if (!action->text().startsWith(caption))
             continue;
         action->disconnect();
         connect(action, &QAction::triggered, this,

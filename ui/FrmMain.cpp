@@ -119,11 +119,10 @@ void FrmMain::connectCommands()
         if (isGetEnabled())
             m_controls->cmdGet->click();
     });
-    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(escape, &QShortcut::activated, this, [this] {
-        if (isStopEnabled())
-            m_controls->cmdStop->click();
-    });
+    // Only during a run: otherwise Escape stays with the inputs and their lists.
+    m_escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    m_escape->setEnabled(false);
+    connect(m_escape, &QShortcut::activated, m_controls->cmdStop, &QPushButton::click);
     connect(m_run, &DownloadRun::runFinished, this, &FrmMain::onRunFinished);
     // Fitted and shown again at once: a layout leaves the preview hidden.
     connect(m_controls, &MainControls::pictureReplaced, this, &FrmMain::Timer1_Timer);

@@ -11,6 +11,7 @@
 
 class AddressEntry;
 class QDialog;
+class QShortcut;
 class AddressInputs;
 class DownloadRun;
 class MainControls;
@@ -114,6 +115,7 @@ private:
     AddressInputs *m_inputs;
     AddressEntry *m_entry;
     QTimer m_timer1;
+    QShortcut *m_escape;         // presses Stop during a run
     QPointer<QDialog> m_options; // the options dialog while it is open
 
     MainControls *m_controls;

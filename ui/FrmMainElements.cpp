@@ -15,6 +15,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShortcut>
 
 QString FrmMain::url1Text() const
 {
@@ -69,6 +70,7 @@ void FrmMain::setStopEnabled(bool enabled)
     if (!enabled && stop->hasFocus())
         get->isEnabled() ? get->setFocus(Qt::OtherFocusReason) : parkFocus(stop);
     stop->setEnabled(enabled);
+    m_escape->setEnabled(enabled);
     if (enabled) {
         m_focusParked = false;
         stop->setFocus(Qt::OtherFocusReason);

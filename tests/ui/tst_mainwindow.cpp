@@ -20,6 +20,7 @@
 #include <QBuffer>
 #include <QClipboard>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
@@ -409,7 +410,7 @@ private Q_SLOTS:
 
     void pasteAndDrop_data()
     {
-        QTest::addColumn<QString>("how"); // paste, drop-link, drop-text, type
+        QTest::addColumn<QString>("how"); // paste, menu, drop-link, drop-text, type
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("expected"); // url1|url2|url3, url1 starting as "http://h/"
         // clang-format off
@@ -417,6 +418,7 @@ private Q_SLOTS:
         QTest::newRow("paste: a range") << "paste" << " https://x.org/g/pic[001-120].jpg\n" << "https://x.org/g/pic|001-120|.jpg";
         QTest::newRow("paste: no scheme") << "paste" << "x.org/g/pic01.jpg" << "x.org/g/pic|01|.jpg";
         QTest::newRow("paste: no number fetches it as it is") << "paste" << "http://x.org/pic.jpg" << "http://x.org/pic.jpg||";
+        QTest::newRow("paste from the context menu") << "menu" << "https://x.org/g/pic017.jpg" << "https://x.org/g/pic|017|.jpg";
         QTest::newRow("paste: a word goes in where the cursor is") << "paste" << "pic" << "http://h/pic|01|.jpg";
         QTest::newRow("paste: two addresses are no address") << "paste" << "a.org/1 b.org/2" << "http://h/a.org/1 b.org/2|01|.jpg";
         QTest::newRow("drop a link on the window") << "drop-link" << "https://x.org/g/pic[A-F].jpg" << "https://x.org/g/pic|A-F|.jpg";
@@ -444,6 +446,19 @@ private Q_SLOTS:
         if (how == s("paste")) {
             QGuiApplication::clipboard()->setText(text);
             QTest::keySequence(edit, QKeySequence::Paste);
+        } else if (how == s("menu")) {
+            QGuiApplication::clipboard()->setText(text);
+            QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5),
+                                    edit->mapToGlobal(QPoint(5, 5)));
+            QApplication::sendEvent(edit, &event);
+            QTRY_VERIFY(QApplication::activePopupWidget());
+            const QList<QAction *> actions = QApplication::activePopupWidget()->actions();
+            const auto paste = std::find_if(actions.begin(), actions.end(), [](QAction *a) {
+                return a->text().startsWith(s("&Paste"));
+            });
+            QVERIFY(paste != actions.end());
+            (*paste)->trigger();
+            QApplication::activePopupWidget()->close();
         } else if (how == s("type")) {
             QTest::keyClicks(edit, text);
         } else {
