@@ -311,6 +311,13 @@ void FrmMain::arrangeControls()
     const double perPixel = twipsPerPixel();
     const double dpi = WindowGeometry::logicalDpi(this);
     const QSize margins = frameGeometry().size() - size();
+    // After every picture of a run the window stands as it was laid out last: only the
+    // new picture has to be fitted.
+    if (size() == m_arrangedSize) {
+        m_controls->fitImage((width() + margins.width()) * perPixel,
+                             (height() + margins.height()) * perPixel);
+        return;
+    }
     const QSize outer = size() + margins;
     const QSizeF least =
         m_controls->leastWindow(margins, menuBar()->sizeHint().height(), statbar->leastWidth(),
@@ -332,11 +339,14 @@ void FrmMain::arrangeControls()
     }
     m_controls->arrange((width() + margins.width()) * perPixel,
                         (height() + margins.height()) * perPixel);
+    m_arrangedSize = size();
 }
 
 void FrmMain::changeEvent(QEvent *event)
 {
     QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+        m_arrangedSize = QSize(); // the least size may have changed with them
     if (event->type() != QEvent::WindowStateChange)
         return;
     if (!isMinimized()) {

@@ -129,5 +129,6 @@ private:
     bool m_closeAccepted = false;
     bool m_previewHidden = false; // hidden by the engine, not only around a layout
     bool m_focusParked = false;   // a run's button gave up the focus; the other one takes it
+    QSize m_arrangedSize;         // the size of the last full layout
     QSize m_wantedFrameSize;      // outer size asked for before the frame was known
 };
