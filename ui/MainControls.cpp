@@ -25,8 +25,6 @@ constexpr Place stopPlace{650, 120, 495, 300};
 constexpr Place url1Place{1200, 80, 3735, 315};
 constexpr Place url2Place{5040, 80, 735, 315};
 constexpr Place url3Place{5880, 80, 800, 315};
-// Enough of an address to see what is being typed.
-constexpr int Url1LeastCharacters = 8;
 const QString builtInPlaceholder = QStringLiteral(":/nai2.jpg");
 
 QComboBox *addressBox(QWidget *parent, const char *name, const QString &accessible)
@@ -85,7 +83,11 @@ MainControls::MainControls(double logicalDpi, QWidget *parent)
     url2->setAccessibleName(QStringLiteral("Counter"));
     img1->setObjectName(QStringLiteral("img1"));
     img1->setAccessibleName(QStringLiteral("Preview"));
-    url1->setMinimumContentsLength(Url1LeastCharacters);
+    // Enough of an address to see what is being typed, and the whole hint of the empty box.
+    const QFontMetrics metrics = url1Edit->fontMetrics();
+    url1->setMinimumContentsLength(metrics.horizontalAdvance(url1Edit->placeholderText()) /
+                                       qMax(1, metrics.horizontalAdvance(QLatin1Char('x'))) +
+                                   2);
     connect(img1, &PreviewView::decodeFailed, this, [this](const QString &path) {
         // A broken placeholder file must not be retried for ever.
         if (path == ProgramPaths::placeholderPath())
