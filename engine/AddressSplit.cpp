@@ -9,6 +9,12 @@ bool isAsciiDigit(QChar c)
     return c >= QLatin1Char('0') && c <= QLatin1Char('9');
 }
 
+bool isHexDigit(QChar c)
+{
+    return isAsciiDigit(c) || (c >= QLatin1Char('a') && c <= QLatin1Char('f')) ||
+           (c >= QLatin1Char('A') && c <= QLatin1Char('F'));
+}
+
 bool isAsciiLetter(QChar c)
 {
     return (c >= QLatin1Char('a') && c <= QLatin1Char('z')) ||
@@ -81,13 +87,23 @@ AddressParts AddressSplit::split(const QString &address)
     if (end <= path)
         return {text, QString(), QString()};
     const qsizetype segment = std::max(path, text.lastIndexOf(QLatin1Char('/'), end - 1) + 1);
-    qsizetype last = end;
-    while (last > segment && !isAsciiDigit(text[last - 1]))
-        --last;
-    if (last == segment)
+    // The digits of an escape ("%20") belong to the escaped character, not to a number.
+    qsizetype first = -1;
+    qsizetype last = -1;
+    for (qsizetype i = segment; i < end;) {
+        if (text[i] == QLatin1Char('%') && i + 2 < end && isHexDigit(text[i + 1]) &&
+            isHexDigit(text[i + 2])) {
+            i += 3;
+        } else if (isAsciiDigit(text[i])) {
+            first = i;
+            while (i < end && isAsciiDigit(text[i]))
+                ++i;
+            last = i;
+        } else {
+            ++i;
+        }
+    }
+    if (first < 0)
         return {text, QString(), QString()};
-    qsizetype first = last;
-    while (first > segment && isAsciiDigit(text[first - 1]))
-        --first;
     return {text.left(first), text.mid(first, last - first), text.mid(last)};
 }

@@ -11,9 +11,19 @@
 #include <QTextBrowser>
 #include <QWindow>
 
-FrmAbout *FrmAbout::showBox(QWidget *mainWindow)
+namespace {
+
+QPointer<FrmAbout> &theBox()
 {
     static QPointer<FrmAbout> box;
+    return box;
+}
+
+} // namespace
+
+FrmAbout *FrmAbout::showBox(QWidget *mainWindow)
+{
+    QPointer<FrmAbout> &box = theBox();
     if (!box) {
         box = new FrmAbout;
         QWindow *owner = mainWindow ? mainWindow->window()->windowHandle() : nullptr;
@@ -26,6 +36,17 @@ FrmAbout *FrmAbout::showBox(QWidget *mainWindow)
     box->raise();
     box->activateWindow();
     return box;
+}
+
+void FrmAbout::outliveMainWindow()
+{
+    FrmAbout *box = theBox();
+    if (!box || !box->isVisible())
+        return;
+    // A window transient for another does not count as one of the program's windows.
+    if (QWindow *handle = box->windowHandle())
+        handle->setTransientParent(nullptr);
+    box->setAttribute(Qt::WA_QuitOnClose, true);
 }
 
 FrmAbout::FrmAbout()

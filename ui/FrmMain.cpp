@@ -1,6 +1,8 @@
 #include "FrmMain.h"
 
+#include "AddressEntry.h"
 #include "AddressInputs.h"
+#include "AddressLineEdit.h"
 #include "DownloadRun.h"
 #include "FrmAbout.h"
 #include "FrmOptions.h"
@@ -28,7 +30,9 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPushButton>
+#include <QShortcut>
 
 namespace {
 
@@ -88,7 +92,8 @@ FrmMain::FrmMain(QWidget *parent)
 
 FrmMain::~FrmMain()
 {
-    // The run refers to this window; it goes first.
+    // The dialog and the run refer to this window; they go first.
+    delete m_options;
     delete m_run;
     m_run = nullptr;
 }
@@ -99,6 +104,8 @@ void FrmMain::buildControls()
     m_controls = new MainControls(dpi, this);
     setCentralWidget(m_controls);
     m_inputs = new AddressInputs(m_controls->url1, m_controls->url3, this);
+    m_entry = new AddressEntry(m_controls, this);
+    setAcceptDrops(true);
 
     statbar = new StatusBar(dpi, this);
     setStatusBar(statbar);
@@ -106,15 +113,24 @@ void FrmMain::buildControls()
 
 void FrmMain::connectCommands()
 {
-    connect(m_controls->cmdGet, &QPushButton::clicked, m_run, &DownloadRun::cmdGet_Click);
+    connect(m_controls->cmdGet, &QPushButton::clicked, this, &FrmMain::cmdGet_Click);
     connect(m_controls->cmdStop, &QPushButton::clicked, m_run, &DownloadRun::cmdStop_Click);
+    connect(m_entry, &AddressEntry::getRequested, this, [this] {
+        if (isGetEnabled())
+            m_controls->cmdGet->click();
+    });
+    // Only during a run: otherwise Escape stays with the inputs and their lists.
+    m_escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    m_escape->setEnabled(false);
+    connect(m_escape, &QShortcut::activated, m_controls->cmdStop, &QPushButton::click);
     connect(m_run, &DownloadRun::runFinished, this, &FrmMain::onRunFinished);
-    connect(m_controls, &MainControls::pictureReplaced, this, &FrmMain::arrangeControls);
+    // Fitted and shown again at once: a layout leaves the preview hidden.
+    connect(m_controls, &MainControls::pictureReplaced, this, &FrmMain::Timer1_Timer);
     connect(m_tray, &TrayIcon::restoreRequested, this, &FrmMain::restoreFromTray);
 
     const MainMenus &m = m_menus;
     connect(m.m_new, &QAction::triggered, this, [] { MenuCommands::m_new_Click(); });
-    connect(m.m_start, &QAction::triggered, m_run, &DownloadRun::cmdGet_Click);
+    connect(m.m_start, &QAction::triggered, this, &FrmMain::cmdGet_Click);
     connect(m.m_stop, &QAction::triggered, m_run, &DownloadRun::cmdStop_Click);
     connect(m.m_close, &QAction::triggered, this, &FrmMain::close);
     connect(m.m_full, &QAction::triggered, this, [this] { setWindowState(Qt::WindowMaximized); });
@@ -139,7 +155,33 @@ void FrmMain::m_set_Click()
     // reloads the settings it stored.
     setEnabled(false);
     auto *dlg = new FrmOptions(m_settings, *this, this);
+    m_options = dlg;
     dlg->show();
+}
+
+void FrmMain::cmdGet_Click()
+{
+    // An address typed without a scheme would fail every attempt; the user sees the
+    // completed address before the first attempt is made.
+    if (isGetEnabled())
+        m_entry->completeScheme();
+    m_run->cmdGet_Click();
+}
+
+void FrmMain::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (isGetEnabled() &&
+        AddressLineEdit::looksLikeWholeAddress(AddressLineEdit::addressIn(event->mimeData())))
+        event->acceptProposedAction();
+}
+
+void FrmMain::dropEvent(QDropEvent *event)
+{
+    const QString address = AddressLineEdit::addressIn(event->mimeData());
+    if (!isGetEnabled() || !AddressLineEdit::looksLikeWholeAddress(address))
+        return;
+    event->acceptProposedAction();
+    m_entry->fill(address.trimmed());
 }
 
 // Start-up: everything is filled in while the window is hidden, so it appears once, in
@@ -217,6 +259,10 @@ void FrmMain::closeEvent(QCloseEvent *event)
     }
     m_closeAccepted = true;
     event->accept();
+    // The options dialog edits this window's settings: it is cancelled with it.
+    if (m_options)
+        m_options->close();
+    FrmAbout::outliveMainWindow();
     if (hiddenInTray)
         QTimer::singleShot(0, qApp, &quitIfNoWindowLeft);
 }
@@ -226,150 +272,6 @@ bool FrmMain::event(QEvent *event)
     if (event->type() == QEvent::WindowActivate)
         Form_Activate();
     return QMainWindow::event(event);
-}
-
-// MainWindowElements
-
-QString FrmMain::url1Text() const
-{
-    return m_controls->url1->currentText();
-}
-
-QString FrmMain::url2Text() const
-{
-    return m_controls->url2->text();
-}
-
-QString FrmMain::url3Text() const
-{
-    return m_controls->url3->currentText();
-}
-
-void FrmMain::setUrl1Text(const QString &text)
-{
-    m_controls->url1->setEditText(text);
-}
-
-void FrmMain::setUrl2Text(const QString &text)
-{
-    m_controls->url2->setText(text);
-}
-
-void FrmMain::setUrl3Text(const QString &text)
-{
-    m_controls->url3->setEditText(text);
-}
-
-void FrmMain::setGetEnabled(bool enabled)
-{
-    m_controls->cmdGet->setEnabled(enabled);
-}
-
-void FrmMain::setStopEnabled(bool enabled)
-{
-    m_controls->cmdStop->setEnabled(enabled);
-}
-
-void FrmMain::setStartMenuEnabled(bool enabled)
-{
-    m_menus.m_start->setEnabled(enabled);
-}
-
-void FrmMain::setStopMenuEnabled(bool enabled)
-{
-    m_menus.m_stop->setEnabled(enabled);
-}
-
-bool FrmMain::isGetEnabled() const
-{
-    return m_controls->cmdGet->isEnabled();
-}
-
-bool FrmMain::isStopEnabled() const
-{
-    return m_controls->cmdStop->isEnabled();
-}
-
-void FrmMain::setModeChecks(bool isMultiple)
-{
-    m_menus.setModeChecks(isMultiple);
-}
-
-void FrmMain::setExitCheck(bool exitIfOver)
-{
-    m_menus.setExitCheck(exitIfOver);
-}
-
-void FrmMain::setStatusText(const QString &text)
-{
-    statbar->setStatusText(text);
-}
-
-QString FrmMain::statusText() const
-{
-    return statbar->statusText();
-}
-
-void FrmMain::setStatePicture(ImageKey key)
-{
-    m_statePicture = key;
-    statbar->setStatePicture(ImageList::icon(key));
-}
-
-bool FrmMain::loadPreview(const QString &path)
-{
-    return m_controls->img1->loadFile(path);
-}
-
-void FrmMain::loadPlaceholder()
-{
-    m_controls->showPlaceholder();
-}
-
-void FrmMain::setPreviewVisible(bool visible)
-{
-    m_controls->img1->setVisible(visible);
-}
-
-bool FrmMain::isMinimized() const
-{
-    return QMainWindow::isMinimized();
-}
-
-void FrmMain::closeWindow()
-{
-    close();
-}
-
-void FrmMain::setTip(const QString &tip)
-{
-    m_tray->setTip(tip);
-}
-
-void FrmMain::setIcon(ImageKey key)
-{
-    m_tray->setIcon(key);
-}
-
-void FrmMain::setTrayRecordIcon(ImageKey key)
-{
-    m_tray->setRecordIcon(key);
-}
-
-void FrmMain::showMessage(const QString &text, const QString &title)
-{
-    ModalDialogs::showMessage(this, text, title);
-}
-
-bool FrmMain::promptForName(const QString &title, const QString &prompt, QString *answer)
-{
-    return ModalDialogs::promptForName(this, title, prompt, answer);
-}
-
-void FrmMain::beep()
-{
-    ++m_beeps;
-    QApplication::beep();
 }
 
 // Layout and window states
@@ -409,6 +311,13 @@ void FrmMain::arrangeControls()
     const double perPixel = twipsPerPixel();
     const double dpi = WindowGeometry::logicalDpi(this);
     const QSize margins = frameGeometry().size() - size();
+    // After every picture of a run the window stands as it was laid out last: only the
+    // new picture has to be fitted.
+    if (size() == m_arrangedSize) {
+        m_controls->fitImage((width() + margins.width()) * perPixel,
+                             (height() + margins.height()) * perPixel);
+        return;
+    }
     const QSize outer = size() + margins;
     const QSizeF least =
         m_controls->leastWindow(margins, menuBar()->sizeHint().height(), statbar->leastWidth(),
@@ -430,11 +339,14 @@ void FrmMain::arrangeControls()
     }
     m_controls->arrange((width() + margins.width()) * perPixel,
                         (height() + margins.height()) * perPixel);
+    m_arrangedSize = size();
 }
 
 void FrmMain::changeEvent(QEvent *event)
 {
     QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+        m_arrangedSize = QSize(); // the least size may have changed with them
     if (event->type() != QEvent::WindowStateChange)
         return;
     if (!isMinimized()) {

@@ -5,9 +5,13 @@
 #include "RunSettings.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QSize>
 #include <QTimer>
 
+class AddressEntry;
+class QDialog;
+class QShortcut;
 class AddressInputs;
 class DownloadRun;
 class MainControls;
@@ -58,12 +62,16 @@ public:
     void showMessage(const QString &text, const QString &title) override;
     bool promptForName(const QString &title, const QString &prompt, QString *answer) override;
     void beep() override;
+    void setRunProgress(int attempt, int planned) override;
+    void setFileProgress(qint64 received, qint64 total) override;
+    void reportRunEnd(const RunCounts &counts, const QString &summary) override;
 
     RunSettings &settings() { return m_settings; }
     DownloadRun &run() { return *m_run; }
     Transfer &transfer() { return *m_transfer; }
     TrayIcon &tray() { return *m_tray; }
     const MainMenus &menus() const { return m_menus; }
+    StatusBar &statusBarPanels() { return *statbar; }
     int beepCount() const { return m_beeps; }
     // The image list picture panel p_con shows.
     ImageKey statePicture() const { return m_statePicture; }
@@ -76,6 +84,8 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
     void moveEvent(QMoveEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     void buildControls();
@@ -92,6 +102,10 @@ private:
     void onRunFinished();
 
     void m_set_Click();
+    void cmdGet_Click();
+    // A question the run needs answered must not wait behind a minimized or hidden window.
+    void bringBackForQuestion();
+    void parkFocus(QWidget *button);
 
     RunSettings m_settings;
     Transfer *m_transfer;
@@ -99,7 +113,10 @@ private:
     TrayIcon *m_tray;
     MainMenus m_menus;
     AddressInputs *m_inputs;
+    AddressEntry *m_entry;
     QTimer m_timer1;
+    QShortcut *m_escape;         // presses Stop during a run
+    QPointer<QDialog> m_options; // the options dialog while it is open
 
     MainControls *m_controls;
     StatusBar *statbar;
@@ -110,5 +127,8 @@ private:
     bool m_waitingForRun = false; // a close waits for the run to become idle
     bool m_inBusyMessage = false;
     bool m_closeAccepted = false;
-    QSize m_wantedFrameSize; // outer size asked for before the frame was known
+    bool m_previewHidden = false; // hidden by the engine, not only around a layout
+    bool m_focusParked = false;   // a run's button gave up the focus; the other one takes it
+    QSize m_arrangedSize;         // the size of the last full layout
+    QSize m_wantedFrameSize;      // outer size asked for before the frame was known
 };

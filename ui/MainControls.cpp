@@ -1,5 +1,6 @@
 #include "MainControls.h"
 
+#include "AddressLineEdit.h"
 #include "PreviewLayout.h"
 #include "PreviewView.h"
 #include "ProgramPaths.h"
@@ -24,8 +25,6 @@ constexpr Place stopPlace{650, 120, 495, 300};
 constexpr Place url1Place{1200, 80, 3735, 315};
 constexpr Place url2Place{5040, 80, 735, 315};
 constexpr Place url3Place{5880, 80, 800, 315};
-// Enough of an address to see what is being typed.
-constexpr int Url1LeastCharacters = 8;
 const QString builtInPlaceholder = QStringLiteral(":/nai2.jpg");
 
 QComboBox *addressBox(QWidget *parent, const char *name, const QString &accessible)
@@ -59,7 +58,7 @@ MainControls::MainControls(double logicalDpi, QWidget *parent)
       cmdGet(button(this, "cmdGet", QStringLiteral("Get"))),
       cmdStop(button(this, "cmdStop", QStringLiteral("Stop"))),
       url1(addressBox(this, "url1", QStringLiteral("Address before the counter"))),
-      url2(new QLineEdit(QStringLiteral("01"), this)),
+      url1Edit(new AddressLineEdit(url1)), url2(new QLineEdit(QStringLiteral("01"), this)),
       url3(addressBox(this, "url3", QStringLiteral("Address after the counter"))),
       img1(new PreviewView(this)), m_dpi(logicalDpi)
 {
@@ -72,11 +71,23 @@ MainControls::MainControls(double logicalDpi, QWidget *parent)
     shp1->setBackgroundRole(QPalette::Button);
     shp1->lower();
 
+    // A pasted address is spread over the three inputs by the window.
+    url1->setLineEdit(url1Edit);
+    url1->setCompleter(nullptr); // a new text field brings a completer of its own
+    url1Edit->setObjectName(QStringLiteral("url1Edit"));
+    url1Edit->setPlaceholderText(QStringLiteral("address up to the number"));
+    url2->setPlaceholderText(QStringLiteral("01, A or 01-20"));
+    url3->lineEdit()->setPlaceholderText(QStringLiteral(".jpg"));
+
     url2->setObjectName(QStringLiteral("url2"));
     url2->setAccessibleName(QStringLiteral("Counter"));
     img1->setObjectName(QStringLiteral("img1"));
     img1->setAccessibleName(QStringLiteral("Preview"));
-    url1->setMinimumContentsLength(Url1LeastCharacters);
+    // Enough of an address to see what is being typed, and the whole hint of the empty box.
+    const QFontMetrics metrics = url1Edit->fontMetrics();
+    url1->setMinimumContentsLength(metrics.horizontalAdvance(url1Edit->placeholderText()) /
+                                       qMax(1, metrics.horizontalAdvance(QLatin1Char('x'))) +
+                                   2);
     connect(img1, &PreviewView::decodeFailed, this, [this](const QString &path) {
         // A broken placeholder file must not be retried for ever.
         if (path == ProgramPaths::placeholderPath())
@@ -85,6 +96,7 @@ MainControls::MainControls(double logicalDpi, QWidget *parent)
             showPlaceholder();
         Q_EMIT pictureReplaced();
     });
+    connect(img1, &PreviewView::pictureSizeKnown, this, &MainControls::pictureReplaced);
 
     // The design sizes are kept where the style allows; captions and the text of the
     // inputs must never be cut, so the style's needs win where they are larger.
@@ -101,7 +113,10 @@ MainControls::MainControls(double logicalDpi, QWidget *parent)
     cmdStop->move(qMax(cmdStop->x(), cmdGet->geometry().right() + 3), cmdStop->y());
     place(url1, url1Place, 0);
     url1->move(qMax(url1->x(), cmdStop->geometry().right() + 4), url1->y());
-    const int digits = url2->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 12;
+    // A range as a pasted address brings it, and the hint of the empty box, show whole.
+    const int digits = qMax(url2->fontMetrics().horizontalAdvance(QStringLiteral("001-120")),
+                            url2->fontMetrics().horizontalAdvance(url2->placeholderText())) +
+                       12;
     place(url2, url2Place, digits);
     const int suffix = url3->fontMetrics().horizontalAdvance(QStringLiteral(".JPEG")) + 36;
     place(url3, url3Place, suffix);
@@ -157,7 +172,6 @@ void MainControls::arrange(double windowWidth, double windowHeight)
 
 void MainControls::fitImage(double windowWidth, double windowHeight)
 {
-    img1->hide();
     const PreviewLayout::Rect area = PreviewLayout::previewArea(windowWidth, windowHeight);
     // The preview cannot reach under the status bar or past the window's edge: that is
     // the size it reports back.
@@ -167,5 +181,11 @@ void MainControls::fitImage(double windowWidth, double windowHeight)
     const PreviewLayout::Rect fit =
         PreviewLayout::fitImage(twips(qMax(0, reported.width())), twips(qMax(0, reported.height())),
                                 picture.width(), picture.height());
-    img1->setGeometry(px(fit.left), px(fit.top), px(fit.width), px(fit.height));
+    const QRect place(px(fit.left), px(fit.top), px(fit.width), px(fit.height));
+    // Hidden while it moves, so that it never shows at a stale place; a picture of the same
+    // size as the last one, as in most series, moves nothing and costs no repaint.
+    if (place == img1->geometry())
+        return;
+    img1->hide();
+    img1->setGeometry(place);
 }

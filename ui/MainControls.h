@@ -3,6 +3,7 @@
 #include <QSizeF>
 #include <QWidget>
 
+class AddressLineEdit;
 class PreviewView;
 class QComboBox;
 class QFrame;
@@ -35,6 +36,7 @@ public:
     QPushButton *cmdGet;
     QPushButton *cmdStop;
     QComboBox *url1;
+    AddressLineEdit *url1Edit; // the text field of url1
     QLineEdit *url2;
     QComboBox *url3;
     PreviewView *img1;

@@ -11,11 +11,21 @@ ModalDialogs::Hook &installedHook()
     return hook;
 }
 
+// A question that waits for an answer is put in front of everything and takes the focus,
+// so that the window manager cannot leave it behind other windows.
+int inFront(QDialog &dialog)
+{
+    dialog.show();
+    dialog.raise();
+    dialog.activateWindow();
+    return dialog.exec();
+}
+
 void messageBox(QWidget *parent, QMessageBox::Icon icon, const QString &text, const QString &title)
 {
     QMessageBox box(icon, title, text, QMessageBox::Ok, parent);
     box.setObjectName(QStringLiteral("messageBox"));
-    box.exec();
+    inFront(box);
 }
 
 } // namespace
@@ -50,11 +60,13 @@ bool ModalDialogs::promptForName(QWidget *parent, const QString &title, const QS
     if (installedHook()) {
         result = installedHook()(Request{Request::Prompt, title, prompt});
     } else {
-        bool ok = false;
-        const QString text =
-            QInputDialog::getText(parent, title, prompt, QLineEdit::Normal, QString(), &ok);
-        if (ok)
-            result = text;
+        QInputDialog dialog(parent);
+        dialog.setObjectName(QStringLiteral("inputBox"));
+        dialog.setWindowTitle(title);
+        dialog.setLabelText(prompt);
+        dialog.setInputMode(QInputDialog::TextInput);
+        if (inFront(dialog) == QDialog::Accepted)
+            result = dialog.textValue();
     }
     if (!result)
         return false;

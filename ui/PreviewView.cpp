@@ -7,12 +7,18 @@
 
 namespace {
 
-// Runs on a worker: only value types and a reader of its own.
-QImage decodeAt(const QString &path, const QSize &target)
+// Runs on a worker: only value types and a reader of its own. Without a target (a header
+// that does not tell the size) the picture is read whole and then brought within bound.
+QImage decodeAt(const QString &path, const QSize &target, const QSize &bound)
 {
     QImageReader reader(path);
-    reader.setScaledSize(target);
-    return reader.read();
+    if (target.isValid())
+        reader.setScaledSize(target);
+    const QImage image = reader.read();
+    if (target.isValid() || image.isNull() ||
+        (image.width() <= bound.width() && image.height() <= bound.height()))
+        return image;
+    return image.scaled(bound, Qt::KeepAspectRatio, Qt::SmoothTransformation);
 }
 
 } // namespace
@@ -23,6 +29,8 @@ PreviewView::PreviewView(QWidget *parent) : QWidget(parent)
     // Process-wide, so it is set here once rather than while a worker may be reading it.
     QImageReader::setAllocationLimit(AllocationLimitMb);
     connect(&m_watcher, &QFutureWatcher<QImage>::finished, this, &PreviewView::decodeFinished);
+    m_pace.setSingleShot(true);
+    connect(&m_pace, &QTimer::timeout, this, &PreviewView::startDecode);
 }
 
 QSize PreviewView::decodeBound() const
@@ -36,6 +44,8 @@ QSize PreviewView::decodeBound() const
 
 QSize PreviewView::decodeTarget() const
 {
+    if (m_pictureSize.isEmpty())
+        return QSize();
     // The layout has fitted the view to the picture's ratio, so its size is the one shown;
     // before any layout the picture's own size stands in.
     const QSize shown = (QSizeF(size()) * devicePixelRatioF()).toSize();
@@ -49,32 +59,13 @@ QSize PreviewView::decodeTarget() const
 bool PreviewView::loadFile(const QString &path)
 {
     QImageReader reader(path);
-    const QSize own = reader.size();
-    const bool known = own.isValid() && !own.isEmpty();
-    if (known && qint64(own.width()) * own.height() > SynchronousPixels) {
-        ++m_generation;
-        m_onWorker = true;
-        m_pictureSize = own;
-        m_path = path;
-        // The old picture would show distorted in the new one's place until the decode ends.
-        setImage(QImage());
-        requestDecode();
-        return true;
-    }
-    if (known) {
-        const QSize bound = decodeBound();
-        if (own.width() > bound.width() || own.height() > bound.height())
-            reader.setScaledSize(own.scaled(bound, Qt::KeepAspectRatio).expandedTo(QSize(1, 1)));
-    }
-    const QImage image = reader.read();
-    if (image.isNull() || image.width() <= 0 || image.height() <= 0)
+    if (!reader.canRead())
         return false;
+    const QSize own = reader.size();
     ++m_generation;
-    m_onWorker = false;
-    m_decodeWanted = false;
-    m_pictureSize = known ? own : image.size();
+    m_pictureSize = own.isValid() && !own.isEmpty() ? own : QSize();
     m_path = path;
-    setImage(image);
+    requestDecode();
     return true;
 }
 
@@ -97,15 +88,18 @@ void PreviewView::requestDecode()
 
 void PreviewView::startDecode()
 {
-    if (!m_onWorker)
-        m_decodeWanted = false;
     // One decode at a time; the one in flight starts the next when it ends.
-    if (!m_decodeWanted || m_inFlight)
+    if (!m_decodeWanted || m_inFlight || m_pace.isActive())
         return;
+    if (m_lastStart.isValid() && m_lastStart.elapsed() < DecodePaceMs) {
+        m_pace.start(DecodePaceMs - int(m_lastStart.elapsed()));
+        return;
+    }
+    m_lastStart.start();
     m_decodeWanted = false;
     m_inFlight = true;
     m_running = m_generation;
-    m_watcher.setFuture(QtConcurrent::run(decodeAt, m_path, decodeTarget()));
+    m_watcher.setFuture(QtConcurrent::run(decodeAt, m_path, decodeTarget(), decodeBound()));
 }
 
 void PreviewView::decodeFinished()
@@ -113,11 +107,17 @@ void PreviewView::decodeFinished()
     m_inFlight = false;
     const QImage image = m_watcher.result();
     // A result for a picture that has been replaced meanwhile is dropped.
-    if (m_running == m_generation && m_onWorker) {
-        if (image.isNull())
+    if (m_running == m_generation) {
+        if (image.isNull()) {
             Q_EMIT decodeFailed(m_path);
-        else
+        } else {
+            const bool sizeLearned = m_pictureSize.isEmpty();
+            if (sizeLearned)
+                m_pictureSize = image.size();
             setImage(image);
+            if (sizeLearned)
+                Q_EMIT pictureSizeKnown();
+        }
     }
     startDecode();
 }
@@ -125,7 +125,7 @@ void PreviewView::decodeFinished()
 void PreviewView::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    if (m_onWorker && m_image.size() != decodeTarget())
+    if (!m_path.isEmpty() && !m_pictureSize.isEmpty() && m_image.size() != decodeTarget())
         requestDecode();
 }
 
@@ -133,16 +133,18 @@ void PreviewView::paintEvent(QPaintEvent *)
 {
     if (m_image.isNull() || width() <= 0 || height() <= 0)
         return;
-    const QSize target = size() * devicePixelRatioF();
+    // The view has the new picture's ratio; an older picture still shown keeps its own.
+    const QSize target = m_image.size().scaled(size() * devicePixelRatioF(), Qt::KeepAspectRatio);
     // Scaling once per size keeps repaints cheap while a run replaces pictures; while a
     // better decode is on its way, a quick scaling is enough.
     if (m_scaled.size() != target) {
-        const bool interim = m_onWorker && (m_decodeWanted || m_watcher.isRunning());
         m_scaled = QPixmap::fromImage(
             m_image.scaled(target, Qt::IgnoreAspectRatio,
-                           interim ? Qt::FastTransformation : Qt::SmoothTransformation));
+                           isDecoding() ? Qt::FastTransformation : Qt::SmoothTransformation));
         m_scaled.setDevicePixelRatio(devicePixelRatioF());
     }
+    const QSizeF shown = QSizeF(m_scaled.size()) / devicePixelRatioF();
     QPainter painter(this);
-    painter.drawPixmap(0, 0, m_scaled);
+    painter.drawPixmap(QPointF((width() - shown.width()) / 2, (height() - shown.height()) / 2),
+                       m_scaled);
 }

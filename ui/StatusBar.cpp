@@ -1,8 +1,10 @@
 #include "StatusBar.h"
 
+#include "ProgressPanel.h"
 #include "StatusTextPanel.h"
 #include "Twips.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QLocale>
 #include <QTime>
@@ -14,16 +16,16 @@ constexpr double ClockPanelTwips = 1499;
 } // namespace
 
 StatusBar::StatusBar(double logicalDpi, QWidget *parent)
-    : QStatusBar(parent), m_text(new StatusTextPanel(this)), m_state(new QLabel(this)),
-      m_clock(new QLabel(this))
+    : QStatusBar(parent), m_text(new StatusTextPanel(this)), m_progress(new ProgressPanel(this)),
+      m_state(new QLabel(this)), m_clock(new QLabel(this))
 {
     setObjectName(QStringLiteral("statbar"));
     setAccessibleName(QStringLiteral("Status bar"));
     setSizeGripEnabled(false);
 
     m_text->setObjectName(QStringLiteral("p_sat"));
+    // Named by the text it shows; the tooltip says what that text is.
     m_text->setToolTip(QStringLiteral("Currebt File Status"));
-    m_text->setAccessibleName(QStringLiteral("Currebt File Status"));
     m_text->setMinimumWidth(Twips::toPixels(StatusMinimumTwips, logicalDpi));
     m_text->setFrameShape(QFrame::StyledPanel);
     m_text->setFrameShadow(QFrame::Sunken);
@@ -37,13 +39,14 @@ StatusBar::StatusBar(double logicalDpi, QWidget *parent)
     m_state->setFrameShadow(QFrame::Sunken);
 
     m_clock->setObjectName(QStringLiteral("clock"));
-    m_clock->setAccessibleName(QStringLiteral("Time of day"));
+    m_clock->setToolTip(QStringLiteral("Time of day"));
     m_clock->setFixedWidth(Twips::toPixels(ClockPanelTwips, logicalDpi));
     m_clock->setAlignment(Qt::AlignCenter);
     m_clock->setFrameShape(QFrame::StyledPanel);
     m_clock->setFrameShadow(QFrame::Sunken);
 
     addWidget(m_text, 1);
+    addPermanentWidget(m_progress);
     addPermanentWidget(m_state);
     addPermanentWidget(m_clock);
 
@@ -54,12 +57,12 @@ StatusBar::StatusBar(double logicalDpi, QWidget *parent)
 
 void StatusBar::setStatusText(const QString &text)
 {
-    m_text->setText(text);
+    m_text->setStatusText(text);
 }
 
 QString StatusBar::statusText() const
 {
-    return m_text->text();
+    return m_text->statusText();
 }
 
 void StatusBar::setStatePicture(const QIcon &picture)
@@ -70,11 +73,18 @@ void StatusBar::setStatePicture(const QIcon &picture)
 int StatusBar::leastWidth() const
 {
     // The idle texts stand for a long time; addresses may be shortened, these may not.
-    int text = m_text->minimumSizeHint().width();
+    const int least = m_text->minimumSizeHint().width();
+    int idle = least;
     for (const QString &fixed :
          {QStringLiteral("Engine Stopped"), QStringLiteral("downloading completed")})
-        text = qMax(text, m_text->widthFor(fixed));
-    return minimumSizeHint().width() - m_text->minimumSizeHint().width() + text;
+        idle = qMax(idle, m_text->widthFor(fixed));
+    // During a run the progress panel takes its room from the status line, whose addresses
+    // are shortened anyway; the window never has to grow for it.
+    constexpr int Spacing = 6;
+    const int running = least + m_progress->runningWidth() + Spacing;
+    const int shown =
+        m_progress->isVisibleTo(this) ? m_progress->minimumSizeHint().width() + Spacing : 0;
+    return minimumSizeHint().width() - least - shown + qMax(idle, running);
 }
 
 QString StatusBar::clockText() const
@@ -85,6 +95,9 @@ QString StatusBar::clockText() const
 void StatusBar::tick()
 {
     const QString now = QLocale::system().toString(QTime::currentTime(), QLocale::ShortFormat);
-    if (m_clock->text() != now)
-        m_clock->setText(now);
+    if (m_clock->text() == now)
+        return;
+    m_clock->setText(now);
+    QAccessibleEvent changed(m_clock, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&changed);
 }

@@ -4,6 +4,7 @@
 #include <QStatusBar>
 #include <QTimer>
 
+class ProgressPanel;
 class QLabel;
 class StatusTextPanel;
 
@@ -21,6 +22,7 @@ public:
     void setStatePicture(const QIcon &picture);
 
     QString clockText() const;
+    ProgressPanel &progress() { return *m_progress; }
 
     // The narrowest the bar may be with the program's fixed status texts shown whole.
     int leastWidth() const;
@@ -29,6 +31,7 @@ private:
     void tick();
 
     StatusTextPanel *m_text;
+    ProgressPanel *m_progress;
     QLabel *m_state;
     QLabel *m_clock;
     QTimer m_clockTimer;

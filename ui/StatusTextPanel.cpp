@@ -1,23 +1,24 @@
 #include "StatusTextPanel.h"
 
-#include <QAccessible>
 #include <QPainter>
 
 namespace {
 constexpr int TextMargin = 3; // keeps the text off the sunken frame
 } // namespace
 
-StatusTextPanel::StatusTextPanel(QWidget *parent) : QFrame(parent)
+StatusTextPanel::StatusTextPanel(QWidget *parent) : QLabel(parent)
 {
     setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    setTextFormat(Qt::PlainText);
 }
 
-void StatusTextPanel::setText(const QString &text)
+void StatusTextPanel::setStatusText(const QString &text)
 {
     if (text == m_text)
         return;
     m_text = text;
-    setAccessibleDescription(text);
+    // Named by what it shows; the new name is announced to screen readers.
+    setAccessibleName(text);
     update();
 }
 
@@ -37,10 +38,10 @@ QSize StatusTextPanel::minimumSizeHint() const
     return QSize(minimumWidth(), QFontMetrics(font()).height() + 4);
 }
 
-void StatusTextPanel::paintEvent(QPaintEvent *event)
+void StatusTextPanel::paintEvent(QPaintEvent *)
 {
-    QFrame::paintEvent(event);
     QPainter painter(this);
+    drawFrame(&painter);
     const QRect area = contentsRect().adjusted(TextMargin, 0, -TextMargin, 0);
     const QString shown = fontMetrics().elidedText(m_text, Qt::ElideMiddle, area.width());
     painter.drawText(area, Qt::AlignVCenter | Qt::AlignLeft, shown);

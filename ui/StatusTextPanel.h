@@ -1,19 +1,19 @@
 #pragma once
 
-#include <QFrame>
+#include <QLabel>
 #include <QString>
 
 // The status line p_sat. Long addresses are shown shortened in the middle instead of
-// widening the status bar (and with it the window's minimum width); text() keeps the full
-// text.
-class StatusTextPanel : public QFrame
+// widening the status bar (and with it the window's minimum width); statusText() keeps
+// the full text, and so does the name a screen reader reads.
+class StatusTextPanel : public QLabel
 {
     Q_OBJECT
 public:
     explicit StatusTextPanel(QWidget *parent = nullptr);
 
-    void setText(const QString &text);
-    QString text() const { return m_text; }
+    void setStatusText(const QString &text);
+    QString statusText() const { return m_text; }
     // The width at which text shows whole.
     int widthFor(const QString &text) const;
 
@@ -24,5 +24,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    // Not the label's own text: setting that would lay the status bar out again for every
+    // status of a run, although the panel's width never depends on it.
     QString m_text;
 };

@@ -31,3 +31,9 @@ void SystemTrayBackend::remove()
     if (m_icon)
         m_icon->hide();
 }
+
+void SystemTrayBackend::notify(const QString &title, const QString &text)
+{
+    if (m_icon && m_icon->isVisible())
+        m_icon->showMessage(title, text, QSystemTrayIcon::Information);
+}

@@ -18,6 +18,8 @@ public:
     virtual void add(const QIcon &icon, const QString &tip) = 0;
     virtual void modify(const QIcon &icon, const QString &tip) = 0;
     virtual void remove() = 0;
+    // A desktop notification from the shown icon.
+    virtual void notify(const QString &title, const QString &text) = 0;
 
 Q_SIGNALS:
     void activated(QSystemTrayIcon::ActivationReason reason);

@@ -70,6 +70,12 @@ void TrayIcon::setRecordIcon(ImageKey icon)
     m_record.icon = icon;
 }
 
+void TrayIcon::notify(const QString &title, const QString &text)
+{
+    if (m_record.shown)
+        m_backend->notify(title, text);
+}
+
 void TrayIcon::push()
 {
     if (m_record.shown)

@@ -38,6 +38,8 @@ public:
     void setIcon(ImageKey icon);
     // Writes the picture into the record only; it shows with the next update.
     void setRecordIcon(ImageKey icon);
+    // A desktop notification; only while the icon is shown.
+    void notify(const QString &title, const QString &text);
 
     const Record &record() const { return m_record; }
 

@@ -6,24 +6,25 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
+#include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace {
 
-// X11 refuses windows beyond this; a garbled store must not produce one.
-constexpr double LargestPixels = 32767;
+// Far beyond any screen, yet safe to compute with in int.
+constexpr double FarPixels = 1e6;
 
-// The stored twips as pixels, or the current value when the text gave nothing usable.
-int storedPixels(const QString &key, int currentPixels, double dpi, bool isSize)
+// The stored twips as pixels; nothing when the key is missing or its text is no number.
+std::optional<int> storedPixels(const QString &key, double dpi)
 {
-    const double current = Twips::fromPixels(currentPixels, dpi);
-    const double twips = SettingsStore::readSingle(key, current);
+    if (!SettingsStore::contains(key))
+        return std::nullopt;
+    const double twips = SettingsStore::readSingle(key, qQNaN());
     if (!std::isfinite(twips))
-        return currentPixels;
-    const double pixels = twips / Twips::perPixel(dpi);
-    if (std::abs(pixels) > LargestPixels || (isSize && pixels < 1))
-        return currentPixels;
-    return Twips::toPixels(twips, dpi);
+        return std::nullopt;
+    const double pixels = std::clamp(twips / Twips::perPixel(dpi), -FarPixels, FarPixels);
+    return int(std::lround(pixels));
 }
 
 QString decimal(int pixels, double dpi)
@@ -58,14 +59,34 @@ QSize WindowGeometry::restore(QWidget *window)
     const QRect frame = window->frameGeometry();
     const QSize margins = frame.size() - window->size();
 
-    const int width = storedPixels(QStringLiteral("main_width"), frame.width(), dpi, true);
-    const int height = storedPixels(QStringLiteral("main_height"), frame.height(), dpi, true);
-    const int top = storedPixels(QStringLiteral("main_top"), frame.y(), dpi, false);
-    const int left = storedPixels(QStringLiteral("main_left"), frame.x(), dpi, false);
+    const auto size = [dpi](const char *key, int current) {
+        const std::optional<int> stored = storedPixels(QLatin1String(key), dpi);
+        return stored && *stored >= 1 ? *stored : current;
+    };
+    int width = size("main_width", frame.width());
+    int height = size("main_height", frame.height());
+    const std::optional<int> top = storedPixels(QStringLiteral("main_top"), dpi);
+    const std::optional<int> left = storedPixels(QStringLiteral("main_left"), dpi);
+    QPoint place(left.value_or(frame.x()), top.value_or(frame.y()));
+
+    // A store written on a larger screen, or garbled, must not make a window the screen
+    // cannot show (or the memory hold).
+    const QScreen *screen = QGuiApplication::screenAt(place + QPoint(width / 2, height / 2));
+    if (!screen)
+        screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    if (screen) {
+        const QRect free = screen->availableGeometry();
+        width = qMin(width, free.width());
+        height = qMin(height, free.height());
+        place.setX(std::clamp(place.x(), free.left(), free.left() + free.width() - width));
+        place.setY(std::clamp(place.y(), free.top(), free.top() + free.height() - height));
+    }
 
     window->resize(qMax(1, width - margins.width()), qMax(1, height - margins.height()));
-    if (top != frame.y() || left != frame.x())
-        window->move(left, top);
+    // A stored place is applied even when it equals the current one (0, 0 before the window
+    // is shown): otherwise the window manager would choose one.
+    if (top || left)
+        window->move(place);
     if (width == frame.width() && height == frame.height())
         return QSize();
     return QSize(width, height);

@@ -1,3 +1,4 @@
+#include "AddressSplit.h"
 #include "SequenceCounter.h"
 #include "TestEnvironment.h"
 
@@ -13,6 +14,8 @@ private Q_SLOTS:
     void advance();
     void range_data();
     void range();
+    void split_data();
+    void split();
 };
 
 void TestSequenceCounter::composeUrl_data()
@@ -152,6 +155,46 @@ void TestSequenceCounter::range()
     }
     QCOMPARE(QStringLiteral("%1 %2 %3").arg(r.from, r.to).arg(r.count), walked);
     // The walk from FROM to TO in its count of steps is the fuzz target's to check.
+}
+
+void TestSequenceCounter::split_data()
+{
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<QString>("parts"); // url1|url2|url3
+    QTest::addColumn<bool>("scheme");
+    // clang-format off
+    QTest::newRow("digits, query kept") << "https://x.org/g/pic017.jpg?s=1" << "https://x.org/g/pic|017|.jpg?s=1" << true;
+    QTest::newRow("last run of digits") << "http://h/2024/img_800_017.jpg" << "http://h/2024/img_800_|017|.jpg" << true;
+    QTest::newRow("fragment") << "http://h/p5.png#top" << "http://h/p|5|.png#top" << true;
+    QTest::newRow("digits only in the query") << "http://h/pic.jpg?id=5" << "http://h/pic.jpg?id=5||" << true;
+    QTest::newRow("digits only in a directory") << "http://h/g01/pic.jpg" << "http://h/g01/pic.jpg||" << true;
+    QTest::newRow("digits only in host and port") << "http://h1.org:8080/" << "http://h1.org:8080/||" << true;
+    QTest::newRow("no path") << "http://x9.org" << "http://x9.org||" << true;
+    QTest::newRow("range") << "https://x.org/g/pic[001-120].jpg" << "https://x.org/g/pic|001-120|.jpg" << true;
+    QTest::newRow("letter range") << "https://x.org/g/pic[A-F].jpg" << "https://x.org/g/pic|A-F|.jpg" << true;
+    QTest::newRow("range in a directory") << "http://h/g[1-3]/pic.jpg" << "http://h/g|1-3|/pic.jpg" << true;
+    QTest::newRow("brackets that are no range") << "http://h/p[x]1.jpg" << "http://h/p[x]|1|.jpg" << true;
+    QTest::newRow("escaped blank is not counted") << "http://h/pic%201.jpg" << "http://h/pic%20|1|.jpg" << true;
+    QTest::newRow("escape without digits after it") << "http://h/a7%2C.jpg" << "http://h/a|7|%2C.jpg" << true;
+    QTest::newRow("no scheme") << "x.org/g/pic01.jpg" << "x.org/g/pic|01|.jpg" << false;
+    QTest::newRow("no scheme, host only") << "img2.x.org" << "img2.x.org||" << false;
+    QTest::newRow("blanks around") << " http://h/a1.jpg\n" << "http://h/a|1|.jpg" << true;
+    QTest::newRow("not a scheme: starts with a digit") << "1x://h/a1" << "1x://h/a|1|" << false;
+    QTest::newRow("not a scheme: a slash before it") << "h/a://b2" << "h/a://b|2|" << false;
+    // clang-format on
+}
+
+void TestSequenceCounter::split()
+{
+    QFETCH(QString, address);
+    QFETCH(QString, parts);
+    QFETCH(bool, scheme);
+    const AddressParts got = AddressSplit::split(address);
+    QCOMPARE(got.url1 + u'|' + got.url2 + u'|' + got.url3, parts);
+    QCOMPARE(AddressSplit::hasScheme(address.trimmed()), scheme);
+    // Joined again they give the address back, a range with its brackets.
+    const QString counter = got.url2.contains(u'-') ? u'[' + got.url2 + u']' : got.url2;
+    QCOMPARE(got.url1 + counter + got.url3, address.trimmed());
 }
 
 QUILLOP_TEST_MAIN(TestSequenceCounter)

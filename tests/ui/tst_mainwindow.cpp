@@ -1,22 +1,33 @@
 #include "DownloadRun.h"
+#include "FrmAbout.h"
 #include "FrmMain.h"
 #include "ImageList.h"
 #include "ModalDialogs.h"
 #include "Pause.h"
 #include "PreviewView.h"
 #include "ProgramPaths.h"
+#include "ProgressPanel.h"
 #include "SettingsStore.h"
+#include "StatusBar.h"
 #include "TestEnvironment.h"
 #include "TestHttpServer.h"
 #include "TrayBackend.h"
 #include "TrayIcon.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QBuffer>
+#include <QClipboard>
 #include <QComboBox>
+#include <QContextMenuEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
+#include <QScreen>
 #include <QTemporaryDir>
+#include <QWindow>
 
 namespace {
 
@@ -37,6 +48,10 @@ public:
     void add(const QIcon &icon, const QString &tip) override { record("add:", icon, tip); }
     void modify(const QIcon &icon, const QString &tip) override { record("modify:", icon, tip); }
     void remove() override { calls << s("remove"); }
+    void notify(const QString &title, const QString &text) override
+    {
+        calls << s("notify:") + title + u':' + text;
+    }
     void activate(QSystemTrayIcon::ActivationReason reason) { Q_EMIT activated(reason); }
 
 private:
@@ -73,6 +88,11 @@ QStringList items(const QComboBox *box)
     for (int i = 0; i < box->count(); ++i)
         result << box->itemText(i);
     return result;
+}
+
+QString parts(const std::unique_ptr<FrmMain> &w)
+{
+    return w->url1Text() + u'|' + w->url2Text() + u'|' + w->url3Text();
 }
 
 QByteArray picture(QSize size, Qt::GlobalColor color, const char *format = "JPEG")
@@ -118,40 +138,55 @@ private Q_SLOTS:
     void geometrySavedAndRestored_data()
     {
         QTest::addColumn<Qt::WindowState>("state");
-        QTest::addColumn<bool>("garbled");
+        QTest::addColumn<QRect>("place");    // set before the close
+        QTest::addColumn<QString>("stored"); // key=twips written after the close
+        QTest::addColumn<int>("left");       // of the frame at the next start; -1: as it was closed
+        QTest::addColumn<int>("width");      // likewise
+        const QRect free = QGuiApplication::primaryScreen()->availableGeometry();
+        const QRect usual(45, 60, 600, 420);
         // clang-format off
-        QTest::newRow("normal") << Qt::WindowNoState << false;
-        QTest::newRow("maximized stores its maximized place") << Qt::WindowMaximized << false;
-        QTest::newRow("minimized stores nothing") << Qt::WindowMinimized << false;
-        QTest::newRow("width too large for the screen keeps the current width") << Qt::WindowNoState << true;
+        QTest::newRow("normal") << Qt::WindowNoState << usual << s("") << -1 << -1;
+        QTest::newRow("maximized stores its maximized place") << Qt::WindowMaximized << usual << s("") << -1 << -1;
+        QTest::newRow("minimized stores nothing") << Qt::WindowMinimized << usual << s("") << -1 << -1;
+        QTest::newRow("in the corner at 0, 0") << Qt::WindowNoState << QRect(0, 0, 600, 420) << s("") << -1 << -1;
+        QTest::newRow("wider than the screen is cut to it") << Qt::WindowNoState << usual << s("main_width=491505") << free.left() << free.width();
+        QTest::newRow("off the screen is brought back") << Qt::WindowNoState << usual << s("main_left=-150000") << free.left() << -1;
         // clang-format on
     }
 
     void geometrySavedAndRestored()
     {
         QFETCH(Qt::WindowState, state);
-        QFETCH(bool, garbled);
+        QFETCH(QRect, place);
+        QFETCH(QString, stored);
+        QFETCH(int, left);
+        QFETCH(int, width);
         QRect closedAt;
         {
             auto w = startWindow();
-            w->setGeometry(45, 60, 600, 420);
+            w->resize(place.size());
+            w->move(place.topLeft());
             w->setWindowState(state);
             QTRY_COMPARE(w->windowState(), state);
             closedAt = w->frameGeometry();
             QVERIFY(w->close());
         }
-        const bool stored = state != Qt::WindowMinimized;
+        const bool saved = state != Qt::WindowMinimized;
         // In twips, 15 to a pixel at 96 dpi.
         QCOMPARE(SettingsStore::read(s("main_width"), s("none")),
-                 stored ? QString::number(closedAt.width() * 15) : s("none"));
-        if (garbled)
-            SettingsStore::write(s("main_width"), s("9e9"));
+                 saved ? QString::number(closedAt.width() * 15) : s("none"));
+        if (!stored.isEmpty())
+            SettingsStore::write(stored.section(u'=', 0, 0), stored.section(u'=', 1));
         FrmMain fresh;
-        if (garbled)
-            closedAt.setWidth(fresh.frameGeometry().width());
         fresh.start();
         QCOMPARE(fresh.windowState(), Qt::WindowNoState);
-        QVERIFY(!stored || fresh.frameGeometry() == closedAt);
+        QRect expected = closedAt;
+        if (left >= 0)
+            expected.moveLeft(left);
+        if (width >= 0)
+            expected.setWidth(width);
+        if (saved)
+            QCOMPARE(fresh.frameGeometry(), expected);
     }
 
     void activationReloadsSettingsWithoutReentry()
@@ -338,12 +373,18 @@ private Q_SLOTS:
             QCoreApplication::processEvents(); // the large one is being decoded now
             QVERIFY(w->loadPreview(file("small.png", picture({40, 30}, Qt::blue, "PNG"))));
         }
+        // Even a small picture is decoded on a worker: the run never waits for it.
+        QVERIFY(img1->isDecoding());
+        w->setPreviewVisible(false);
         w->arrangeControls();
+        w->setPreviewVisible(true);
         QVERIFY(qAbs(img1->width() * 3 - img1->height() * 4) <= 4);
         QTRY_VERIFY_WITH_TIMEOUT(!img1->isDecoding(), 10000);
         QCOMPARE(img1->path(), shown.startsWith(u':') ? shown : m_dir.filePath(shown));
         QVERIFY(!img1->decodedSize().isEmpty() && img1->decodedSize().width() <= 800);
         QVERIFY(shown != s("large") || img1->decodedSize() == img1->size());
+        // A picture that fails late is replaced by the placeholder, shown at once.
+        QVERIFY(img1->isVisible());
         const QImage seen = img1->grab().toImage();
         QVERIFY(!colour.isValid() || seen.pixelColor(seen.rect().center()) == colour);
     }
@@ -365,6 +406,298 @@ private Q_SLOTS:
             QVERIFY(status->contentsRect().width() - 6 >=
                     status->fontMetrics().horizontalAdvance(text));
         QVERIFY(w->centralWidget()->rect().contains(child(w, "img1")->geometry()));
+    }
+
+    void pasteAndDrop_data()
+    {
+        QTest::addColumn<QString>("how"); // paste, menu, drop-link, drop-text, type
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("expected"); // url1|url2|url3, url1 starting as "http://h/"
+        // clang-format off
+        QTest::newRow("paste: digits and query") << "paste" << "https://x.org/g/pic017.jpg?s=1" << "https://x.org/g/pic|017|.jpg?s=1";
+        QTest::newRow("paste: a range") << "paste" << " https://x.org/g/pic[001-120].jpg\n" << "https://x.org/g/pic|001-120|.jpg";
+        QTest::newRow("paste: no scheme") << "paste" << "x.org/g/pic01.jpg" << "x.org/g/pic|01|.jpg";
+        QTest::newRow("paste: no number fetches it as it is") << "paste" << "http://x.org/pic.jpg" << "http://x.org/pic.jpg||";
+        QTest::newRow("paste from the context menu") << "menu" << "https://x.org/g/pic017.jpg" << "https://x.org/g/pic|017|.jpg";
+        QTest::newRow("paste: a word goes in where the cursor is") << "paste" << "pic" << "http://h/pic|01|.jpg";
+        QTest::newRow("paste: two addresses are no address") << "paste" << "a.org/1 b.org/2" << "http://h/a.org/1 b.org/2|01|.jpg";
+        QTest::newRow("drop a link on the window") << "drop-link" << "https://x.org/g/pic[A-F].jpg" << "https://x.org/g/pic|A-F|.jpg";
+        QTest::newRow("drop text on url1") << "drop-text" << "https://x.org/pic7.png" << "https://x.org/pic|7|.png";
+        QTest::newRow("typing stays typing") << "type" << "https://x.org/p1.jpg" << "http://h/https://x.org/p1.jpg|01|.jpg";
+        // clang-format on
+    }
+
+    void pasteAndDrop()
+    {
+        QFETCH(QString, how);
+        QFETCH(QString, text);
+        QFETCH(QString, expected);
+        auto w = startWindow();
+        w->setUrl1Text(s("http://h/"));
+        auto *edit = child<QLineEdit>(w, "url1Edit");
+        edit->setFocus();
+        edit->end(false);
+        QMimeData data;
+        if (how == s("drop-link"))
+            data.setUrls({QUrl(text)});
+        else
+            data.setText(text);
+        QWidget *target = how == s("drop-link") ? static_cast<QWidget *>(w.get()) : edit;
+        if (how == s("paste")) {
+            QGuiApplication::clipboard()->setText(text);
+            QTest::keySequence(edit, QKeySequence::Paste);
+        } else if (how == s("menu")) {
+            QGuiApplication::clipboard()->setText(text);
+            QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5),
+                                    edit->mapToGlobal(QPoint(5, 5)));
+            QApplication::sendEvent(edit, &event);
+            QTRY_VERIFY(QApplication::activePopupWidget());
+            const QList<QAction *> actions = QApplication::activePopupWidget()->actions();
+            const auto paste = std::find_if(actions.begin(), actions.end(), [](QAction *a) {
+                return a->text().startsWith(s("&Paste"));
+            });
+            QVERIFY(paste != actions.end());
+            (*paste)->trigger();
+            QApplication::activePopupWidget()->close();
+        } else if (how == s("type")) {
+            QTest::keyClicks(edit, text);
+        } else {
+            QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, {});
+            QApplication::sendEvent(target, &enter);
+            QVERIFY(enter.isAccepted());
+            QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, {});
+            QApplication::sendEvent(target, &drop);
+        }
+        QCOMPARE(parts(w), expected);
+    }
+
+    void keysAndFocusDuringRun_data()
+    {
+        QTest::addColumn<QString>("start"); // the input Enter is pressed in, or the control used
+        // clang-format off
+        QTest::newRow("Enter in url1") << "url1Edit";
+        QTest::newRow("Enter in url2") << "url2";
+        QTest::newRow("Enter in url3") << "url3";
+        QTest::newRow("Get clicked") << "cmdGet";
+        QTest::newRow("Start Engine") << "m_start";
+        // clang-format on
+    }
+
+    void keysAndFocusDuringRun()
+    {
+        QFETCH(QString, start);
+        TestHttpServer server;
+        QVERIFY(server.listen());
+        TestHttpServer::Response stall;
+        stall.behaviour = TestHttpServer::Behaviour::Stall;
+        server.setDefaultResponse(stall);
+        auto w = startWindow();
+        // Typed without a scheme: Get puts it in front, visibly, before the first attempt.
+        const QString address = server.baseUrl().mid(s("http://").size()) + s("/pic");
+        w->setUrl1Text(address);
+        QApplication::setActiveWindow(w.get());
+        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+        auto *get = child<QPushButton>(w, "cmdGet");
+        auto *stop = child<QPushButton>(w, "cmdStop");
+        if (start == s("m_start")) {
+            w->menus().m_start->trigger();
+        } else if (start == s("cmdGet")) {
+            QTest::mouseClick(get, Qt::LeftButton);
+        } else {
+            QWidget *box = child(w, start.toUtf8().constData());
+            if (auto *combo = qobject_cast<QComboBox *>(box))
+                box = combo->lineEdit();
+            box->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(box, Qt::Key_Return);
+        }
+        QCOMPARE(w->url1Text(), s("https://") + address);
+        QVERIFY(!w->isGetEnabled());
+        QCOMPARE(QApplication::focusWidget(), stop);
+        for (const QLineEdit *edit : w->findChildren<QLineEdit *>())
+            QVERIFY(!edit->hasSelectedText());
+        QTest::keyClick(stop, Qt::Key_Escape);
+        QTRY_VERIFY_WITH_TIMEOUT(w->isGetEnabled(), 10000);
+        QCOMPARE(QApplication::focusWidget(), get);
+    }
+
+    void progressPanel_data()
+    {
+        QTest::addColumn<QString>("calls"); // run:ATTEMPT:PLANNED file:RECEIVED:TOTAL idle
+        QTest::addColumn<QString>("attempt");
+        QTest::addColumn<QString>("file");
+        // clang-format off
+        QTest::newRow("end known") << "run:8:20" << "8 / 20" << "";
+        QTest::newRow("end not known") << "run:8:-1" << "8" << "";
+        QTest::newRow("a file arriving") << "run:1:3 file:358400:1572864" << "1 / 3" << "350 KB";
+        QTest::newRow("length not announced") << "run:2:3 file:1000:-1" << "2 / 3" << "1000 bytes";
+        QTest::newRow("megabytes to a tenth") << "run:2:3 file:1625000:-1" << "2 / 3" << "1.5 MB";
+        QTest::newRow("the file is in") << "run:2:3 file:1000:-1 file:-1:-1" << "2 / 3" << "";
+        QTest::newRow("idle shows nothing") << "run:3:3 file:10:20 idle" << "" << "";
+        // clang-format on
+    }
+
+    void progressPanel()
+    {
+        QFETCH(QString, calls);
+        QFETCH(QString, attempt);
+        QFETCH(QString, file);
+        auto w = startWindow();
+        w->setGetEnabled(false);
+        w->setStopEnabled(true);
+        for (const QString &call : calls.split(u' ')) {
+            const QStringList f = call.split(u':');
+            if (f[0] == s("run"))
+                w->setRunProgress(f[1].toInt(), f[2].toInt());
+            else if (f[0] == s("file"))
+                w->setFileProgress(f[1].toLongLong(), f[2].toLongLong());
+            else
+                w->run().setIdleState();
+        }
+        ProgressPanel &panel = w->statusBarPanels().progress();
+        QCOMPARE(panel.attemptShown(), attempt);
+        QCOMPARE(panel.fileShown(), file);
+        QCOMPARE(panel.isVisible(), !attempt.isEmpty());
+        QVERIFY(w->statusBar()->width() >= w->statusBar()->minimumSizeHint().width());
+        const QString shots = qEnvironmentVariable("QUILLOP_BINARY_DIR") + s("/screenshots");
+        if (!file.isEmpty() && qEnvironmentVariableIsSet("QUILLOP_BINARY_DIR") &&
+            QDir().mkpath(shots)) {
+            w->setUrl1Text(s("https://x.org/g/pic"));
+            w->setUrl2Text(s("001-120"));
+            QVERIFY(w->grab().save(shots + s("/progress.png")));
+        }
+    }
+
+    void runEndNotified_data()
+    {
+        QTest::addColumn<QString>("where"); // shown, tray, minimized (no notification area)
+        QTest::addColumn<bool>("notified");
+        // clang-format off
+        QTest::newRow("window shown: the status line is enough") << "shown" << false;
+        QTest::newRow("in the tray: a notification") << "tray" << true;
+        QTest::newRow("minimized without a tray: the taskbar entry asks for attention") << "minimized" << false;
+        // clang-format on
+    }
+
+    void runEndNotified()
+    {
+        QFETCH(QString, where);
+        QFETCH(bool, notified);
+        RecordingTray *tray = nullptr;
+        auto w = startWindow(&tray);
+        tray->available = where == s("tray");
+        if (where != s("shown")) {
+            w->menus().m_icon->trigger();
+            QTRY_VERIFY(w->isMinimized());
+            QTRY_COMPARE(w->isHidden(), tray->available);
+        }
+        w->reportRunEnd(RunCounts{3, 0, 0, 1}, s("3 saved, 1 failed"));
+        QCOMPARE(tray->calls.contains(s("notify:Quillop:3 saved, 1 failed")), notified);
+    }
+
+    void questionBringsWindowBack_data()
+    {
+        QTest::addColumn<bool>("prompt"); // else a message
+        QTest::addColumn<bool>("trayAvailable");
+        // clang-format off
+        QTest::newRow("name prompt, window in the tray") << true << true;
+        QTest::newRow("message, window in the tray") << false << true;
+        QTest::newRow("name prompt, window minimized on the taskbar") << true << false;
+        // clang-format on
+    }
+
+    void questionBringsWindowBack()
+    {
+        QFETCH(bool, prompt);
+        QFETCH(bool, trayAvailable);
+        RecordingTray *tray = nullptr;
+        auto w = startWindow(&tray);
+        tray->available = trayAvailable;
+        w->menus().m_icon->trigger();
+        QTRY_VERIFY(w->isMinimized());
+        QTRY_COMPARE(w->isHidden(), trayAvailable);
+        bool seen = false;
+        m_whileShown = [&] {
+            seen = w->isVisible() && !w->isMinimized() && !w->tray().record().shown;
+        };
+        if (prompt)
+            QVERIFY(!w->promptForName(s("pic01.jpg"), s("New name"), nullptr));
+        else
+            w->showMessage(s("text"), s("title"));
+        QCOMPARE(m_requests.size(), 1);
+        QVERIFY(seen);
+    }
+
+    void accessibleTexts_data()
+    {
+        QTest::addColumn<QString>("name");   // objectName
+        QTest::addColumn<QString>("change"); // what changes it; that screen readers are told is
+                                             // seen through the accessibility bus (test_atspi)
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("description");
+        // clang-format off
+        QTest::newRow("status line") << "p_sat" << "status" << "Opening : http://h/a01.jpg" << "Currebt File Status";
+        QTest::newRow("run progress") << "p_run" << "progress" << "4 / 9" << "Attempt of the run";
+        QTest::newRow("clock") << "clock" << "" << "" << "Time of day";
+        // clang-format on
+    }
+
+    void accessibleTexts()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, change);
+        QFETCH(QString, shown);
+        QFETCH(QString, description);
+        auto w = startWindow();
+        if (change == s("status"))
+            w->setStatusText(shown);
+        else if (change == s("progress"))
+            w->setRunProgress(4, 9);
+        auto *label = child<QLabel>(w, name.toUtf8().constData());
+        QVERIFY(label);
+        if (shown.isEmpty())
+            shown = label->text();
+        QAccessibleInterface *face = QAccessible::queryAccessibleInterface(label);
+        QCOMPARE(face->text(QAccessible::Name), shown);
+        QCOMPARE(face->text(QAccessible::Description), description);
+        QCOMPARE(label->toolTip(), description);
+    }
+
+    void closeWithOptionsOpenIsNoBusyRun()
+    {
+        auto w = startWindow();
+        w->menus().m_set->trigger();
+        QVERIFY(!w->isEnabled());
+        QVERIFY(w->isGetEnabled() && !w->isStopEnabled());
+        QPointer<QWidget> options = QApplication::activeModalWidget();
+        const auto windows = QApplication::topLevelWidgets();
+        for (QWidget *window : windows)
+            if (window->objectName() == s("frmOptions"))
+                options = window;
+        QVERIFY(options);
+        QVERIFY(w->close());
+        QVERIFY(m_requests.isEmpty());
+        // The dialog goes with the window it edits.
+        QTRY_VERIFY(options.isNull());
+    }
+
+    void aboutBoxOutlivesMainWindow()
+    {
+        auto w = startWindow();
+        FrmAbout *box = FrmAbout::showBox(w.get());
+        // No taskbar entry of its own and no way to minimize it away from the main window.
+        QCOMPARE(box->windowHandle()->transientParent(), w->windowHandle());
+        QVERIFY(!(box->windowFlags() & Qt::WindowMinimizeButtonHint));
+        bool aboutStillThere = false;
+        QTimer::singleShot(0, w.get(), [&] {
+            w->close();
+            QTimer::singleShot(0, box, [&] {
+                aboutStillThere = box->isVisible();
+                box->close();
+            });
+        });
+        QTimer::singleShot(10000, qApp, [] { QCoreApplication::exit(1); });
+        QCOMPARE(QCoreApplication::exec(), 0);
+        QVERIFY(aboutStillThere);
     }
 
 private:

@@ -1,0 +1,132 @@
+#!/usr/bin/env bash
+# What the main window adds to a run: the real window (offscreen) against the headless
+# runner, on the same series of pictures at pause 0, in alternating rounds. Prints the
+# milliseconds per picture the window adds (target: at most 0.5) and whether the preview
+# shows the last picture of the run once it has ended.
+#
+#   bench/window_cost.sh BUILD_DIR            300 pictures of 800 x 600, 5 rounds
+#   bench/window_cost.sh --quick BUILD_DIR    20 pictures, 2 rounds: the harness works
+#
+# Exit status: 0 target reached (or quick mode), 1 missed, 2 the harness failed.
+set -euo pipefail
+export LC_ALL=C
+
+quick=0
+if [ "${1:-}" = "--quick" ]; then
+    quick=1
+    shift
+fi
+[ $# -eq 1 ] && [ -d "$1" ] || {
+    echo "usage: $0 [--quick] BUILD_DIR" >&2
+    exit 2
+}
+bench="$(cd "$1" && pwd)/bench"
+if [ $quick -eq 1 ]; then series=20 rounds=2; else series=300 rounds=5; fi
+die() {
+    echo "window_cost: $*" >&2
+    exit 2
+}
+for f in quillop_bench_runner quillop_bench_window quillop_bench_images; do
+    [ -x "$bench/$f" ] || die "$bench/$f is missing: build the target quillop_bench first"
+done
+nginx_bin="$(command -v nginx || echo /usr/sbin/nginx)"
+[ -x "$nginx_bin" ] || die "nginx is missing (scripts/setup.sh installs it)"
+unset http_proxy https_proxy HTTP_PROXY HTTPS_PROXY all_proxy ALL_PROXY no_proxy NO_PROXY
+export QT_QPA_PLATFORM=offscreen
+
+work="$(mktemp -d "${TMPDIR:-/tmp}/quillop-window-cost-XXXXXX")"
+chmod 755 "$work"
+nginx_pid=""
+cleanup() {
+    [ -n "$nginx_pid" ] && kill "$nginx_pid" 2>/dev/null && wait "$nginx_pid" 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+value_of() { sed -n "s/^$1=//p" "$2" | tail -n 1; }
+median() {
+    printf '%s\n' "$@" | sort -g | awk '{ v[NR] = $1 }
+        END { if (NR % 2) print v[(NR + 1) / 2]; else print (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
+}
+
+www="$work/www"
+mkdir -p "$www" "$work/nginx/tmp"
+"$bench/quillop_bench_images" --out "$www" --prefix pic --digits 3 --count "$series" \
+    --width 800 --height 600 --target-kib 100 >/dev/null || die "could not make the pictures"
+chmod -R a+rX "$www"
+
+for _ in $(seq 1 20); do
+    port=$((20000 + RANDOM % 40000))
+    (: <"/dev/tcp/127.0.0.1/$port") 2>/dev/null && continue
+    cat >"$work/nginx/nginx.conf" <<CONF
+daemon off;
+worker_processes 1;
+pid $work/nginx/nginx.pid;
+error_log $work/nginx/error.log warn;
+events { worker_connections 256; }
+http {
+    types { image/jpeg jpg; }
+    access_log off;
+    client_body_temp_path $work/nginx/tmp/body;
+    proxy_temp_path $work/nginx/tmp/proxy;
+    fastcgi_temp_path $work/nginx/tmp/fastcgi;
+    uwsgi_temp_path $work/nginx/tmp/uwsgi;
+    scgi_temp_path $work/nginx/tmp/scgi;
+    server { listen 127.0.0.1:$port; root $www; }
+}
+CONF
+    "$nginx_bin" -p "$work/nginx" -c "$work/nginx/nginx.conf" 2>>"$work/nginx/error.log" &
+    nginx_pid=$!
+    for _ in $(seq 1 100); do
+        curl -s -o /dev/null --max-time 2 "http://127.0.0.1:$port/pic001.jpg" && break 2
+        sleep 0.05
+    done
+    kill "$nginx_pid" 2>/dev/null || true
+    nginx_pid=""
+done
+[ -n "$nginx_pid" ] || die "nginx did not start"
+base="http://127.0.0.1:$port"
+last=$(printf 'pic%03d.jpg' "$series")
+
+one_run() { # $1: runner or window; prints the run's own milliseconds
+    local out="$work/out-$1"
+    rm -rf "$out" "$work/log" && mkdir -p "$out" "$work/log"
+    if [ "$1" = runner ]; then
+        "$bench/quillop_bench_runner" fetch --url1 "$base/pic" --url2 001 --url3 .jpg \
+            --count "$series" --save-dir "$out" --log-dir "$work/log" >"$work/$1.out"
+    else
+        "$bench/quillop_bench_window" --url1 "$base/pic" --url2 001 --url3 .jpg \
+            --count "$series" --save-dir "$out" --log-dir "$work/log" >"$work/$1.out"
+    fi || die "the $1 failed: $(cat "$work/$1.out")"
+    local saved
+    saved=$(find "$out" -maxdepth 1 -name '*.jpg' | wc -l)
+    [ "$saved" -eq "$series" ] || die "the $1 saved $saved of $series pictures"
+    value_of run_ms "$work/$1.out"
+}
+
+runner_ms=() window_ms=() shows_last=yes
+for round in $(seq 1 "$rounds"); do
+    for who in $([ $((round % 2)) -eq 1 ] && echo "runner window" || echo "window runner"); do
+        ms=$(one_run "$who")
+        if [ "$who" = runner ]; then
+            runner_ms+=("$ms")
+        else
+            window_ms+=("$ms")
+            path=$(value_of preview_path "$work/window.out")
+            [ "${path##*/}" = "$last" ] && [ "$(value_of preview_decoded "$work/window.out")" != 0x0 ] ||
+                shows_last="no (${path##*/}, $(value_of preview_decoded "$work/window.out"))"
+        fi
+    done
+done
+runner_med=$(median "${runner_ms[@]}")
+window_med=$(median "${window_ms[@]}")
+per=$(awk -v w="$window_med" -v r="$runner_med" -v n="$series" 'BEGIN { printf "%.3f", (w - r) / n }')
+echo "window_cost: runner ms: ${runner_ms[*]}; window ms: ${window_ms[*]}" >&2
+echo "window_cost: $(tr '\n' ' ' <"$work/window.out")" >&2
+ok=$(awk -v p="$per" -v s="$shows_last" 'BEGIN { print (p <= 0.5 && s == "yes") }')
+printf '%s pictures of 800x600 at pause 0, %d cores\n' "$series" "$(nproc)"
+printf '  headless runner  %s ms (median of %d)\n' "$runner_med" "$rounds"
+printf '  real window      %s ms\n' "$window_med"
+printf '  added by window  %s ms per picture (target <= 0.5)\n' "$per"
+printf '  preview shows the last picture at the end: %s\n' "$shows_last"
+[ $quick -eq 1 ] || [ "$ok" -eq 1 ] || exit 1
+exit 0

@@ -1,0 +1,114 @@
+#include "ProgressPanel.h"
+
+#include <QAccessible>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QProgressBar>
+
+namespace {
+
+constexpr int BarSteps = 1000; // the bar's range; byte counts may pass an int
+
+// Short and steady while the bytes count up: whole kilobytes, megabytes to a tenth.
+QString dataSize(qint64 bytes)
+{
+    constexpr qint64 Kilo = 1024;
+    if (bytes < Kilo)
+        return QStringLiteral("%1 bytes").arg(bytes);
+    if (bytes < Kilo * Kilo)
+        return QStringLiteral("%1 KB").arg((bytes + Kilo / 2) / Kilo);
+    return QStringLiteral("%1 MB").arg(double(bytes) / (Kilo * Kilo), 0, 'f', 1);
+}
+
+} // namespace
+
+ProgressPanel::ProgressPanel(QWidget *parent)
+    : QWidget(parent), p_run(new QLabel(this)), p_file(new QProgressBar(this))
+{
+    setObjectName(QStringLiteral("progressPanel"));
+    auto *row = new QHBoxLayout(this);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addWidget(p_run);
+    row->addWidget(p_file);
+
+    p_run->setObjectName(QStringLiteral("p_run"));
+    p_run->setToolTip(QStringLiteral("Attempt of the run"));
+    p_run->setFrameShape(QFrame::StyledPanel);
+    p_run->setFrameShadow(QFrame::Sunken);
+    p_run->setAlignment(Qt::AlignCenter);
+    p_run->setTextFormat(Qt::PlainText);
+    p_run->setMargin(3);
+
+    p_file->setObjectName(QStringLiteral("p_file"));
+    p_file->setAccessibleName(QStringLiteral("Current file"));
+    p_file->setToolTip(QStringLiteral("Bytes of the file arriving now"));
+    p_file->setRange(0, BarSteps);
+    p_file->setTextVisible(true);
+    // The bar shows how much of the file is in; its text, the bytes so far, must fit.
+    p_file->setFixedWidth(p_file->fontMetrics().horizontalAdvance(bytesText(1023 * 1024 * 1024)) +
+                          24);
+    clear();
+}
+
+QString ProgressPanel::attemptText(int attempt, int planned)
+{
+    if (planned < 0)
+        return QString::number(attempt);
+    return QStringLiteral("%1 / %2").arg(attempt).arg(planned);
+}
+
+QString ProgressPanel::bytesText(qint64 received)
+{
+    return dataSize(received);
+}
+
+void ProgressPanel::setRunProgress(int attempt, int planned)
+{
+    const QString text = attemptText(attempt, planned);
+    if (text != p_run->text()) {
+        p_run->setText(text);
+        QAccessibleEvent changed(p_run, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&changed);
+    }
+    p_run->show();
+    show();
+}
+
+void ProgressPanel::setFileProgress(qint64 received, qint64 total)
+{
+    if (received < 0) {
+        p_file->hide();
+        p_file->setFormat(QString());
+        return;
+    }
+    // A length not announced leaves the bar empty; its text still counts the bytes.
+    p_file->setValue(total > 0 ? int(qMin(received, total) * BarSteps / total) : 0);
+    p_file->setFormat(bytesText(received));
+    p_file->show();
+    show();
+}
+
+void ProgressPanel::clear()
+{
+    p_run->clear();
+    p_file->setFormat(QString());
+    p_run->hide();
+    p_file->hide();
+    hide();
+}
+
+QString ProgressPanel::attemptShown() const
+{
+    return isVisibleTo(parentWidget()) && p_run->isVisibleTo(this) ? p_run->text() : QString();
+}
+
+QString ProgressPanel::fileShown() const
+{
+    return isVisibleTo(parentWidget()) && p_file->isVisibleTo(this) ? p_file->format() : QString();
+}
+
+int ProgressPanel::runningWidth() const
+{
+    const int run = p_run->fontMetrics().horizontalAdvance(attemptText(999, 999)) + 12;
+    return run + layout()->spacing() + p_file->width();
+}
