@@ -2,7 +2,7 @@
 // save name derived from an address (or typed at the prompt), and the split of a pasted
 // address. Nothing may crash, and each function keeps its promise:
 // - a range is walked to its end within its count of values, every value at least as wide
-//   as FROM in number mode;
+//   in digits as FROM in number mode;
 // - a save name is either refused or a file directly inside the save directory;
 // - the three parts of a split address join to the trimmed address (a bracket range with
 //   its brackets).
@@ -33,14 +33,16 @@ void counter(const QString &text, bool numberMode, qint16 increment)
     if (range.kind != SequenceCounter::Range::Walkable)
         return;
     check(range.count >= 1 && range.count <= 65536);
-    // A negative counter grows by a character with every step, so long walks cost the
-    // square of their length; the short ones find the same faults.
+    // Long walks find no more than the short ones.
     if (range.count > 2000)
         return;
+    const auto digits = [](const QString &v) {
+        return v.size() - (v.startsWith(QLatin1Char('-')) || v.startsWith(QLatin1Char('+')));
+    };
     QString value = range.from;
     for (int i = 1; i <= range.count; ++i) {
         if (numberMode)
-            check(value.size() >= range.from.size());
+            check(digits(value) >= digits(range.from));
         const auto side = SequenceCounter::sideOfEnd(value, range.to, numberMode, increment);
         if (i < range.count)
             check(side == SequenceCounter::Before);
