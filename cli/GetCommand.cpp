@@ -44,8 +44,11 @@ int download(RunSetup &setup, TerminalOutput &output)
     configureTransfer(setup.settings, transfer);
     DownloadRun run(setup.settings, window, transfer);
     const auto stopRun = [&setup, &run] {
-        if (!run.isRunning())
+        if (!run.isRunning()) {
+            // Before the first attempt, or after the end: there is nothing to wind down.
+            QCoreApplication::quit();
             return;
+        }
         // The attempt in progress ends as Stop ends it (its file removed, its line
         // written); the pause after it is not waited out.
         setup.settings.pause_time = 0;
@@ -62,6 +65,7 @@ int download(RunSetup &setup, TerminalOutput &output)
                      Qt::QueuedConnection);
     QTimer::singleShot(0, &run, &DownloadRun::cmdGet_Click);
     QCoreApplication::exec();
+    output.setBrokenHandler({});
     window.finishRun();
     if (stopSignals.received())
         return 130;

@@ -269,7 +269,8 @@ QString GetOptionsParser::helpText()
         "Downloads a numbered series of pictures without a window.\n"
         "ADDRESS takes a range in brackets, as in https://x.org/g/pic[01-20].jpg or\n"
         "pic[A-F].jpg, or is a plain address whose last run of digits is the counter;\n"
-        "without a scheme it is taken as https://. A range ends the run at its last value.\n"
+        "an address without a scheme gets https:// in front. A range ends the run at its\n"
+        "last value, a counter of letters at Z (or z).\n"
         "The stored settings apply; each option overrides its setting (in brackets) for\n"
         "this run only, and nothing is written to the store.\n\nOptions:\n");
     for (const OptionRow &row : optionTable) {

@@ -31,7 +31,10 @@ void TerminalWindow::reportRunEnd(const RunCounts &counts, const QString &summar
 
 void TerminalWindow::finishRun()
 {
-    m_output.summary(m_ended ? m_summary : m_status);
+    if (m_ended)
+        m_output.summary(m_summary);
+    else
+        m_output.clearProgress();
 }
 
 int TerminalWindow::exitStatus() const

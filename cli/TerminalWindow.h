@@ -52,7 +52,7 @@ public:
     void reportAttempt(const AttemptReport &report) override;
     void reportRunEnd(const RunCounts &counts, const QString &summary) override;
 
-    // The run has ended: writes its summary.
+    // The run is over: writes the summary it reported (none when it never began).
     void finishRun();
     // 0 when every attempt saved or skipped a picture, else 1 (also for a run that never
     // reported its end).
