@@ -29,29 +29,59 @@ QString DryRun::actionFor(const RunSetup &setup, const QString &target, const QS
     return QStringLiteral("skip: exists");
 }
 
+DryRun::Walk DryRun::walk(const QString &url2, const RunSettings &s)
+{
+    using SequenceCounter::Step;
+    Walk walk;
+    const SequenceCounter::Range range =
+        SequenceCounter::parseRange(url2, s.is_number_mode, s.increment);
+    if (range.kind == SequenceCounter::Range::Unreachable) {
+        walk.end = range.reason;
+        return walk;
+    }
+    const bool isRange = range.kind == SequenceCounter::Range::Walkable;
+    QString counter = isRange ? range.from : url2;
+    for (int attempt = 1;; ++attempt) {
+        walk.counters << counter;
+        // After each attempt the run steps the counter and then tests its ends.
+        const Step step = SequenceCounter::advanceCounter(counter, s.is_number_mode, s.increment);
+        const QString next = step.outcome == Step::Stepped ? step.newText : counter;
+        if (!s.isMultiple) {
+            walk.end = QStringLiteral("one attempt");
+            return walk;
+        }
+        QString end;
+        if (isRange &&
+            SequenceCounter::endsRange(counter, next, range.to, s.is_number_mode, s.increment))
+            end = QStringLiteral("the end of the range");
+        else if (step.outcome == Step::LetterEnd)
+            end = QStringLiteral("the last letter");
+        else if (step.outcome == Step::Unsteppable)
+            end = step.reason;
+        else if (s.max_downloads <= attempt)
+            end = QStringLiteral("max_downloads");
+        if (!end.isEmpty()) {
+            walk.end = end + (attempt == 1 ? QStringLiteral(", after 1 attempt")
+                                           : QStringLiteral(", after %1 attempts").arg(attempt));
+            return walk;
+        }
+        counter = next;
+    }
+}
+
 void DryRun::show(const RunSetup &setup, TerminalOutput &output)
 {
     const RunSettings &s = setup.settings;
     const QString dir = s.is_save ? s.save_dir : QDir::tempPath();
-    QString counter = setup.plan.first;
-    QString end = setup.endText;
-    for (int i = 0; i < setup.planned; ++i) {
+    const Walk planned = walk(setup.url2, s);
+    for (const QString &counter : planned.counters) {
         const QString url = SequenceCounter::composeUrl(setup.url1, counter, setup.url3);
         QString problem;
         const QString target = SaveNaming::targetInDir(
             dir, SaveNaming::composeName(url, s.append_str, s.is_header), &problem);
         output.plannedAttempt(url, target, actionFor(setup, target, problem));
-        if (i + 1 == setup.planned)
-            break;
-        const SequenceCounter::Step step =
-            SequenceCounter::advanceCounter(counter, s.is_number_mode, s.increment);
-        if (step.outcome != SequenceCounter::Step::Stepped) {
-            end = step.outcome == SequenceCounter::Step::LetterEnd
-                      ? QStringLiteral("the last letter, after %1 attempts").arg(i + 1)
-                      : step.reason + QStringLiteral(", after %1 attempts").arg(i + 1);
-            break;
-        }
-        counter = step.newText;
+        if (output.isBroken())
+            return;
     }
-    output.plannedEnd(end);
+    output.plannedEnd(planned.end);
 }

@@ -14,11 +14,15 @@
 
 #include <QCoreApplication>
 #include <QTimer>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <unistd.h>
 
 namespace {
+
+// As a shell reports a program ended by SIGPIPE.
+constexpr int brokenPipeStatus = 128 + SIGPIPE;
 
 int usageError(const QString &text)
 {
@@ -29,9 +33,9 @@ int usageError(const QString &text)
 
 int download(RunSetup &setup, TerminalOutput &output)
 {
-    TerminalWindow window(output, setup.planned);
+    TerminalWindow window(output);
     window.setUrl1Text(setup.url1);
-    window.setUrl2Text(setup.plan.first);
+    window.setUrl2Text(setup.url2);
     window.setUrl3Text(setup.url3);
     if (setup.settings.is_save)
         ImageSaver::removeLeftovers(setup.settings.save_dir);
@@ -39,26 +43,33 @@ int download(RunSetup &setup, TerminalOutput &output)
     Transfer transfer;
     configureTransfer(setup.settings, transfer);
     DownloadRun run(setup.settings, window, transfer);
-    // The bytes of the file arriving now, straight from the transfer: the same figures the
-    // engine hands the window, at the transfer's own pace.
-    QObject::connect(
-        &transfer, &Transfer::progress, &run,
-        [&window](qint64 received, qint64 total) { window.setFileProgress(received, total); });
-    StopSignals stopSignals;
-    QObject::connect(&stopSignals, &StopSignals::stopRequested, &run, [&setup, &run] {
+    const auto stopRun = [&setup, &run] {
+        if (!run.isRunning()) {
+            // Before the first attempt, or after the end: there is nothing to wind down.
+            QCoreApplication::quit();
+            return;
+        }
         // The attempt in progress ends as Stop ends it (its file removed, its line
         // written); the pause after it is not waited out.
         setup.settings.pause_time = 0;
         run.cmdStop_Click();
         if (run.pause().isWaiting())
             run.pause().pauseFor(0);
-    });
+    };
+    StopSignals stopSignals;
+    QObject::connect(&stopSignals, &StopSignals::stopRequested, &run, stopRun);
+    // A reader that has gone (`quillop get ... | head -1`) stops the run as Ctrl+C does;
+    // from the event loop, since the line was written from inside the attempt.
+    output.setBrokenHandler([&run, stopRun] { QTimer::singleShot(0, &run, stopRun); });
     QObject::connect(&run, &DownloadRun::runFinished, qApp, &QCoreApplication::quit,
                      Qt::QueuedConnection);
     QTimer::singleShot(0, &run, &DownloadRun::cmdGet_Click);
     QCoreApplication::exec();
+    output.setBrokenHandler({});
     window.finishRun();
-    return stopSignals.received() ? 130 : window.exitStatus();
+    if (stopSignals.received())
+        return 130;
+    return output.isBroken() ? brokenPipeStatus : window.exitStatus();
 }
 
 } // namespace
@@ -70,6 +81,9 @@ bool GetCommand::isRequested(int argc, char **argv)
 
 int GetCommand::run(int &argc, char **argv)
 {
+    // A closed standard output is seen as EPIPE where it is written, not as a signal that
+    // ends the program in the middle of a file.
+    ::signal(SIGPIPE, SIG_IGN);
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Quillop"));
     QCoreApplication::setOrganizationName(QStringLiteral("Quillop"));
@@ -92,7 +106,7 @@ int GetCommand::run(int &argc, char **argv)
     TerminalOutput output(format, ::isatty(STDERR_FILENO) == 1);
     if (o.dryRun) {
         DryRun::show(setup, output);
-        return 0;
+        return output.isBroken() ? brokenPipeStatus : 0;
     }
     return download(setup, output);
 }

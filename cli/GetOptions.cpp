@@ -198,8 +198,13 @@ QString readAddress(const QStringList &words, GetOptions &o)
     } else {
         return QStringLiteral("give one ADDRESS, or URL1 COUNTER URL3");
     }
-    if (!hasWebScheme(o.address.url1))
-        return QStringLiteral("the address must begin with http:// or https://");
+    if (o.address.url1.isEmpty() && !o.address.hasCounter() && o.address.url3.isEmpty())
+        return QStringLiteral("the address is empty");
+    // As the window does when Get is pressed: an address without a scheme is https.
+    if (!AddressSplit::hasScheme(o.address.url1))
+        o.address.url1.prepend(QStringLiteral("https://"));
+    else if (!hasWebScheme(o.address.url1))
+        return QStringLiteral("only http:// and https:// addresses can be fetched");
     return {};
 }
 
@@ -263,7 +268,9 @@ QString GetOptionsParser::helpText()
         "       quillop get URL1 COUNTER URL3 [options]\n\n"
         "Downloads a numbered series of pictures without a window.\n"
         "ADDRESS takes a range in brackets, as in https://x.org/g/pic[01-20].jpg or\n"
-        "pic[A-F].jpg, or is a plain address whose last run of digits is the counter.\n"
+        "pic[A-F].jpg, or is a plain address whose last run of digits is the counter;\n"
+        "an address without a scheme gets https:// in front. A range ends the run at its\n"
+        "last value, a counter of letters at Z (or z).\n"
         "The stored settings apply; each option overrides its setting (in brackets) for\n"
         "this run only, and nothing is written to the store.\n\nOptions:\n");
     for (const OptionRow &row : optionTable) {
@@ -284,6 +291,6 @@ QString GetOptionsParser::helpText()
         "progress and the summary go to standard error.\n\n"
         "Exit status: 0 every attempt saved or skipped a picture; 1 an attempt failed or\n"
         "was not a picture; 2 a usage error (nothing fetched); 130 stopped by Ctrl+C or\n"
-        "SIGTERM (the file in progress removed).\n");
+        "SIGTERM (the file in progress removed); 141 when standard output was closed.\n");
     return help;
 }

@@ -3,44 +3,9 @@
 #include "FileOps.h"
 #include "GetOptions.h"
 #include "LoadSettings.h"
-#include "SettingsStore.h"
-
-#include <algorithm>
+#include "SequenceCounter.h"
 
 namespace {
-
-// The stored settings, as loadSettings reads them, but with no message and no fallback
-// written back: on the command line a missing directory is the user's to mend.
-void readStored(RunSettings &s)
-{
-    using namespace SettingsStore;
-    s.isMultiple = readBool(Key::isMultiple);
-    s.exit_ifover = false; // there is no window to close
-    s.max_downloads = readInt16(Key::max_downloads);
-    s.is_number_mode = readBool(Key::is_number_mode);
-    s.increment = readInt16(Key::increment);
-    s.append_str = read(Key::append_str);
-    s.is_header = readBool(Key::is_header);
-    s.pause_time = readInt16(Key::pause_time);
-    s.is_save = readBool(Key::is_save);
-    s.save_dir = read(Key::save_dir);
-    s.if_exists = readIfExists();
-    s.is_proxy = readBool(Key::is_proxy);
-    s.proxy_name = read(Key::proxy_name);
-    s.proxy_port = readPort(Key::proxy_port);
-    s.proxy_type =
-        readSocks5() ? ConnectionOptions::ProxyType::Socks5 : ConnectionOptions::ProxyType::Http;
-    s.proxy_user = read(Key::proxy_user);
-    s.proxy_password = read(Key::proxy_password);
-    s.user_agent = read(Key::user_agent);
-    s.referer = read(Key::referer);
-    s.cookie_file = read(Key::cookie_file);
-    s.ca_file = read(Key::ca_file);
-    s.stop_after_misses = readInt16(Key::stop_after_misses);
-    s.retries = readInt16(Key::retries);
-    s.is_log = readBool(Key::is_log);
-    s.log_dir = read(Key::log_dir);
-}
 
 void applyOverrides(RunSettings &s, const GetOptions &o)
 {
@@ -55,7 +20,7 @@ void applyOverrides(RunSettings &s, const GetOptions &o)
     s.max_downloads = o.maxDownloads.value_or(s.max_downloads);
     s.increment = o.increment.value_or(s.increment);
     // Without --letters or --numbers the counter itself says what it counts.
-    s.is_number_mode = o.numberMode.value_or(CounterPlanning::looksNumeric(o.address.url2));
+    s.is_number_mode = o.numberMode.value_or(RunSetupBuilder::looksNumeric(o.address.url2));
     // The prompt needs a window; a stored prompt answers as its Cancel does: skip.
     s.if_exists = o.ifExists.value_or(s.if_exists);
     if (s.if_exists == IfExistsPolicy::Prompt)
@@ -80,42 +45,47 @@ void applyOverrides(RunSettings &s, const GetOptions &o)
     s.ca_file = o.caFile.value_or(s.ca_file);
 }
 
-// The run's length: a range sets it (capped by max_downloads), an address without a
-// counter or --single makes it one attempt.
+// A range in url2 asks for a series, --single or an address without a counter for one
+// fetch. A range that the run could never walk is refused here, in the run's own words,
+// before anything is fetched.
 void planRun(RunSetup &r, const GetOptions &o)
 {
     RunSettings &s = r.settings;
-    r.plan = CounterPlanning::plan(o.address.url2, s.is_number_mode, s.increment);
-    if (!r.plan.problem.isEmpty()) {
-        r.problem = r.plan.problem;
+    const SequenceCounter::Range range =
+        SequenceCounter::parseRange(r.url2, s.is_number_mode, s.increment);
+    if (range.kind == SequenceCounter::Range::Unreachable) {
+        r.problem = range.reason;
         return;
     }
-    if (r.plan.isRange)
+    // "01-20" with --letters would be a counter of its own, stepped on its first character.
+    if (range.kind == SequenceCounter::Range::None && !s.is_number_mode &&
+        SequenceCounter::parseRange(r.url2, true, s.increment).kind !=
+            SequenceCounter::Range::None) {
+        r.problem = QStringLiteral("the range \"%1\" is of numbers, but the counter counts letters")
+                        .arg(r.url2.trimmed());
+        return;
+    }
+    if (range.kind == SequenceCounter::Range::Walkable)
         s.isMultiple = true;
     if (o.single || !o.address.hasCounter())
         s.isMultiple = false;
-    if (!s.isMultiple) {
-        r.planned = 1;
-        r.endText = QStringLiteral("one attempt");
-    } else if (r.plan.isRange && r.plan.rangeCount <= s.max_downloads) {
-        // The engine counts up to max_downloads; the range's end is that count here.
-        s.max_downloads = qint16(r.plan.rangeCount);
-        r.planned = r.plan.rangeCount;
-        r.endText = QStringLiteral("the end of the range, after %1 attempts").arg(r.planned);
-    } else {
-        r.planned = std::max<int>(1, s.max_downloads);
-        r.endText = QStringLiteral("max_downloads, after %1 attempts").arg(r.planned);
-    }
 }
 
 } // namespace
+
+bool RunSetupBuilder::looksNumeric(const QString &counter)
+{
+    return counter.isEmpty() || !counter[0].isLetter();
+}
 
 RunSetup RunSetupBuilder::build(const GetOptions &options, const QDate &today)
 {
     RunSetup r;
     r.url1 = options.address.url1;
+    r.url2 = options.address.url2;
     r.url3 = options.address.url3;
-    readStored(r.settings);
+    readStoredSettings(r.settings);
+    r.settings.exit_ifover = false; // there is no window to close
     applyOverrides(r.settings, options);
     RunSettings &s = r.settings;
     if (s.is_save && !FileOps::FolderExists(s.save_dir)) {

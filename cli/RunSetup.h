@@ -1,6 +1,5 @@
 #pragma once
 
-#include "CounterPlan.h"
 #include "RunSettings.h"
 
 #include <QDate>
@@ -9,18 +8,19 @@
 struct GetOptions;
 
 // The settings of one `quillop get` run: the stored settings, read without writing
-// anything back, with the command line's overrides on top, and the counter's plan.
+// anything back, with the command line's overrides on top, and the three inputs as the run
+// starts with them (url2 may hold a range "FROM-TO", which the run itself walks).
 struct RunSetup
 {
     RunSettings settings;
-    QString url1, url3;
-    CounterPlan plan;
-    int planned = -1; // attempts planned: the range, max_downloads, or 1 for a single fetch
-    QString endText;  // how the run ends, as far as it is known before it starts
-    QString problem;  // why the run cannot start (a usage error); empty when it can
+    QString url1, url2, url3;
+    QString problem; // why the run cannot start (a usage error); empty when it can
 };
 
 namespace RunSetupBuilder {
+
+// The counter's mode when none is asked for: letters when it begins with a letter.
+bool looksNumeric(const QString &counter);
 
 // Reads the store (never writes it: a stored directory that no longer exists is a problem
 // to report, not a value to replace) and applies options.

@@ -4,6 +4,7 @@
 
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <cerrno>
 
 TerminalOutput::TerminalOutput(Format format, bool showProgress, FILE *out, FILE *err)
     : m_format(format), m_showProgress(showProgress && format != Format::Quiet), m_out(out),
@@ -37,10 +38,18 @@ QString TerminalOutput::byteText(qint64 bytes)
 
 void TerminalOutput::writeLine(FILE *stream, const QString &line)
 {
+    if (stream == m_out && m_broken)
+        return;
     clearProgress();
+    errno = 0;
     std::fputs(line.toLocal8Bit().constData(), stream);
     std::fputc('\n', stream);
-    std::fflush(stream);
+    if (std::fflush(stream) != 0 && errno == EPIPE && stream == m_out) {
+        m_broken = true;
+        if (m_onBroken)
+            m_onBroken();
+        return;
+    }
     drawProgress();
 }
 

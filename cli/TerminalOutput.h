@@ -3,6 +3,7 @@
 #include <QElapsedTimer>
 #include <QString>
 #include <cstdio>
+#include <functional>
 
 struct AttemptReport;
 
@@ -27,6 +28,10 @@ public:
     void clearProgress();
 
     void message(const QString &text); // always shown, even with --quiet
+    // handler runs once, when standard output has lost its reader (EPIPE); nothing more is
+    // written there after that.
+    void setBrokenHandler(std::function<void()> handler) { m_onBroken = std::move(handler); }
+    bool isBroken() const { return m_broken; }
     void summary(const QString &text);
 
     static QString outcomeName(int outcome);
@@ -45,6 +50,8 @@ private:
     qint64 m_received = -1;
     qint64 m_total = -1;
     bool m_progressShown = false;
+    bool m_broken = false;
+    std::function<void()> m_onBroken;
     QElapsedTimer m_fileClock; // since the current file began to arrive
     QElapsedTimer m_drawClock; // since the progress line was last drawn
 };

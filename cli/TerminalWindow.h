@@ -2,17 +2,15 @@
 
 #include "MainWindowElements.h"
 
-#include <optional>
-
 class TerminalOutput;
 
 // The window contract on a terminal: the three inputs are plain values, the buttons and
-// pictures are nothing, each attempt becomes a line (or a JSON object) and progress goes to
-// the terminal output. It also counts what became of the attempts, for the exit status.
+// pictures are nothing, each reported attempt becomes a line (or a JSON object), progress
+// goes to the terminal output, and the run's end gives the summary and the exit status.
 class TerminalWindow : public MainWindowElements
 {
 public:
-    explicit TerminalWindow(TerminalOutput &output, int planned);
+    explicit TerminalWindow(TerminalOutput &output) : m_output(output) {}
 
     QString url1Text() const override { return m_url[0]; }
     QString url2Text() const override { return m_url[1]; }
@@ -30,7 +28,7 @@ public:
     void setModeChecks(bool) override {}
     void setExitCheck(bool) override {}
 
-    void setStatusText(const QString &text) override;
+    void setStatusText(const QString &text) override { m_status = text; }
     QString statusText() const override { return m_status; }
     void setStatePicture(ImageKey) override {}
 
@@ -38,12 +36,10 @@ public:
     void loadPlaceholder() override {}
     void setPreviewVisible(bool) override {}
     void arrangeControls() override {}
-    // Nothing is shown, as with a minimized window; the engine then hands each attempt's
-    // tray picture over, which tells what became of it where no report comes.
-    bool isMinimized() const override { return true; }
+    bool isMinimized() const override { return false; }
     void closeWindow() override {}
     void setTip(const QString &) override {}
-    void setIcon(ImageKey key) override;
+    void setIcon(ImageKey) override {}
     void setTrayRecordIcon(ImageKey) override {}
 
     void showMessage(const QString &text, const QString &title) override;
@@ -56,25 +52,17 @@ public:
     void reportAttempt(const AttemptReport &report) override;
     void reportRunEnd(const RunCounts &counts, const QString &summary) override;
 
-    // The run has ended: the summary is written and the counts are final.
+    // The run is over: writes the summary it reported (none when it never began).
     void finishRun();
-    const RunCounts &counts() const { return m_counts; }
-    // 0 when every attempt saved or skipped a picture, else 1.
+    // 0 when every attempt saved or skipped a picture, else 1 (also for a run that never
+    // reported its end).
     int exitStatus() const;
 
 private:
-    void count(const AttemptReport &report);
-    void flushInferred();
-
     TerminalOutput &m_output;
     QString m_url[3];
     QString m_status;
-    QString m_currentUrl;
-    int m_planned;
-    int m_attempt = 0;
-    bool m_engineProgress = false;
-    bool m_engineReports = false;
-    std::optional<AttemptReport> m_inferred;
+    bool m_ended = false;
     RunCounts m_counts;
     QString m_summary;
 };

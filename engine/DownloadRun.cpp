@@ -199,16 +199,10 @@ void DownloadRun::onAttemptDone()
     }
     if (!stop_requested)
         advanceCounter();
-    if (!d->rangeEnd.isEmpty()) {
-        // The attempt at TO was the last; so is one that stepped over it.
-        const RunSettings &s = d->settings;
-        using SequenceCounter::sideOfEnd;
-        if (sideOfEnd(d->attemptedCounter, d->rangeEnd, s.is_number_mode, s.increment) !=
-                SequenceCounter::Before ||
-            sideOfEnd(d->window.url2Text(), d->rangeEnd, s.is_number_mode, s.increment) ==
-                SequenceCounter::Past)
-            attempt_count = d->settings.max_downloads;
-    }
+    if (!d->rangeEnd.isEmpty() &&
+        SequenceCounter::endsRange(d->attemptedCounter, d->window.url2Text(), d->rangeEnd,
+                                   d->settings.is_number_mode, d->settings.increment))
+        attempt_count = d->settings.max_downloads;
     if (!d->settings.isMultiple)
         attempt_count = d->settings.max_downloads;
     if (d->settings.max_downloads > attempt_count) {

@@ -13,9 +13,9 @@ const QString programTitle = QStringLiteral("Quillop");
 
 // A directory setting that no longer exists falls back to the program's default
 // directory, is stored, and the user is told once.
-QString checkedDirectory(SettingsStore::Key key, const QString &message, MainWindowElements &window)
+QString checkedDirectory(SettingsStore::Key key, const QString &dir, const QString &message,
+                         MainWindowElements &window)
 {
-    const QString dir = SettingsStore::read(key);
     if (FileOps::FolderExists(dir))
         return dir;
     window.showMessage(message, programTitle);
@@ -52,22 +52,13 @@ void configureTransfer(const RunSettings &s, Transfer &transfer)
     transfer.setConnectionOptions(options);
 }
 
-void loadSettings(RunSettings &s, MainWindowElements &window, Transfer &transfer,
-                  const QDate &today)
+void readStoredSettings(RunSettings &s)
 {
     using namespace SettingsStore;
-
-    // 1
     s.isMultiple = readBool(Key::isMultiple);
     s.exit_ifover = readBool(Key::exit_ifover);
     s.max_downloads = readInt16(Key::max_downloads);
     s.is_number_mode = readBool(Key::is_number_mode);
-
-    // 2: a counter that is not exactly empty survives every activation.
-    if (window.url2Text().isEmpty())
-        window.setUrl2Text(s.is_number_mode ? QStringLiteral("01") : QStringLiteral("A"));
-
-    // 3
     s.increment = readInt16(Key::increment);
     s.append_str = read(Key::append_str);
     s.is_header = readBool(Key::is_header);
@@ -75,17 +66,8 @@ void loadSettings(RunSettings &s, MainWindowElements &window, Transfer &transfer
     s.is_save = readBool(Key::is_save);
     s.stop_after_misses = readInt16(Key::stop_after_misses);
     s.retries = readInt16(Key::retries);
-
-    // 4
-    s.save_dir = checkedDirectory(
-        Key::save_dir,
-        QStringLiteral("Save path does not exist /n Setting save Path to Application Path"),
-        window);
-
-    // 5
+    s.save_dir = read(Key::save_dir);
     s.if_exists = readIfExists();
-
-    // 6
     s.is_proxy = readBool(Key::is_proxy);
     s.proxy_name = read(Key::proxy_name);
     s.proxy_port = readPort(Key::proxy_port);
@@ -97,17 +79,32 @@ void loadSettings(RunSettings &s, MainWindowElements &window, Transfer &transfer
     s.referer = read(Key::referer);
     s.cookie_file = read(Key::cookie_file);
     s.ca_file = read(Key::ca_file);
-
-    // 7
-    configureTransfer(s, transfer);
-
-    // 8: checked whether logging is on or not.
     s.is_log = readBool(Key::is_log);
+    s.log_dir = read(Key::log_dir);
+}
+
+void loadSettings(RunSettings &s, MainWindowElements &window, Transfer &transfer,
+                  const QDate &today)
+{
+    using SettingsStore::Key;
+    readStoredSettings(s);
+
+    // A counter that is not exactly empty survives every activation.
+    if (window.url2Text().isEmpty())
+        window.setUrl2Text(s.is_number_mode ? QStringLiteral("01") : QStringLiteral("A"));
+
+    // The save directory is checked before the log directory, so their messages come in
+    // that order.
+    s.save_dir = checkedDirectory(
+        Key::save_dir, s.save_dir,
+        QStringLiteral("Save path does not exist /n Setting save Path to Application Path"),
+        window);
+    configureTransfer(s, transfer);
+    // Checked whether logging is on or not.
     s.log_dir = checkedDirectory(
-        Key::log_dir,
+        Key::log_dir, s.log_dir,
         QStringLiteral("Log path does not exist /n Setting log Path to Application Path"), window);
 
-    // 9
     s.log_file_name = logFileNameFor(today);
     s.log_file_path = FileOps::BuildPath(s.log_dir, s.log_file_name);
 }

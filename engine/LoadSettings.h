@@ -6,10 +6,15 @@ struct RunSettings;
 class MainWindowElements;
 class Transfer;
 
-// Fills the run settings from the store, in the fixed order of its nine steps: may set
-// url2 (only when it is exactly empty), may show up to two messages and store the fallback
-// directories, configures the transfer's access type and proxy, and derives today's log
-// file name and path. Called at start-up and whenever the main window is activated.
+// Every stored setting into settings, as it is stored: no message, no fallback for a
+// directory that is gone, nothing written back, no derived field.
+void readStoredSettings(RunSettings &settings);
+
+// Fills the run settings from the store (readStoredSettings), then: may set url2 (only when
+// it is exactly empty), may show up to two messages (save directory, then log directory) and
+// store the fallback directories, configures the transfer's access type and proxy, and
+// derives today's log file name and path. Called at start-up and whenever the main window
+// is activated.
 void loadSettings(RunSettings &settings, MainWindowElements &window, Transfer &transfer,
                   const QDate &today = QDate::currentDate());
 

@@ -192,3 +192,10 @@ SequenceCounter::EndSide SequenceCounter::sideOfEnd(const QString &counter, cons
     const bool past = increment > 0 ? value > end : increment < 0 ? value < end : false;
     return past ? Past : Before;
 }
+
+bool SequenceCounter::endsRange(const QString &attempted, const QString &next, const QString &to,
+                                bool numberMode, qint16 increment)
+{
+    return sideOfEnd(attempted, to, numberMode, increment) != Before ||
+           sideOfEnd(next, to, numberMode, increment) == Past;
+}

@@ -46,4 +46,9 @@ Range parseRange(const QString &counter, bool numberMode, qint16 increment);
 enum EndSide { Before, AtEnd, Past };
 EndSide sideOfEnd(const QString &counter, const QString &to, bool numberMode, qint16 increment);
 
+// True when the attempt at counter attempted ends a range that ends at to: it was at TO (or
+// past it), or the counter after it (next) has stepped over TO.
+bool endsRange(const QString &attempted, const QString &next, const QString &to, bool numberMode,
+               qint16 increment);
+
 } // namespace SequenceCounter

@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
+#include <unistd.h>
 
 // `quillop get` as a user runs it: the built program, as a process with no display, against
 // the tests' own server, with a store that must come out of every run byte for byte as it went in.
@@ -39,6 +40,7 @@ private Q_SLOTS:
 
 private:
     std::unique_ptr<QProcess> start(const QStringList &arguments);
+    QString expand(QString word) const;
     QByteArray storeDigest() const;
 
     TestHttpServer m_server;
@@ -81,18 +83,37 @@ QByteArray TestGetCommand::storeDigest() const
     return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
 }
 
+// %BASE% is the server's address, %HOST% the same without its scheme.
+QString TestGetCommand::expand(QString word) const
+{
+    return word.replace(QLatin1String("%BASE%"), m_server.baseUrl())
+        .replace(QLatin1String("%HOST%"), m_server.baseUrl().mid(7))
+        .replace(QLatin1String("%SAVE%"), m_saveDir->path());
+}
+
 std::unique_ptr<QProcess> TestGetCommand::start(const QStringList &arguments)
 {
     QStringList words{QStringLiteral("get"), QStringLiteral("--save-dir"), m_saveDir->path(),
                       QStringLiteral("--pause"), QStringLiteral("0")};
-    for (QString word : arguments)
-        words << word.replace(QLatin1String("%BASE%"), m_server.baseUrl())
-                     .replace(QLatin1String("%SAVE%"), m_saveDir->path());
+    const QString noReader = QStringLiteral("%NO-READER%"); // stdout's reader is gone
+    for (QString word : arguments) {
+        if (word != noReader)
+            words << expand(word);
+    }
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
         env.remove(QString::fromLatin1(name));
     auto process = std::make_unique<QProcess>();
     process->setProcessEnvironment(env);
+    if (arguments.contains(noReader)) {
+        process->setChildProcessModifier([] {
+            int ends[2];
+            if (::pipe(ends) == 0) {
+                ::close(ends[0]);
+                ::dup2(ends[1], STDOUT_FILENO);
+            }
+        });
+    }
     process->start(qEnvironmentVariable("QUILLOP_BINARY_DIR") + QStringLiteral("/quillop"), words);
     return process;
 }
@@ -127,6 +148,12 @@ void TestGetCommand::runs_data()
     QTest::newRow("dry run, a letter series up to Z")
         << L({}) << L({"%BASE%/pic", "Y", ".jpg", "--dry-run", "--json"}) << 0 << L({}) << 0
         << L({"new", "new", ""});
+    QTest::newRow("dry run, https:// put in front")
+        << L({}) << L({"%HOST%/pic[01-02].jpg", "--dry-run"}) << 0 << L({}) << 0
+        << L({"https://%HOST%/pic01.jpg -> ", "https://%HOST%/pic02.jpg -> ", "end: "});
+    QTest::newRow("stdout without a reader stops the run")
+        << L({}) << L({"%BASE%/pic[01-03].jpg", "%NO-READER%"}) << 141 << L({"pic01.jpg"}) << 1
+        << L({});
     QTest::newRow("dry run over an existing file")
         << L({"pic01.jpg"})
         << L({"%BASE%/pic[01-02].jpg", "--dry-run", "--json", "--if-exists", "overwrite"}) << 0
@@ -180,9 +207,7 @@ void TestGetCommand::runs()
     const bool json = arguments.contains(QStringLiteral("--json"));
     for (qsizetype i = 0; i < out.size(); ++i) {
         if (!json) {
-            QVERIFY2(
-                out[i].startsWith(lines[i].replace(QLatin1String("%BASE%"), m_server.baseUrl())),
-                qPrintable(out[i]));
+            QVERIFY2(out[i].startsWith(expand(lines[i])), qPrintable(out[i]));
             continue;
         }
         const QJsonObject object = QJsonDocument::fromJson(out[i].toUtf8()).object();
@@ -197,7 +222,9 @@ void TestGetCommand::runs()
     if (exitCode == 2)
         QVERIFY2(err.startsWith(QLatin1String("quillop get: ")), qPrintable(err));
     else if (!arguments.contains(QStringLiteral("--dry-run")))
-        QVERIFY2(err.contains(QLatin1String("downloading completed")), qPrintable(err));
+        QVERIFY2(err.contains(QStringLiteral("downloading completed (%1 saved")
+                                  .arg(saved.size() - existing.size())),
+                 qPrintable(err));
 }
 
 void TestGetCommand::signalStopsTheRun()

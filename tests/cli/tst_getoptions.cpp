@@ -1,64 +1,71 @@
-#include "CounterPlan.h"
+#include "DryRun.h"
 #include "GetOptions.h"
+#include "RunSettings.h"
 #include "TestEnvironment.h"
 
 #include <QtTest>
 
-// The pure parts of the command line: how a counter becomes a plan, how a proxy is read.
+// The pure parts of the command line: the attempts a dry run plans, how a proxy is read.
 class TestGetOptions : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    void counterPlan_data();
-    void counterPlan();
+    void dryRunWalk_data();
+    void dryRunWalk();
     void proxy_data();
     void proxy();
 };
 
-void TestGetOptions::counterPlan_data()
+void TestGetOptions::dryRunWalk_data()
 {
     QTest::addColumn<QString>("counter");
     QTest::addColumn<bool>("numberMode");
     QTest::addColumn<int>("increment");
-    QTest::addColumn<QString>("first");
-    QTest::addColumn<int>("count"); // attempts of a range; 0 for a single value, -1 refused
+    QTest::addColumn<int>("maxDownloads"); // 0: a single fetch
+    QTest::addColumn<QString>("walk");     // first and last counter and the count
+    QTest::addColumn<QString>("end");      // the start of the end text
 
-    const auto row = [](const char *name, const char *counter, bool numbers, int increment,
-                        const char *first, int count) {
-        QTest::newRow(name) << QString::fromUtf8(counter) << numbers << increment
-                            << QString::fromUtf8(first) << count;
+    const auto row = [](const char *name, const char *counter, bool numbers, int increment, int max,
+                        const char *walk, const char *end) {
+        QTest::newRow(name) << QString::fromUtf8(counter) << numbers << increment << max
+                            << QString::fromUtf8(walk) << QString::fromUtf8(end);
     };
-    row("single number", "017", true, 1, "017", 0);
-    row("a sign on a single number", "-5", true, 1, "-5", 0);
-    row("numbers with their width", "01-20", true, 1, "01", 20);
-    row("step over the end", "01-20", true, 3, "01", 7);
-    row("downwards", "20-01", true, -1, "20", 20);
-    row("from minus five to five", "-5-5", true, 1, "-5", 11);
-    row("one value", "7-7", true, 0, "7", 1);
-    row("letters", "A-F", false, 1, "A", 6);
-    row("small letters", "a-z", false, 2, "a", 13);
-    row("wrong direction", "20-01", true, 1, "20-01", -1);
-    row("no step", "01-20", true, 0, "01-20", -1);
-    row("mixed case", "a-F", false, 1, "a-F", -1);
-    row("letters counted as numbers", "A-F", true, 1, "A-F", -1);
-    row("numbers counted as letters", "1-5", false, 1, "1-5", -1);
+    row("single fetch", "017", true, 1, 0, "017 017 1", "one attempt");
+    row("numbers with their width", "01-20", true, 1, 100, "01 20 20", "the end of the range");
+    row("step over the end", "01-20", true, 3, 100, "01 19 7", "the end of the range");
+    row("downwards", "20-01", true, -1, 100, "20 01 20", "the end of the range");
+    row("from minus five", "-5-5", true, 1, 100, "-5 000005 11", "the end of the range, after 11");
+    row("cut by max_downloads", "01-20", true, 1, 5, "01 05 5", "max_downloads, after 5");
+    row("no range, up to max_downloads", "7", true, 2, 3, "7 11 3", "max_downloads");
+    row("letters", "A-F", false, 1, 100, "A F 6", "the end of the range");
+    row("up to the last letter", "X", false, 1, 100, "X Z 3", "the last letter");
+    row("up to the counter's limit", "32766", true, 1, 100, "32766 32767 2",
+        "the next counter 32768");
+    row("unreachable", "20-01", true, 1, 100, "",
+        "the range \"20-01\" cannot be reached with increment 1");
 }
 
-void TestGetOptions::counterPlan()
+void TestGetOptions::dryRunWalk()
 {
     QFETCH(QString, counter);
     QFETCH(bool, numberMode);
     QFETCH(int, increment);
-    QFETCH(QString, first);
-    QFETCH(int, count);
+    QFETCH(int, maxDownloads);
+    QFETCH(QString, walk);
+    QFETCH(QString, end);
 
-    const CounterPlan plan = CounterPlanning::plan(counter, numberMode, qint16(increment));
-    QCOMPARE(plan.first, first);
-    QCOMPARE(plan.isRange, count != 0);
-    QCOMPARE(plan.problem.isEmpty(), count >= 0);
-    if (count > 0)
-        QCOMPARE(plan.rangeCount, count);
+    RunSettings settings;
+    settings.is_number_mode = numberMode;
+    settings.increment = qint16(increment);
+    settings.isMultiple = maxDownloads > 0;
+    settings.max_downloads = qint16(maxDownloads);
+    const DryRun::Walk planned = DryRun::walk(counter, settings);
+    const QStringList &c = planned.counters;
+    QCOMPARE(c.isEmpty() ? QString()
+                         : QStringLiteral("%1 %2 %3").arg(c.first(), c.last()).arg(c.size()),
+             walk);
+    QVERIFY2(planned.end.startsWith(end), qPrintable(planned.end));
 }
 
 void TestGetOptions::proxy_data()
