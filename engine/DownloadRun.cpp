@@ -188,6 +188,8 @@ void DownloadRun::startAttempt()
 void DownloadRun::onAttemptDone()
 {
     Q_EMIT attemptFinished();
+    // A counter that cannot step only ends a run that would have gone on.
+    const bool lastPlanned = !d->settings.isMultiple || attempt_count >= d->settings.max_downloads;
     count(d->counts, d->attempt->report().outcome);
     d->missesInRow = d->attempt->wasMiss() ? d->missesInRow + 1 : 0;
     const int allowed = d->settings.stop_after_misses;
@@ -197,12 +199,15 @@ void DownloadRun::onAttemptDone()
                            : QStringLiteral("%1 misses in a row").arg(d->missesInRow);
         attempt_count = d->settings.max_downloads;
     }
-    if (!stop_requested)
-        advanceCounter();
-    if (!d->rangeEnd.isEmpty() &&
+    const QString stepReason = stop_requested ? QString() : advanceCounter();
+    const bool rangeEnded =
+        !d->rangeEnd.isEmpty() &&
         SequenceCounter::endsRange(d->attemptedCounter, d->window.url2Text(), d->rangeEnd,
-                                   d->settings.is_number_mode, d->settings.increment))
+                                   d->settings.is_number_mode, d->settings.increment);
+    if (rangeEnded)
         attempt_count = d->settings.max_downloads;
+    if (!stepReason.isEmpty() && !lastPlanned && !rangeEnded && d->endReason.isEmpty())
+        d->endReason = stepReason;
     if (!d->settings.isMultiple)
         attempt_count = d->settings.max_downloads;
     if (d->settings.max_downloads > attempt_count) {
@@ -222,7 +227,7 @@ void DownloadRun::continueRun()
         finish();
 }
 
-void DownloadRun::advanceCounter()
+QString DownloadRun::advanceCounter()
 {
     MainWindowElements &w = d->window;
     const SequenceCounter::Step step = SequenceCounter::advanceCounter(
@@ -232,14 +237,13 @@ void DownloadRun::advanceCounter()
         w.setUrl2Text(step.newText);
         break;
     case SequenceCounter::Step::Unsteppable:
-        if (d->endReason.isEmpty())
-            d->endReason = step.reason;
         attempt_count = d->settings.max_downloads;
-        break;
+        return step.reason;
     case SequenceCounter::Step::LetterEnd:
         attempt_count = d->settings.max_downloads;
         break;
     }
+    return {};
 }
 
 void DownloadRun::finish()

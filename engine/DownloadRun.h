@@ -57,7 +57,7 @@ private:
     void startAttempt();
     void onAttemptDone();
     void continueRun();
-    void advanceCounter();
+    QString advanceCounter();
     void finish();
 
     struct Private;

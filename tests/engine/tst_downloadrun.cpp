@@ -252,6 +252,7 @@ void tst_DownloadRun::waysOfEnding_data()
     QTest::newRow("single mode") << "single" << 100 << "01" << 1 << 1 << "02" << "(1 saved)";
     QTest::newRow("letter end at Z") << "" << 100 << "Y" << 2 << 100 << "Z" << "(2 saved)";
     QTest::newRow("counter that cannot be stepped") << "" << 100 << "abc" << 1 << 100 << "abc" << "(1 saved; the counter \"abc\" is not a number)";
+    QTest::newRow("single mode: an unsteppable counter is no reason") << "single" << 100 << "abc" << 1 << 1 << "abc" << "(1 saved)";
     QTest::newRow("stop in a stalled fetch") << "stop" << 100 << "01" << 1 << 100 << "01" << "(0 saved, 1 failed)";
     QTest::newRow("close in a stalled fetch: counter advances once") << "close" << 100 << "01" << 1 << 100 << "02" << "(0 saved, 1 failed)";
     QTest::newRow("multiple run switched to single") << "to single" << 5 << "01" << 1 << 5 << "02" << "(1 saved)";
