@@ -9,10 +9,33 @@
 #include <QBuffer>
 #include <QFile>
 #include <QSignalSpy>
-#include <QTcpServer>
 #include <QTemporaryDir>
 
 #include <memory>
+#include <netinet/in.h>
+#include <sys/socket.h>
+
+namespace {
+
+// A loopback port that refuses every connection for the whole test: bound, never listening,
+// so no server of a later row can be handed the same port.
+QString refusedAddress()
+{
+    static const int fd = [] {
+        const int s = ::socket(AF_INET, SOCK_STREAM, 0);
+        sockaddr_in a{};
+        a.sin_family = AF_INET;
+        a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        ::bind(s, reinterpret_cast<sockaddr *>(&a), sizeof a);
+        return s;
+    }();
+    sockaddr_in a{};
+    socklen_t size = sizeof a;
+    ::getsockname(fd, reinterpret_cast<sockaddr *>(&a), &size);
+    return QStringLiteral("127.0.0.1:%1").arg(ntohs(a.sin_port));
+}
+
+} // namespace
 
 Q_DECLARE_METATYPE(ConnectionOptions)
 
@@ -183,9 +206,7 @@ void TestTransfer::oneFetch_data()
     // A name longer than any DNS name: the resolver refuses it without asking a server.
     const QString noHost =
         QStringLiteral("http://%1/pic01.jpg").arg(QStringList(5, QString(63, u'a')).join(u'.'));
-    QTcpServer closed; // nothing listens on its port once the rows are made
-    closed.listen(QHostAddress::LocalHost, 0);
-    const QString refused = QStringLiteral("127.0.0.1:%1").arg(closed.serverPort());
+    const QString refused = refusedAddress();
     const QByteArray chunked =
         "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n5\r\nhello\r\n";
     const QByteArray filler = "X-Filler: " + QByteArray(100, 'f') + "\r\n";
