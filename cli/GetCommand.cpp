@@ -84,6 +84,8 @@ int GetCommand::run(int &argc, char **argv)
     // A closed standard output is seen as EPIPE where it is written, not as a signal that
     // ends the program in the middle of a file.
     ::signal(SIGPIPE, SIG_IGN);
+    // Nothing here needs GLib's main loop; Qt's own poll loop takes fewer calls per turn.
+    qputenv("QT_NO_GLIB", "1");
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Quillop"));
     QCoreApplication::setOrganizationName(QStringLiteral("Quillop"));

@@ -65,6 +65,9 @@ void CurlRequest::prepare(const Setup &s, QIODevice *sink)
     curl_easy_setopt(e, CURLOPT_CAINFO_BLOB, s.caBundle.isEmpty() ? nullptr : &bundle);
     curl_easy_setopt(e, CURLOPT_CONNECTTIMEOUT_MS, long(s.connectTimeoutMs));
     curl_easy_setopt(e, CURLOPT_NOSIGNAL, 1L);
+    // Pictures are mostly larger than libcurl's 16 KiB default: a larger buffer takes a
+    // picture in fewer reads, writes and turns of the event loop.
+    curl_easy_setopt(e, CURLOPT_BUFFERSIZE, 128L * 1024L);
     curl_easy_setopt(e, CURLOPT_ERRORBUFFER, m_error);
     curl_easy_setopt(e, CURLOPT_HEADERFUNCTION, &CurlRequest::onHeader);
     curl_easy_setopt(e, CURLOPT_HEADERDATA, this);
