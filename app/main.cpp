@@ -1,13 +1,19 @@
-#include "FrmMain.h"
 #include "GetCommand.h"
 #include "GetOptions.h"
 
-#include <QApplication>
 #include <QCommandLineParser>
-#include <QIcon>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <unistd.h>
 
+// `quillop` itself links only QtCore, libcurl and the engine: `quillop get`, --help and
+// --version start without loading the window's libraries (a third of the start-up time of a
+// run from a script). Anything else goes on in the window program beside it.
 namespace {
 
 void describeProgram()
@@ -15,17 +21,6 @@ void describeProgram()
     QCoreApplication::setApplicationName(QStringLiteral("Quillop"));
     QCoreApplication::setOrganizationName(QStringLiteral("Quillop"));
     QCoreApplication::setApplicationVersion(QStringLiteral(QUILLOP_VERSION));
-}
-
-// The window's configuration lives in its settings store; its command line only answers
-// --help and --version. `quillop get` has options of its own.
-void defineOptions(QCommandLineParser &parser)
-{
-    parser.setApplicationDescription(
-        QStringLiteral("Downloads a series of images whose addresses differ only in a running "
-                       "number or letter."));
-    parser.addHelpOption();
-    parser.addVersionOption();
 }
 
 // The window's help, followed by that of `quillop get`.
@@ -38,47 +33,39 @@ void defineOptions(QCommandLineParser &parser)
     std::exit(0);
 }
 
-// QApplication aborts when no display can be opened, so --help and --version are answered
-// by a core application first: they must work over ssh and in scripts. Qt's own GUI options
-// (-platform, -style, -reverse ...) are only known to QApplication, hence single-dash words
-// are read as long options here, and --help-all, which lists those, and any error are left
-// to the second pass.
-void answerInformationOptions(int &argc, char **argv)
+// Qt's own GUI options (-platform, -style, -reverse ...) are only known to the window
+// program, hence single-dash words are read as long options here, and --help-all, which lists
+// those, and any error are left to the window program. Returns the window program's path.
+QByteArray answerInformationOptions(int &argc, char **argv)
 {
     QCoreApplication core(argc, argv);
     describeProgram();
     QCommandLineParser parser;
-    defineOptions(parser);
+    parser.setApplicationDescription(
+        QStringLiteral("Downloads a series of images whose addresses differ only in a running "
+                       "number or letter."));
+    parser.addHelpOption();
+    parser.addVersionOption();
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.parse(QCoreApplication::arguments());
     if (parser.isSet(QStringLiteral("help")))
         showHelp(parser);
     if (parser.isSet(QStringLiteral("version")))
         parser.showVersion();
+    return QFile::encodeName(
+        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("quillop-window")));
 }
 
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    // Before any GUI object: `quillop get` runs on a core application and needs no display.
     if (GetCommand::isRequested(argc, argv))
         return GetCommand::run(argc, argv);
-    // The pictures are compiled into a static library, whose resource registration the
-    // linker drops unless something refers to it.
-    Q_INIT_RESOURCE(assets);
-    answerInformationOptions(argc, argv);
-
-    QApplication app(argc, argv);
-    describeProgram();
-    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.quillop.quillop"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/quillop.svg")));
-
-    QCommandLineParser parser;
-    defineOptions(parser);
-    parser.process(app);
-
-    FrmMain window;
-    window.start();
-    return app.exec();
+    const QByteArray window = answerInformationOptions(argc, argv);
+    // argv[0] stays as it was, so the desktop still knows the window by the name "quillop".
+    ::execv(window.constData(), argv);
+    std::fprintf(stderr, "quillop: cannot start %s: %s\n", window.constData(),
+                 std::strerror(errno));
+    return 127;
 }

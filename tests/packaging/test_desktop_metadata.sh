@@ -24,7 +24,7 @@ grep -q "<id>$id</id>" "$metainfo" || fail "the AppStream id is not $id"
     fail "the desktop entry does not start quillop with its icon"
 grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" ||
     fail "metainfo does not launch $id.desktop"
-grep -q "setDesktopFileName(QStringLiteral(\"$id\"))" "$SOURCE_DIR/app/main.cpp" ||
+grep -q "setDesktopFileName(QStringLiteral(\"$id\"))" "$SOURCE_DIR/app/window_main.cpp" ||
     fail "the program does not announce itself as $id"
 newest=$(grep -o '<release version="[^"]*"' "$metainfo" | head -n1 | cut -d'"' -f2)
 [ "$newest" = "$VERSION" ] || fail "newest metainfo release is '$newest', project is '$VERSION'"
