@@ -84,6 +84,6 @@ kill -0 "$app" 2>/dev/null && fail "the program did not end after File > Close"
 
 for scale in 1 2; do # measured with the system fonts, as on a desktop
     QUILLOP_SCREENSHOT_DIR="$shots/xvfb" QT_SCALE_FACTOR=$scale "$build_dir/tests/tst_optionsdialog" \
-        captionsFitOnEveryPage valuesShowWhole || fail "the options dialog at scale $scale"
+        captionsAndValuesShowWhole || fail "the options dialog at scale $scale"
 done
 echo "PASS: pictures in $shots"

@@ -1,5 +1,4 @@
 #include "DownloadRun.h"
-#include "FrmAbout.h"
 #include "FrmMain.h"
 #include "ImageList.h"
 #include "ModalDialogs.h"
@@ -21,7 +20,6 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QContextMenuEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
