@@ -1,20 +1,105 @@
-#include "OptionsDialogFixture.h"
-
 #include "DownloadRun.h"
+#include "FileChooser.h"
 #include "FileOps.h"
+#include "FrmOptions.h"
 #include "LoadSettings.h"
 #include "OptionsApply.h"
 #include "Pause.h"
+#include "RecordingWindow.h"
+#include "RunSettings.h"
+#include "SettingsStore.h"
+#include "TestEnvironment.h"
 #include "TestHttpServer.h"
 #include "Transfer.h"
 
-#include "FileChooser.h"
-
 #include <QAccessible>
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
 #include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QSignalSpy>
 #include <QStatusBar>
+#include <QTabBar>
 #include <QWindow>
+#include <QtTest>
+
+// One opening of the options dialog as the main window does it (disable, create, show),
+// over an empty store and existing directories, with the beeps counted.
+struct OptionsDialogFixture
+{
+    OptionsDialogFixture()
+    {
+        TestEnvironment::resetStore();
+        FrmOptions::setBeepHook([this] { ++beeps; });
+        settings.save_dir = TestEnvironment::home() + QStringLiteral("/pictures/series");
+        settings.log_dir = TestEnvironment::home() + QStringLiteral("/logs");
+        QDir().mkpath(settings.save_dir);
+        QDir().mkpath(settings.log_dir);
+        settings.max_downloads = 100;
+        settings.increment = settings.pause_time = 1;
+        settings.is_number_mode = settings.is_save = settings.is_header = true;
+        settings.if_exists = IfExistsPolicy::Prompt;
+        window.url2 = QStringLiteral("07");
+    }
+    ~OptionsDialogFixture()
+    {
+        delete dialog.data();
+        FrmOptions::setBeepHook({});
+    }
+
+    FrmOptions *open()
+    {
+        mainWidget.setEnabled(false);
+        dialog = new FrmOptions(settings, window, &mainWidget);
+        dialog->show();
+        dialog->activateWindow();
+        if (!QTest::qWaitForWindowActive(dialog))
+            qWarning("the options dialog did not become active");
+        return dialog;
+    }
+
+    template <typename W = QWidget> W *control(const QString &name) const
+    {
+        return dialog->findChild<W *>(name);
+    }
+    QTabBar *tabBar() const { return control(QStringLiteral("tab1"))->findChild<QTabBar *>(); }
+    void clickTab(int index)
+    {
+        QTest::mouseClick(tabBar(), Qt::LeftButton, {}, tabBar()->tabRect(index).center());
+    }
+    // Option buttons take clicks on their indicator and caption only, not on the blank rest.
+    void click(const char *name)
+    {
+        QWidget *widget = control(QLatin1String(name));
+        const QPoint at = qobject_cast<QRadioButton *>(widget) ? QPoint(6, widget->height() / 2)
+                                                               : widget->rect().center();
+        QTest::mouseClick(widget, Qt::LeftButton, {}, at);
+    }
+    // Clicks into the box and types over what it holds.
+    static void typeInto(QLineEdit *box, const QString &text)
+    {
+        QTest::mouseClick(box, Qt::LeftButton);
+        box->selectAll();
+        QTest::keyClick(box, Qt::Key_Delete);
+        QTest::keyClicks(box, text);
+    }
+    static QStringList storedKeys()
+    {
+        QStringList keys = SettingsStore::allKeys();
+        keys.removeIf([](const QString &key) { return !SettingsStore::contains(key); });
+        keys.sort();
+        return keys;
+    }
+
+    RunSettings settings;
+    RecordingWindow window;
+    QWidget mainWidget;
+    QPointer<FrmOptions> dialog;
+    int beeps = 0;
+};
 
 using F = OptionsDialogFixture;
 
@@ -64,302 +149,359 @@ class TestOptionsDialog : public QObject
 {
     Q_OBJECT
 private slots:
-    void marksAfterOpening_data();
-    void marksAfterOpening();
-    void entries_data();
-    void entries();
-    void browse_data();
-    void browse();
-    void staysWithTheMainWindow();
-    void statusHeardByScreenReader();
-    void applyWritesMarkedSettings();
-    void lowerMaxDownloadsEndsTheRun();
-};
+    void marksAfterOpening_data()
+    {
+        QTest::addColumn<Opening>("o");
+        // clang-format off
+        QTest::newRow("fill equals the initial texts") << Opening{100, "Text1", "", ""};
+        QTest::newRow("another max downloads") << Opening{40, "Text1", "max_downloads", ""};
+        QTest::newRow("max downloads refused while filling") << Opening{-1, "", "proxy_name", "Error : Max Downloads Has to be a Number"};
+        QTest::newRow("stored directory gone") << Opening{100, "Text1", "", "", "pictures/gone/deeper"};
+        QTest::newRow("stored log directory gone") << Opening{100, "Text1", "", "", "pictures/series", "logs/gone"};
+        // clang-format on
+    }
 
-void TestOptionsDialog::marksAfterOpening_data()
-{
-    QTest::addColumn<Opening>("o");
-    // clang-format off
-    QTest::newRow("fill equals the initial texts") << Opening{100, "Text1", "", ""};
-    QTest::newRow("another max downloads") << Opening{40, "Text1", "max_downloads", ""};
-    QTest::newRow("max downloads refused while filling") << Opening{-1, "", "proxy_name", "Error : Max Downloads Has to be a Number"};
-    QTest::newRow("stored directory gone") << Opening{100, "Text1", "", "", "pictures/gone/deeper"};
-    QTest::newRow("stored log directory gone") << Opening{100, "Text1", "", "", "pictures/series", "logs/gone"};
-    // clang-format on
-}
+    void marksAfterOpening()
+    {
+        QFETCH(Opening, o);
+        QStringList marks = QStringLiteral("is_log is_proxy is_save log_dir save_dir %1")
+                                .arg(QLatin1String(o.extraMarks))
+                                .split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        marks.sort();
+        F f;
+        f.settings.max_downloads = o.maxDownloads;
+        f.settings.proxy_name = QLatin1String(o.proxyName);
+        f.settings.save_dir = TestEnvironment::home() + QLatin1Char('/') + QLatin1String(o.saveDir);
+        f.settings.log_dir = TestEnvironment::home() + QLatin1Char('/') + QLatin1String(o.logDir);
+        f.open();
+        QStringList set = f.dialog->changeMarks().setKeys();
+        set.sort();
+        QCOMPARE(set, marks);
+        QCOMPARE(f.dialog->statusText(), QLatin1String(o.status));
+        QCOMPARE(f.beeps, *o.status ? 1 : 0);
 
-void TestOptionsDialog::marksAfterOpening()
-{
-    QFETCH(Opening, o);
-    QStringList marks = QStringLiteral("is_log is_proxy is_save log_dir save_dir %1")
-                            .arg(QLatin1String(o.extraMarks))
-                            .split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    marks.sort();
-    F f;
-    f.settings.max_downloads = o.maxDownloads;
-    f.settings.proxy_name = QLatin1String(o.proxyName);
-    f.settings.save_dir = TestEnvironment::home() + QLatin1Char('/') + QLatin1String(o.saveDir);
-    f.settings.log_dir = TestEnvironment::home() + QLatin1Char('/') + QLatin1String(o.logDir);
-    f.open();
-    QStringList set = f.dialog->changeMarks().setKeys();
-    set.sort();
-    QCOMPARE(set, marks);
-    QCOMPARE(f.dialog->statusText(), QLatin1String(o.status));
-    QCOMPARE(f.beeps, *o.status ? 1 : 0);
-
-    // An untouched OK writes the marked settings again, as the controls show them.
-    if (*o.status)
-        return; // OK then waits, as with any refused max downloads
-    f.click("cmdOK");
-    QTRY_VERIFY(f.dialog.isNull());
-    QCOMPARE(F::storedKeys(), marks);
-    QCOMPARE(SettingsStore::read(QStringLiteral("save_dir")), f.settings.save_dir);
-    QCOMPARE(SettingsStore::read(QStringLiteral("log_dir")), f.settings.log_dir);
-}
-
-void TestOptionsDialog::entries_data()
-{
-    QTest::addColumn<Entry>("e");
-    const char *max = "Error : Max Downloads Has to be a Number";
-    const char *port = "Error : Http Port Number Has to be a Number";
-    // clang-format off
-    QTest::newRow("increment half rounds to even") << Entry{1, "txtIncrement", "increment", " 2.5 ", 0, "2", ""};
-    QTest::newRow("increment rounding to 0") << Entry{1, "txtIncrement", "increment", "0.5", 1, "", "Error : Increment Has to be a Number"};
-    QTest::newRow("pause 0") << Entry{1, "txtPause", "pause_time", "0", 1, "", "Error : Pause time has be a positive Number"};
-    QTest::newRow("port 0") << Entry{2, "txtPort", "proxy_port", "0", 1, "", port};
-    QTest::newRow("port abc") << Entry{2, "txtPort", "proxy_port", "abc", 1, "", port};
-    QTest::newRow("port 65535") << Entry{2, "txtPort", "proxy_port", "65535", 0, "65535", ""};
-    QTest::newRow("port 65536") << Entry{2, "txtPort", "proxy_port", "65536", 1, "", port};
-    QTest::newRow("misses 0") << Entry{1, "txtMisses", "stop_after_misses", "0", 0, "0", ""};
-    QTest::newRow("misses -1") << Entry{1, "txtMisses", "stop_after_misses", "-1", 1, "", "Error : Misses in a row Has to be a Number"};
-    QTest::newRow("retries 3") << Entry{1, "txtRetries", "retries", "3", 0, "3", ""};
-    QTest::newRow("retries x") << Entry{1, "txtRetries", "retries", "x", 1, "", "Error : Retries Has to be a Number"};
-    QTest::newRow("save path typed") << Entry{0, "txtSavPath", "save_dir", " /srv/new pics ", 0, "/srv/new pics", ""};
-    QTest::newRow("socks5") << Entry{2, "optProxySocks5", "proxy_type", nullptr, 0, "socks5", ""};
-    QTest::newRow("proxy user trimmed") << Entry{2, "txtProxyUser", "proxy_user", " ann ", 0, "ann", ""};
-    QTest::newRow("password as typed") << Entry{2, "txtProxyPassword", "proxy_password", " p w ", 0, " p w ", ""};
-    QTest::newRow("automatic referer") << Entry{2, "optRefAuto", "referer", nullptr, 0, "auto", ""};
-    QTest::newRow("user agent") << Entry{2, "txtUserAgent", "user_agent", "Bot/1", 0, "Bot/1", ""};
-    QTest::newRow("cookie file typed") << Entry{2, "txtCookieFile", "cookie_file", "/srv/c.txt", 0, "/srv/c.txt", ""};
-    // Clearing max downloads fails at once; every key is checked again; the focus stays free.
-    QTest::newRow("max 0 keeps the cleared box's message") << Entry{1, "txtMaxFiles", "max_downloads", "0", 1, "0", max};
-    QTest::newRow("max past 16 bits") << Entry{1, "txtMaxFiles", "max_downloads", "40000", 2, "", max};
-    QTest::newRow("rename") << Entry{0, "optRen", "if_exists", nullptr, 0, "4", ""};
-    QTest::newRow("number mode clicked again restarts the counter") << Entry{1, "optNumber", "is_number_mode", nullptr, 0, "True", "", "01"};
-    // clang-format on
-}
-
-void TestOptionsDialog::entries()
-{
-    QFETCH(Entry, e);
-    const QString typed = QLatin1String(e.typed);
-    const bool refused = !*e.stored;
-    const bool onChange = qstrcmp(e.control, "txtMaxFiles") == 0;
-    F f;
-    f.settings.is_proxy = true;
-    f.open();
-    f.clickTab(e.tab);
-    auto *edit = f.control<QLineEdit>(QLatin1String(e.control));
-    if (edit) {
-        F::typeInto(edit, typed);
-        if (refused && onChange)
-            QCOMPARE(edit->selectedText(), typed); // so the next key replaces it
-        QTest::keyClick(edit, Qt::Key_Tab);
-        QCOMPARE(edit->hasFocus(), refused && !onChange);
-    } else
-        f.click(e.control);
-    QCOMPARE(f.beeps, e.beeps);
-    QCOMPARE(f.dialog->statusText(), QLatin1String(e.status));
-    // A screen reader reads the message as the status bar's name.
-    QAccessibleInterface *bar =
-        QAccessible::queryAccessibleInterface(f.control(QStringLiteral("statbar")));
-    QCOMPARE(bar->text(QAccessible::Name), QLatin1String(e.status));
-
-    f.click("cmdApply");
-    if (refused) {
-        // Apply and OK wait for a valid entry; Cancel does not.
-        QVERIFY(edit->hasFocus());
-        QCOMPARE(edit->selectedText(), typed);
-        QCOMPARE(f.beeps, e.beeps + 1);
+        // An untouched OK writes the marked settings again, as the controls show them.
+        if (*o.status)
+            return; // OK then waits, as with any refused max downloads
         f.click("cmdOK");
-        QVERIFY(f.dialog->isVisible());
-        QVERIFY(F::storedKeys().isEmpty());
-    } else if (edit) {
-        // What Apply stored stays; what is typed after it, Enter and Escape change nothing.
-        F::typeInto(edit, QStringLiteral("9"));
-        for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape})
-            QTest::keyClick(edit, key);
-        QVERIFY(f.dialog->isVisible());
+        QTRY_VERIFY(f.dialog.isNull());
+        QCOMPARE(F::storedKeys(), marks);
+        QCOMPARE(SettingsStore::read(QStringLiteral("save_dir")), f.settings.save_dir);
+        QCOMPARE(SettingsStore::read(QStringLiteral("log_dir")), f.settings.log_dir);
     }
-    f.click("cmdCancel");
-    QTRY_VERIFY(f.dialog.isNull());
-    QVERIFY(f.mainWidget.isEnabled());
-    QCOMPARE(SettingsStore::read(QLatin1String(e.key), QString()), QLatin1String(e.stored));
-    if (!edit) // Tab from a box may land on the mode buttons, which mark the mode.
-        QCOMPARE(f.window.url2, QLatin1String(e.url2));
-}
 
-void TestOptionsDialog::browse_data()
-{
-    QTest::addColumn<Browse>("b");
-    // clang-format off
-    QTest::newRow("save directory") << Browse{0, "cmdSavBrowse", "~/pictures/other", "txtSavPath", "~/pictures/other", "save_dir", "~/pictures/other"};
-    QTest::newRow("log directory") << Browse{3, "cmdLogBrowse", "~/pictures", "txtLogDir", "~/pictures/%1", "log_dir", "~/pictures"};
-    QTest::newRow("cookie file") << Browse{2, "cmdCookieBrowse", "/srv/cookies.txt", "txtCookieFile", "/srv/cookies.txt", "cookie_file", "/srv/cookies.txt"};
-    QTest::newRow("certificate file") << Browse{2, "cmdCaBrowse", "/srv/ca.pem", "txtCaFile", "/srv/ca.pem", "ca_file", "/srv/ca.pem"};
-    QTest::newRow("log directory typed") << Browse{3, nullptr, "~/pictures", "txtLogDir", "~/pictures/%1", "log_dir", "~/pictures"};
-    QTest::newRow("chooser cancelled") << Browse{2, "cmdCaBrowse", "", "txtCaFile", "", "ca_file", nullptr};
-    // clang-format on
-}
-
-void TestOptionsDialog::browse()
-{
-    QFETCH(Browse, b);
-    const auto home = [](const char *text) {
-        return QString::fromUtf8(text).replace(QLatin1Char('~'), TestEnvironment::home());
-    };
-    F f;
-    f.settings.is_log = true;
-    QDir().mkpath(home("~/pictures/other"));
-    QStringList asked;
-    FileChooser::setHook([&](FileChooser::Kind, const QString &, const QString &start) {
-        asked << start;
-        return home(b.answer);
-    });
-    f.open();
-    f.clickTab(b.tab);
-    auto *box = f.control<QLineEdit>(QLatin1String(b.box));
-    if (b.button)
-        f.click(b.button);
-    else {
-        F::typeInto(box, home(b.answer));
-        QTest::keyClick(box, Qt::Key_Tab);
+    void entries_data()
+    {
+        QTest::addColumn<Entry>("e");
+        const char *max = "Error : Max Downloads Has to be a Number";
+        const char *port = "Error : Http Port Number Has to be a Number";
+        // clang-format off
+        QTest::newRow("increment half rounds to even") << Entry{1, "txtIncrement", "increment", " 2.5 ", 0, "2", ""};
+        QTest::newRow("increment rounding to 0") << Entry{1, "txtIncrement", "increment", "0.5", 1, "", "Error : Increment Has to be a Number"};
+        QTest::newRow("pause 0") << Entry{1, "txtPause", "pause_time", "0", 1, "", "Error : Pause time has be a positive Number"};
+        QTest::newRow("port 0") << Entry{2, "txtPort", "proxy_port", "0", 1, "", port};
+        QTest::newRow("port 65535") << Entry{2, "txtPort", "proxy_port", "65535", 0, "65535", ""};
+        QTest::newRow("port 65536") << Entry{2, "txtPort", "proxy_port", "65536", 1, "", port};
+        QTest::newRow("misses 0") << Entry{1, "txtMisses", "stop_after_misses", "0", 0, "0", ""};
+        QTest::newRow("misses -1") << Entry{1, "txtMisses", "stop_after_misses", "-1", 1, "", "Error : Misses in a row Has to be a Number"};
+        QTest::newRow("retries 3") << Entry{1, "txtRetries", "retries", "3", 0, "3", ""};
+        QTest::newRow("retries x") << Entry{1, "txtRetries", "retries", "x", 1, "", "Error : Retries Has to be a Number"};
+        QTest::newRow("save path typed") << Entry{0, "txtSavPath", "save_dir", " /srv/new pics ", 0, "/srv/new pics", ""};
+        QTest::newRow("socks5") << Entry{2, "optProxySocks5", "proxy_type", nullptr, 0, "socks5", ""};
+        QTest::newRow("proxy user trimmed") << Entry{2, "txtProxyUser", "proxy_user", " ann ", 0, "ann", ""};
+        QTest::newRow("password as typed") << Entry{2, "txtProxyPassword", "proxy_password", " p w ", 0, " p w ", ""};
+        QTest::newRow("automatic referer") << Entry{2, "optRefAuto", "referer", nullptr, 0, "auto", ""};
+        QTest::newRow("user agent") << Entry{2, "txtUserAgent", "user_agent", "Bot/1", 0, "Bot/1", ""};
+        // Clearing max downloads fails at once; every key is checked again; the focus stays free.
+        QTest::newRow("max 0 keeps the cleared box's message") << Entry{1, "txtMaxFiles", "max_downloads", "0", 1, "0", max};
+        QTest::newRow("max past 16 bits") << Entry{1, "txtMaxFiles", "max_downloads", "40000", 2, "", max};
+        QTest::newRow("rename") << Entry{0, "optRen", "if_exists", nullptr, 0, "4", ""};
+        QTest::newRow("number mode clicked again restarts the counter") << Entry{1, "optNumber", "is_number_mode", nullptr, 0, "True", "", "01"};
+        // clang-format on
     }
-    FileChooser::setHook({});
-    QCOMPARE(asked.size(), b.button ? 1 : 0);
-    const QString shown =
-        home(b.shown).replace(QStringLiteral("%1"), logFileNameFor(QDate::currentDate()));
-    QCOMPARE(box->text(), shown);
-    f.click("cmdOK");
-    QTRY_VERIFY(f.dialog.isNull());
-    QCOMPARE(SettingsStore::contains(QLatin1String(b.key)), b.stored != nullptr);
-    if (b.stored)
-        QCOMPARE(SettingsStore::read(QLatin1String(b.key)), home(b.stored));
-}
 
-// A dialog of the main window: no minimize control, transient for it, never left minimized.
-void TestOptionsDialog::staysWithTheMainWindow()
-{
-    F f;
-    f.mainWidget.setGeometry(0, 0, 120, 80); // a small main window at the screen's corner
-    f.mainWidget.show();
-    f.open();
-    QVERIFY(f.dialog->screen()->availableGeometry().contains(f.dialog->geometry()));
-    const Qt::WindowFlags flags = f.dialog->windowFlags();
-    QCOMPARE(flags & Qt::WindowType_Mask, Qt::Dialog);
-    QVERIFY(!(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
-    QCOMPARE(f.dialog->windowHandle()->transientParent(), f.mainWidget.windowHandle());
-    QVERIFY(f.dialog->parentWidget() == nullptr); // the disabled window must not disable it
-    f.dialog->setWindowState(Qt::WindowMinimized);
-    QTRY_VERIFY(!(f.dialog->windowState() & Qt::WindowMinimized));
-    QVERIFY(f.dialog->isEnabled());
-}
+    void entries()
+    {
+        QFETCH(Entry, e);
+        const QString typed = QLatin1String(e.typed);
+        const bool refused = !*e.stored;
+        const bool onChange = qstrcmp(e.control, "txtMaxFiles") == 0;
+        F f;
+        f.settings.is_proxy = true;
+        f.open();
+        f.clickTab(e.tab);
+        auto *edit = f.control<QLineEdit>(QLatin1String(e.control));
+        if (edit) {
+            F::typeInto(edit, typed);
+            if (refused && onChange)
+                QCOMPARE(edit->selectedText(), typed); // so the next key replaces it
+            QTest::keyClick(edit, Qt::Key_Tab);
+            QCOMPARE(edit->hasFocus(), refused && !onChange);
+        } else
+            f.click(e.control);
+        QCOMPARE(f.beeps, e.beeps);
+        QCOMPARE(f.dialog->statusText(), QLatin1String(e.status));
+        // A screen reader reads the message as the status bar's name.
+        QAccessibleInterface *bar =
+            QAccessible::queryAccessibleInterface(f.control(QStringLiteral("statbar")));
+        QCOMPARE(bar->text(QAccessible::Name), QLatin1String(e.status));
 
-// Through the accessibility bus, as a screen reader hears it (test_options_atspi.sh runs this
-// under Xvfb with a session bus; elsewhere it is skipped).
-void TestOptionsDialog::statusHeardByScreenReader()
-{
-    const QString script = qEnvironmentVariable("QUILLOP_ATSPI_SCRIPT");
-    if (script.isEmpty())
-        QSKIP("needs an accessibility bus (test_options_atspi.sh)");
-    F f;
-    f.open();
-    QProcess reader;
-    reader.start(QStringLiteral("/usr/bin/python3"),
-                 {script, QString::number(QCoreApplication::applicationPid())});
-    QTRY_VERIFY_WITH_TIMEOUT(reader.canReadLine(), 20000);
-    QCOMPARE(reader.readLine().trimmed(), QByteArray("ready"));
-    f.clickTab(1);
-    F::typeInto(f.control<QLineEdit>(QStringLiteral("txtPause")), QStringLiteral("0"));
-    QTest::keyClick(f.control(QStringLiteral("txtPause")), Qt::Key_Tab);
-    QTRY_VERIFY_WITH_TIMEOUT(reader.state() == QProcess::NotRunning, 30000);
-    QCOMPARE(reader.exitCode(), 0);
-    QCOMPARE(QString::fromUtf8(reader.readAll().trimmed()),
-             QStringLiteral("Error : Pause time has be a positive Number"));
-}
+        f.click("cmdApply");
+        if (refused) {
+            // Apply and OK wait for a valid entry; Cancel does not.
+            QVERIFY(edit->hasFocus());
+            QCOMPARE(edit->selectedText(), typed);
+            QCOMPARE(f.beeps, e.beeps + 1);
+            f.click("cmdOK");
+            QVERIFY(f.dialog->isVisible());
+            QVERIFY(F::storedKeys().isEmpty());
+        } else if (edit) {
+            // What Apply stored stays; what is typed after it, Enter and Escape change nothing.
+            F::typeInto(edit, QStringLiteral("9"));
+            for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape})
+                QTest::keyClick(edit, key);
+            QVERIFY(f.dialog->isVisible());
+        }
+        f.click("cmdCancel");
+        QTRY_VERIFY(f.dialog.isNull());
+        QVERIFY(f.mainWidget.isEnabled());
+        QCOMPARE(SettingsStore::read(QLatin1String(e.key), QString()), QLatin1String(e.stored));
+        if (!edit) // Tab from a box may land on the mode buttons, which mark the mode.
+            QCOMPARE(f.window.url2, QLatin1String(e.url2));
+    }
 
-// The apply step alone, every key marked: the text written per key, and the fields set with it.
-void TestOptionsDialog::applyWritesMarkedSettings()
-{
-    TestEnvironment::resetStore();
-    RunSettings s;
-    s.log_file_name = QStringLiteral("2026-12-05.log");
-    RecordingWindow window;
-    // clang-format off
-    const OptionsValues v{.maxFiles = QStringLiteral("12"), .increment = QStringLiteral("2.5"), .pause = QStringLiteral("3"),
-        .addText = QStringLiteral("  pre  "), .savePath = QStringLiteral(" /srv/pics "), .overwrite = true, .proxy = true,
-        .proxyName = QStringLiteral(" gate "), .proxyPort = QStringLiteral("40000"), .log = true, .logDir = QStringLiteral(" /srv/logs"),
-        .socks5 = true, .proxyUser = QStringLiteral(" ann "), .proxyPassword = QStringLiteral(" pw "), .referer = QStringLiteral(" http://r/ "),
-        .userAgent = QStringLiteral(" Bot/1 "), .cookieFile = QStringLiteral(" /c.txt "), .caFile = QStringLiteral(" /ca.pem "),
-        .misses = QStringLiteral("5"), .retries = QStringLiteral("0")};
-    ChangeMarks all;
-    for (bool *mark : {&all.max_downloads, &all.is_number_mode, &all.increment, &all.pause_time, &all.is_save, &all.append_str,
-                       &all.is_header, &all.save_dir, &all.if_exists, &all.is_proxy, &all.proxy_name, &all.proxy_port, &all.is_log,
-                       &all.log_dir, &all.proxy_type, &all.proxy_user, &all.proxy_password, &all.user_agent, &all.referer,
-                       &all.cookie_file, &all.ca_file, &all.stop_after_misses, &all.retries})
-        *mark = true;
-    applyOptions(v, all, s, window);
-    const std::pair<const char *, const char *> expected[] = {
-        {"max_downloads", "12"}, {"is_number_mode", "False"}, {"increment", "2"}, {"pause_time", "3"},
-        {"is_save", "False"}, {"append_str", "pre"}, {"is_header", "False"}, {"save_dir", "/srv/pics"},
-        {"if_exists", "2"}, {"is_proxy", "True"}, {"proxy_name", "gate"}, {"proxy_port", "40000"},
-        {"is_log", "True"}, {"log_dir", " /srv/logs"}, {"proxy_type", "socks5"}, {"proxy_user", "ann"},
-        {"proxy_password", " pw "}, {"user_agent", "Bot/1"}, {"referer", "http://r/"}, {"cookie_file", "/c.txt"},
-        {"ca_file", "/ca.pem"}, {"stop_after_misses", "5"}, {"retries", "0"}};
-    // clang-format on
-    QStringList order; // the order of the writes
-    for (const auto &[key, text] : expected)
-        order << QLatin1String(key);
-    QCOMPARE(all.setKeys(), order);
-    for (const auto &[key, text] : expected)
-        QCOMPARE(SettingsStore::read(QLatin1String(key), QStringLiteral("<absent>")),
-                 QLatin1String(text));
-    // The picker's path is taken as it is; the log path follows it at once.
-    QCOMPARE(s.log_file_path, FileOps::BuildPath(QStringLiteral(" /srv/logs"), s.log_file_name));
-    QCOMPARE(window.callsOf(QStringLiteral("setUrl2Text")), QStringList{QStringLiteral("A")});
-    QCOMPARE(s.proxy_port, 40000);
-    QCOMPARE(s.proxy_type, ConnectionOptions::ProxyType::Socks5);
-    QCOMPARE(s.stop_after_misses, qint16(5));
-}
+    void browse_data()
+    {
+        QTest::addColumn<Browse>("b");
+        // clang-format off
+        QTest::newRow("save directory") << Browse{0, "cmdSavBrowse", "~/pictures/other", "txtSavPath", "~/pictures/other", "save_dir", "~/pictures/other"};
+        QTest::newRow("log directory") << Browse{3, "cmdLogBrowse", "~/pictures", "txtLogDir", "~/pictures/%1", "log_dir", "~/pictures"};
+        QTest::newRow("cookie file") << Browse{2, "cmdCookieBrowse", "/srv/cookies.txt", "txtCookieFile", "/srv/cookies.txt", "cookie_file", "/srv/cookies.txt"};
+        QTest::newRow("certificate file") << Browse{2, "cmdCaBrowse", "/srv/ca.pem", "txtCaFile", "/srv/ca.pem", "ca_file", "/srv/ca.pem"};
+        QTest::newRow("log directory typed") << Browse{3, nullptr, "~/pictures", "txtLogDir", "~/pictures/%1", "log_dir", "~/pictures"};
+        QTest::newRow("chooser cancelled") << Browse{2, "cmdCaBrowse", "", "txtCaFile", "", "ca_file", nullptr};
+        // clang-format on
+    }
 
-// A run waiting in its pause takes what OK stored at its next step.
-void TestOptionsDialog::lowerMaxDownloadsEndsTheRun()
-{
-    F f;
-    f.settings.isMultiple = true;
-    TestHttpServer server;
-    server.listen();
-    server.setDefaultResponse(TestHttpServer::image("picture"));
-    f.window.url1 = server.baseUrl() + QStringLiteral("/pic");
-    f.window.url3 = QStringLiteral(".jpg");
-    Transfer transfer;
-    DownloadRun run(f.settings, f.window, transfer);
-    run.pause().setUnitMs(100000); // the run waits after its first attempt
-    QSignalSpy finished(&run, &DownloadRun::runFinished);
-    run.cmdGet_Click();
-    QTRY_VERIFY_WITH_TIMEOUT(run.pause().isWaiting(), 20000);
+    void browse()
+    {
+        QFETCH(Browse, b);
+        const auto home = [](const char *text) {
+            return QString::fromUtf8(text).replace(QLatin1Char('~'), TestEnvironment::home());
+        };
+        F f;
+        f.settings.is_log = true;
+        QDir().mkpath(home("~/pictures/other"));
+        QStringList asked;
+        FileChooser::setHook([&](FileChooser::Kind, const QString &, const QString &start) {
+            asked << start;
+            return home(b.answer);
+        });
+        f.open();
+        f.clickTab(b.tab);
+        auto *box = f.control<QLineEdit>(QLatin1String(b.box));
+        if (b.button)
+            f.click(b.button);
+        else {
+            F::typeInto(box, home(b.answer));
+            QTest::keyClick(box, Qt::Key_Tab);
+        }
+        FileChooser::setHook({});
+        QCOMPARE(asked.size(), b.button ? 1 : 0);
+        const QString shown =
+            home(b.shown).replace(QStringLiteral("%1"), logFileNameFor(QDate::currentDate()));
+        QCOMPARE(box->text(), shown);
+        f.click("cmdOK");
+        QTRY_VERIFY(f.dialog.isNull());
+        QCOMPARE(SettingsStore::contains(QLatin1String(b.key)), b.stored != nullptr);
+        if (b.stored)
+            QCOMPARE(SettingsStore::read(QLatin1String(b.key)), home(b.stored));
+    }
 
-    f.open();
-    f.clickTab(1);
-    F::typeInto(f.control<QLineEdit>(QStringLiteral("txtMaxFiles")), QStringLiteral("1"));
-    f.click("cmdOK");
-    QTRY_VERIFY(f.dialog.isNull());
-    // End the pause now rather than after its length.
-    run.pause().setUnitMs(1);
-    run.pause().pauseFor(1);
-    QVERIFY(finished.count() == 1 || finished.wait(20000));
-    QCOMPARE(server.requestCount(), 1);
-}
+    // A dialog of the main window: no minimize control, transient for it, never left minimized.
+    void staysWithTheMainWindow()
+    {
+        F f;
+        f.mainWidget.setGeometry(0, 0, 120, 80); // a small main window at the screen's corner
+        f.mainWidget.show();
+        f.open();
+        QVERIFY(f.dialog->screen()->availableGeometry().contains(f.dialog->geometry()));
+        const Qt::WindowFlags flags = f.dialog->windowFlags();
+        QCOMPARE(flags & Qt::WindowType_Mask, Qt::Dialog);
+        QVERIFY(!(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+        QCOMPARE(f.dialog->windowHandle()->transientParent(), f.mainWidget.windowHandle());
+        QVERIFY(f.dialog->parentWidget() == nullptr); // the disabled window must not disable it
+        f.dialog->setWindowState(Qt::WindowMinimized);
+        QTRY_VERIFY(!(f.dialog->windowState() & Qt::WindowMinimized));
+        QVERIFY(f.dialog->isEnabled());
+    }
+
+    // Through the accessibility bus, as a screen reader hears it (test_xvfb.sh runs this under
+    // Xvfb with a session bus; elsewhere it is skipped).
+    void statusHeardByScreenReader()
+    {
+        const QString script = qEnvironmentVariable("QUILLOP_ATSPI_READER");
+        if (script.isEmpty())
+            QSKIP("needs an accessibility bus (test_xvfb.sh)");
+        F f;
+        f.open();
+        QProcess reader;
+        reader.start(QStringLiteral("/usr/bin/python3"),
+                     {script, QString::number(QCoreApplication::applicationPid()),
+                      f.control(QStringLiteral("statbar"))->toolTip(), QStringLiteral("listen")});
+        QTRY_VERIFY_WITH_TIMEOUT(reader.canReadLine(), 20000); // the empty bar's name: listening
+        f.clickTab(1);
+        F::typeInto(f.control<QLineEdit>(QStringLiteral("txtPause")), QStringLiteral("0"));
+        QTest::keyClick(f.control(QStringLiteral("txtPause")), Qt::Key_Tab);
+        QTRY_VERIFY_WITH_TIMEOUT(reader.state() == QProcess::NotRunning, 30000);
+        QCOMPARE(reader.exitCode(), 0);
+        QCOMPARE(reader.readAll().split('\n').value(1),
+                 QByteArray("Error : Pause time has be a positive Number"));
+    }
+
+    // The apply step alone, every key marked: the text written per key, and the fields set with it.
+    void applyWritesMarkedSettings()
+    {
+        TestEnvironment::resetStore();
+        RunSettings s;
+        s.log_file_name = QStringLiteral("2026-12-05.log");
+        RecordingWindow window;
+        // clang-format off
+        const OptionsValues v{.maxFiles = QStringLiteral("12"), .increment = QStringLiteral("2.5"), .pause = QStringLiteral("3"),
+            .addText = QStringLiteral("  pre  "), .savePath = QStringLiteral(" /srv/pics "), .overwrite = true, .proxy = true,
+            .proxyName = QStringLiteral(" gate "), .proxyPort = QStringLiteral("40000"), .log = true, .logDir = QStringLiteral(" /srv/logs"),
+            .socks5 = true, .proxyUser = QStringLiteral(" ann "), .proxyPassword = QStringLiteral(" pw "), .referer = QStringLiteral(" http://r/ "),
+            .userAgent = QStringLiteral(" Bot/1 "), .cookieFile = QStringLiteral(" /c.txt "), .caFile = QStringLiteral(" /ca.pem "),
+            .misses = QStringLiteral("5"), .retries = QStringLiteral("0")};
+        ChangeMarks all;
+        for (bool *mark : {&all.max_downloads, &all.is_number_mode, &all.increment, &all.pause_time, &all.is_save, &all.append_str,
+                           &all.is_header, &all.save_dir, &all.if_exists, &all.is_proxy, &all.proxy_name, &all.proxy_port, &all.is_log,
+                           &all.log_dir, &all.proxy_type, &all.proxy_user, &all.proxy_password, &all.user_agent, &all.referer,
+                           &all.cookie_file, &all.ca_file, &all.stop_after_misses, &all.retries})
+            *mark = true;
+        applyOptions(v, all, s, window);
+        const std::pair<const char *, const char *> expected[] = {
+            {"max_downloads", "12"}, {"is_number_mode", "False"}, {"increment", "2"}, {"pause_time", "3"},
+            {"is_save", "False"}, {"append_str", "pre"}, {"is_header", "False"}, {"save_dir", "/srv/pics"},
+            {"if_exists", "2"}, {"is_proxy", "True"}, {"proxy_name", "gate"}, {"proxy_port", "40000"},
+            {"is_log", "True"}, {"log_dir", " /srv/logs"}, {"proxy_type", "socks5"}, {"proxy_user", "ann"},
+            {"proxy_password", " pw "}, {"user_agent", "Bot/1"}, {"referer", "http://r/"}, {"cookie_file", "/c.txt"},
+            {"ca_file", "/ca.pem"}, {"stop_after_misses", "5"}, {"retries", "0"}};
+        // clang-format on
+        QStringList order; // the order of the writes
+        for (const auto &[key, text] : expected)
+            order << QLatin1String(key);
+        QCOMPARE(all.setKeys(), order);
+        for (const auto &[key, text] : expected)
+            QCOMPARE(SettingsStore::read(QLatin1String(key), QStringLiteral("<absent>")),
+                     QLatin1String(text));
+        // The picker's path is taken as it is; the log path follows it at once.
+        QCOMPARE(s.log_file_path,
+                 FileOps::BuildPath(QStringLiteral(" /srv/logs"), s.log_file_name));
+        QCOMPARE(window.callsOf(QStringLiteral("setUrl2Text")), QStringList{QStringLiteral("A")});
+        QCOMPARE(s.proxy_port, 40000);
+        QCOMPARE(s.proxy_type, ConnectionOptions::ProxyType::Socks5);
+        QCOMPARE(s.stop_after_misses, qint16(5));
+    }
+
+    // A run waiting in its pause takes what OK stored at its next step.
+    void lowerMaxDownloadsEndsTheRun()
+    {
+        F f;
+        f.settings.isMultiple = true;
+        TestHttpServer server;
+        server.listen();
+        server.setDefaultResponse(TestHttpServer::image("picture"));
+        f.window.url1 = server.baseUrl() + QStringLiteral("/pic");
+        f.window.url3 = QStringLiteral(".jpg");
+        Transfer transfer;
+        DownloadRun run(f.settings, f.window, transfer);
+        run.pause().setUnitMs(100000); // the run waits after its first attempt
+        QSignalSpy finished(&run, &DownloadRun::runFinished);
+        run.cmdGet_Click();
+        QTRY_VERIFY_WITH_TIMEOUT(run.pause().isWaiting(), 20000);
+
+        f.open();
+        f.clickTab(1);
+        F::typeInto(f.control<QLineEdit>(QStringLiteral("txtMaxFiles")), QStringLiteral("1"));
+        f.click("cmdOK");
+        QTRY_VERIFY(f.dialog.isNull());
+        // End the pause now rather than after its length.
+        run.pause().setUnitMs(1);
+        run.pause().pauseFor(1);
+        QVERIFY(finished.count() == 1 || finished.wait(20000));
+        QCOMPARE(server.requestCount(), 1);
+    }
+
+    // Fonts differ between machines: at the dialog's least size, on every page, each caption
+    // must show whole in its control and container, and each box its longest value. A picture of
+    // each page is kept for a look by eye (test_xvfb.sh takes them under a real X server with the
+    // system fonts, at scale 1 and 2).
+    void captionsAndValuesShowWhole()
+    {
+        F f;
+        f.settings.is_proxy = f.settings.is_log = true;
+        f.settings.proxy_name = QStringLiteral("gate");
+        FrmOptions *dialog = f.open();
+        QCOMPARE(dialog->windowTitle(), QStringLiteral("Quillop Options"));
+        dialog->resize(1, 1);
+        const QString dir =
+            qEnvironmentVariable("QUILLOP_SCREENSHOT_DIR",
+                                 qEnvironmentVariable("QUILLOP_BINARY_DIR", QDir::currentPath()) +
+                                     QStringLiteral("/screenshots"));
+        QVERIFY(QDir().mkpath(dir));
+        const QString scale = qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1"));
+        const char *names[] = {"save", "download", "connection", "log"};
+        const char *captions[] = {"     Save     ", " Download ", "Connection ",
+                                  "      Log       "};
+        for (int tab : {1, 2, 3, 0}) {
+            f.clickTab(tab);
+            QCOMPARE(f.tabBar()->tabText(tab), QLatin1String(captions[tab]));
+            QVERIFY(f.tabBar()->width() >= f.tabBar()->sizeHint().width());
+            const QString file =
+                dir + QStringLiteral("/options-%1-x%2.png").arg(QLatin1String(names[tab]), scale);
+            QVERIFY(dialog->grab().save(file));
+        }
+
+        for (QWidget *w : dialog->findChildren<QWidget *>()) {
+            const QString name = w->objectName();
+            if (name.isEmpty() || name.startsWith(QLatin1String("qt_")) || w->isHidden())
+                continue;
+            QVERIFY2(!w->accessibleName().isEmpty() || qobject_cast<QStatusBar *>(w),
+                     qPrintable(name));
+            auto *label = qobject_cast<QLabel *>(w);
+            if (!label && !qobject_cast<QAbstractButton *>(w))
+                continue;
+            // Neither cut nor squeezed: at least as large as the caption asks.
+            const QSize need =
+                label && label->wordWrap()
+                    ? QSize(label->minimumSizeHint().width(), label->heightForWidth(label->width()))
+                    : w->sizeHint();
+            QVERIFY2(w->width() >= need.width() && w->height() >= need.height(), qPrintable(name));
+            QVERIFY2(w->parentWidget()->rect().contains(w->geometry()), qPrintable(name));
+        }
+        // The status bar shows the longest message of the checks whole.
+        auto *bar = f.control<QStatusBar>(QStringLiteral("statbar"));
+        const QString longest = QStringLiteral("Error : Pause time has be a positive Number");
+        QVERIFY(bar->width() > bar->fontMetrics().horizontalAdvance(longest));
+        // A box that scrolled its text to show the end has cut the beginning.
+        const std::pair<const char *, const char *> values[] = {
+            {"txtMaxFiles", "32767"},
+            {"txtIncrement", "32767"},
+            {"txtPause", "32767"},
+            {"txtMisses", "32767"},
+            {"txtRetries", "32767"},
+            {"txtPort", "65535"},
+            {"txtUserAgent", "Mozilla/5.0 (X11; Linux x86_64; rv:128.0)"}};
+        for (const auto &[name, value] : values) {
+            auto *edit = f.control<QLineEdit>(QLatin1String(name));
+            edit->setText(QLatin1String(value));
+            edit->grab(); // the scrolling is worked out as the box is painted
+            const int end = edit->inputMethodQuery(Qt::ImCursorRectangle).toRect().center().x();
+            QVERIFY2(end >= edit->fontMetrics().horizontalAdvance(edit->text()), name);
+        }
+    }
+};
 
 QUILLOP_TEST_GUI_MAIN(TestOptionsDialog)
 #include "tst_optionsdialog.moc"
