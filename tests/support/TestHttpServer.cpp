@@ -1,13 +1,69 @@
 #include "TestHttpServer.h"
 
-#include "TlsServer.h"
-
+#include <QFile>
+#include <QProcess>
+#include <QSslKey>
+#include <QSslSocket>
 #include <QTcpServer>
-#include <QTcpSocket>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QUrl>
 
 #include <sys/socket.h>
+
+namespace {
+
+// A certificate for 127.0.0.1 and localhost that openssl makes once per test program.
+QTemporaryDir &certificateDir()
+{
+    static QTemporaryDir dir;
+    return dir;
+}
+
+bool makeCertificate()
+{
+    const QString cert = certificateDir().filePath(QStringLiteral("cert.pem"));
+    if (QFile::exists(cert))
+        return true;
+    QProcess openssl;
+    openssl.start(QStringLiteral("openssl"),
+                  QString::fromLatin1("req -x509 -newkey ec -pkeyopt ec_paramgen_curve:prime256v1 "
+                                      "-nodes -days 2 -subj /CN=localhost -addext "
+                                      "subjectAltName=IP:127.0.0.1,DNS:localhost -keyout")
+                          .split(u' ')
+                      << certificateDir().filePath(QStringLiteral("key.pem"))
+                      << QStringLiteral("-out") << cert);
+    return openssl.waitForFinished(30000) && openssl.exitStatus() == QProcess::NormalExit &&
+           openssl.exitCode() == 0;
+}
+
+// Its sockets are QSslSocket, read and written as any QTcpSocket.
+class TlsServer : public QTcpServer
+{
+public:
+    using QTcpServer::QTcpServer;
+
+protected:
+    void incomingConnection(qintptr descriptor) override
+    {
+        auto *socket = new QSslSocket(this);
+        if (!socket->setSocketDescriptor(descriptor)) {
+            delete socket;
+            return;
+        }
+        socket->setLocalCertificate(certificateDir().filePath(QStringLiteral("cert.pem")));
+        QFile key(certificateDir().filePath(QStringLiteral("key.pem")));
+        key.open(QIODevice::ReadOnly);
+        socket->setPrivateKey(QSslKey(key.readAll(), QSsl::Ec));
+        socket->setPeerVerifyMode(QSslSocket::VerifyNone);
+        // A client that gives up on the handshake leaves a socket nobody reads: drop it.
+        connect(socket, &QSslSocket::errorOccurred, socket, &QSslSocket::abort);
+        socket->startServerEncryption();
+        addPendingConnection(socket);
+    }
+};
+
+} // namespace
 
 TestHttpServer::Response TestHttpServer::image(const QByteArray &body,
                                                const QByteArray &contentType)
@@ -63,15 +119,15 @@ bool TestHttpServer::listen()
 bool TestHttpServer::listenTls()
 {
     delete m_server;
-    m_tls = new TlsServer(this);
-    m_server = m_tls;
+    m_server = new TlsServer(this);
+    m_tls = true;
     connect(m_server, &QTcpServer::newConnection, this, &TestHttpServer::onNewConnection);
-    return m_tls->makeCertificate() && listen();
+    return certificateDir().isValid() && QSslSocket::supportsSsl() && makeCertificate() && listen();
 }
 
 QString TestHttpServer::certificateFile() const
 {
-    return m_tls ? TlsServer::certificateFile() : QString();
+    return m_tls ? certificateDir().filePath(QStringLiteral("cert.pem")) : QString();
 }
 
 quint16 TestHttpServer::port() const

@@ -93,7 +93,7 @@ private:
     static void reset(QTcpSocket *socket);
 
     QTcpServer *m_server;
-    class TlsServer *m_tls = nullptr;
+    bool m_tls = false;
     QHash<QString, Response> m_rules;
     QHash<QString, QList<Response>> m_queued;
     Response m_default;
