@@ -56,10 +56,8 @@ void TestSequenceCounter::advance_data()
     QTest::newRow("09") << "09" << true << 1 << stepped << "10";
     QTest::newRow("99 grows") << "99" << true << 1 << stepped << "100";
     QTest::newRow("100 keeps width") << "100" << true << 1 << stepped << "101";
-    QTest::newRow("007") << "007" << true << 1 << stepped << "008";
     QTest::newRow("7") << "7" << true << 1 << stepped << "8";
     QTest::newRow("blanks around") << " 12 " << true << 1 << stepped << "13";
-    QTest::newRow("blanks before width") << " 5 " << true << 1 << stepped << "6";
     QTest::newRow("010 by 10") << "010" << true << 10 << stepped << "020";
     QTest::newRow("10 by -1") << "10" << true << -1 << stepped << "09";
     QTest::newRow("00 by -1") << "00" << true << -1 << stepped << "-01";
@@ -67,7 +65,6 @@ void TestSequenceCounter::advance_data()
     QTest::newRow("-01 by -1 does not grow") << "-01" << true << -1 << stepped << "-02";
     // Number mode: what cannot be stepped ends the run and leaves the counter alone.
     QTest::newRow("empty number") << "" << true << 1 << stuck << "";
-    QTest::newRow("only blanks") << "   " << true << 1 << stuck << "";
     QTest::newRow("letters") << "1a" << true << 1 << stuck << "";
     QTest::newRow("a lone sign") << "-" << true << 1 << stuck << "";
     QTest::newRow("fraction") << "1.5" << true << 1 << stuck << "";
@@ -83,7 +80,6 @@ void TestSequenceCounter::advance_data()
     QTest::newRow("AB drops the rest") << "AB" << false << 1 << stepped << "B";
     QTest::newRow("X by 3 ends") << "X" << false << 3 << end << "";
     QTest::newRow("W by 3") << "W" << false << 3 << stepped << "Z";
-    QTest::newRow("0") << "0" << false << 1 << stepped << "1";
     QTest::newRow("9") << "9" << false << 1 << stepped << ":";
     QTest::newRow("A by -2 passes below A") << "A" << false << -2 << stepped << "?";
     QTest::newRow("blanks around a letter") << " c " << false << 1 << stepped << "d";

@@ -314,7 +314,6 @@ void TestTransfer::keptConnection_data()
     // answer to the next request.
     // clang-format off
     QTest::newRow("reused for the next fetch") << first << QString() << second << QString() << 1 << 1;
-    QTest::newRow("HTTP/1.0 keep-alive is kept") << TestHttpServer::raw("HTTP/1.0 200 OK\r\nConnection: Keep-Alive\r\nContent-Length: 5\r\n\r\nfirst") << QString() << second << QString() << 1 << 1;
     QTest::newRow("HTTP/1.0 is not kept by default") << TestHttpServer::raw("HTTP/1.0 200 OK\r\nContent-Length: 5\r\n\r\nfirst") << QString() << second << QString() << 1 << 2;
     QTest::newRow("Connection: close is not kept") << TestHttpServer::raw("HTTP/1.1 200 OK\r\nConnection: keep-alive, Close\r\nContent-Length: 5\r\n\r\nfirst") << QString() << second << QString() << 1 << 2;
     QTest::newRow("dropped once: a fresh connection serves it") << first << QString() << with(second, Behaviour::ResetOnce) << QString() << 2 << 2;

@@ -198,7 +198,6 @@ void TestHttpServer::handleRequest(QTcpSocket *socket, const QByteArray &head)
     const QList<QByteArray> lines = head.split('\n');
     Request request;
     const QList<QByteArray> first = lines.value(0).trimmed().split(' ');
-    request.method = first.value(0);
     request.target = first.value(1);
     request.path = request.target;
     if (request.target.startsWith("http://") || request.target.startsWith("https://")) {
@@ -270,8 +269,7 @@ void TestHttpServer::answer(QTcpSocket *socket, const Request &request)
         }
         return;
     }
-    if (request.method != "HEAD")
-        socket->write(r.body);
+    socket->write(r.body);
     if (!keep)
         socket->disconnectFromHost();
 }

@@ -72,7 +72,6 @@ public:
 
     struct Request
     {
-        QByteArray method;
         QByteArray target; // as in the request line: a path, or an absolute URL via a proxy
         QByteArray path;   // the path and query only
         QList<QPair<QByteArray, QByteArray>> headers;
