@@ -68,10 +68,7 @@ protected:
 TestHttpServer::Response TestHttpServer::image(const QByteArray &body,
                                                const QByteArray &contentType)
 {
-    Response r;
-    r.headers.append({"Content-Type", contentType});
-    r.body = body;
-    return r;
+    return page(200, body, contentType);
 }
 
 TestHttpServer::Response TestHttpServer::page(int status, const QByteArray &body,
@@ -79,7 +76,7 @@ TestHttpServer::Response TestHttpServer::page(int status, const QByteArray &body
 {
     Response r;
     r.status = status;
-    r.reasonPhrase = status == 200 ? "OK" : (status == 404 ? "Not Found" : "Status");
+    r.reasonPhrase = status == 404 ? "Not Found" : "OK";
     if (!contentType.isEmpty())
         r.headers.append({"Content-Type", contentType});
     r.body = body;
@@ -88,8 +85,7 @@ TestHttpServer::Response TestHttpServer::page(int status, const QByteArray &body
 
 TestHttpServer::Response TestHttpServer::redirect(const QByteArray &location, int status)
 {
-    Response r;
-    r.status = status;
+    Response r = page(status, {}, {});
     r.reasonPhrase = "Found";
     r.headers.append({"Location", location});
     return r;
@@ -97,8 +93,7 @@ TestHttpServer::Response TestHttpServer::redirect(const QByteArray &location, in
 
 TestHttpServer::Response TestHttpServer::raw(const QByteArray &wholeResponse)
 {
-    Response r;
-    r.body = wholeResponse;
+    Response r = page(200, wholeResponse, {});
     r.behaviour = Behaviour::Raw;
     return r;
 }
@@ -107,13 +102,6 @@ TestHttpServer::TestHttpServer(QObject *parent) : QObject(parent), m_server(new 
 {
     m_default = page(404, "<html><body>not found</body></html>");
     connect(m_server, &QTcpServer::newConnection, this, &TestHttpServer::onNewConnection);
-}
-
-TestHttpServer::~TestHttpServer() = default;
-
-bool TestHttpServer::listen()
-{
-    return m_server->listen(QHostAddress::LocalHost, 0);
 }
 
 bool TestHttpServer::listenTls()
@@ -130,31 +118,11 @@ QString TestHttpServer::certificateFile() const
     return m_tls ? certificateDir().filePath(QStringLiteral("cert.pem")) : QString();
 }
 
-quint16 TestHttpServer::port() const
-{
-    return m_server->serverPort();
-}
-
 QString TestHttpServer::baseUrl() const
 {
     return QStringLiteral("%1://127.0.0.1:%2")
         .arg(QLatin1String(m_tls ? "https" : "http"))
         .arg(port());
-}
-
-void TestHttpServer::setResponse(const QString &path, const Response &response)
-{
-    m_rules.insert(path, response);
-}
-
-void TestHttpServer::queueResponse(const QString &path, const Response &response)
-{
-    m_queued[path].append(response);
-}
-
-void TestHttpServer::setDefaultResponse(const Response &response)
-{
-    m_default = response;
 }
 
 QStringList TestHttpServer::requestedPaths() const
