@@ -47,15 +47,10 @@ Response moved(const QByteArray &location, int status = 302)
     return r;
 }
 
-ProxyProcess::Kind proxyKind(const QString &route)
-{
-    return route == QLatin1String("socks5") ? ProxyProcess::Kind::Socks5 : ProxyProcess::Kind::Http;
-}
-
 bool proxyMissing(const QString &route)
 {
-    return (route == QLatin1String("tinyproxy") || route == QLatin1String("socks5")) &&
-           !ProxyProcess::isAvailable(proxyKind(route));
+    return (route == QLatin1String("tinyproxy") || route == QLatin1String("microsocks")) &&
+           !ProxyProcess::isAvailable(route);
 }
 
 QByteArray headerOf(const QList<QPair<QByteArray, QByteArray>> &headers, const QByteArray &name)
@@ -90,8 +85,8 @@ private:
     void fetch(const QString &url, QIODevice *sink = nullptr);
     // Sends the transfer along route: "" direct, "self" through the test server as its own
     // proxy, "tls" to the server over TLS (trusted unless "tls untrusted"), "tinyproxy" and
-    // "socks5" through real proxies asking for login ("user:password", empty for none).
-    // The route's proxy text, or an error.
+    // "microsocks" through real proxies asking for login ("user:password", empty for none).
+    // False when the route cannot be set up.
     bool takeRoute(const QString &route, const QByteArray &login = {});
 
     std::unique_ptr<TestHttpServer> m_server;
@@ -137,8 +132,8 @@ bool TestTransfer::takeRoute(const QString &route, const QByteArray &login)
         if (route == QLatin1String("tls"))
             options.caFile = m_server->certificateFile();
         m_transfer->setConnectionOptions(options);
-    } else if (route == QLatin1String("tinyproxy") || route == QLatin1String("socks5")) {
-        m_proxy.reset(new ProxyProcess(proxyKind(route)));
+    } else if (route == QLatin1String("tinyproxy") || route == QLatin1String("microsocks")) {
+        m_proxy.reset(new ProxyProcess(route));
         if (!m_proxy->start(user, password))
             return false;
         proxy = m_proxy->hostAndPort();
@@ -397,18 +392,14 @@ void TestTransfer::settings_data()
         o.*field = QString::fromUtf8(value);
         return o;
     };
-    const auto login = [](const char *user, const char *password) {
+    const auto login = [](const char *user, const char *password, bool socks5 = false) {
         ConnectionOptions o;
         o.proxyUser = QLatin1String(user);
         o.proxyPassword = QLatin1String(password);
+        o.proxyType = socks5 ? ConnectionOptions::ProxyType::Socks5 : o.proxyType;
         return o;
     };
-    ConnectionOptions socks = login("ann", "pw1");
-    socks.proxyType = ConnectionOptions::ProxyType::Socks5;
-    ConnectionOptions socksWrong = socks;
-    socksWrong.proxyPassword = QStringLiteral("nope");
-    ConnectionOptions socksNone;
-    socksNone.proxyType = ConnectionOptions::ProxyType::Socks5;
+    const ConnectionOptions socksNone = login("", "", true);
     const char *cookies = "%T/cookies.txt";
     const QByteArrayList agent(3, "Mozilla/5.0");
     const QString refusedLogin = QStringLiteral("proxy refused the login");
@@ -426,10 +417,10 @@ void TestTransfer::settings_data()
     QTest::newRow("tinyproxy, wrong password") << "tinyproxy" << QByteArray("ann:pw1") << login("ann", "nope") << refusedLogin << QByteArray() << QByteArrayList();
     QTest::newRow("tinyproxy, no login given") << "tinyproxy" << QByteArray("ann:pw1") << ConnectionOptions() << noLogin << QByteArray() << QByteArrayList();
     QTest::newRow("tls: trusted through the CA file") << "tls" << QByteArray() << ConnectionOptions() << QString() << QByteArray("User-Agent") << agent;
-    QTest::newRow("socks5") << "socks5" << QByteArray() << socksNone << QString() << QByteArray("User-Agent") << agent;
-    QTest::newRow("socks5 with a login") << "socks5" << QByteArray("ann:pw1") << socks << QString() << QByteArray("Referer") << QByteArrayList(3, "");
-    QTest::newRow("socks5, wrong password") << "socks5" << QByteArray("ann:pw1") << socksWrong << refusedLogin << QByteArray() << QByteArrayList();
-    QTest::newRow("socks5, no login given") << "socks5" << QByteArray("ann:pw1") << socksNone << noLogin << QByteArray() << QByteArrayList();
+    QTest::newRow("socks5") << "microsocks" << QByteArray() << socksNone << QString() << QByteArray("User-Agent") << agent;
+    QTest::newRow("socks5 with a login") << "microsocks" << QByteArray("ann:pw1") << login("ann", "pw1", true) << QString() << QByteArray("Referer") << QByteArrayList(3, "");
+    QTest::newRow("socks5, wrong password") << "microsocks" << QByteArray("ann:pw1") << login("ann", "nope", true) << refusedLogin << QByteArray() << QByteArrayList();
+    QTest::newRow("socks5, no login given") << "microsocks" << QByteArray("ann:pw1") << socksNone << noLogin << QByteArray() << QByteArrayList();
     // clang-format on
 }
 

@@ -7,20 +7,15 @@
 #include <QTcpSocket>
 #include <QTest>
 
-namespace {
-QString program(ProxyProcess::Kind kind)
+bool ProxyProcess::isAvailable(const QString &program)
 {
-    return kind == ProxyProcess::Kind::Http ? QStringLiteral("/usr/bin/tinyproxy")
-                                            : QStringLiteral("/usr/bin/microsocks");
-}
-} // namespace
-
-bool ProxyProcess::isAvailable(Kind kind)
-{
-    return QFileInfo(program(kind)).isExecutable();
+    return QFileInfo(QStringLiteral("/usr/bin/") + program).isExecutable();
 }
 
-ProxyProcess::ProxyProcess(Kind kind, QObject *parent) : QObject(parent), m_kind(kind) {}
+ProxyProcess::ProxyProcess(const QString &program, QObject *parent)
+    : QObject(parent), m_program(program)
+{
+}
 
 ProxyProcess::~ProxyProcess()
 {
@@ -38,7 +33,8 @@ bool ProxyProcess::start(const QByteArray &user, const QByteArray &password)
     {
         // Neither takes "any free port": borrow one from the system for a moment.
         QTcpServer probe;
-        if (!isAvailable(m_kind) || !m_dir.isValid() || !probe.listen(QHostAddress::LocalHost, 0))
+        if (!isAvailable(m_program) || !m_dir.isValid() ||
+            !probe.listen(QHostAddress::LocalHost, 0))
             return false;
         m_port = probe.serverPort();
     }
@@ -47,7 +43,7 @@ bool ProxyProcess::start(const QByteArray &user, const QByteArray &password)
     if (!user.isEmpty())
         args << QStringLiteral("-u") << QString::fromUtf8(user) << QStringLiteral("-P")
              << QString::fromUtf8(password);
-    if (m_kind == Kind::Http) {
+    if (m_program == QLatin1String("tinyproxy")) {
         QFile config(m_dir.filePath(QStringLiteral("tinyproxy.conf")));
         const QByteArray text =
             "Port " + port.toLatin1() + "\nListen 127.0.0.1\nAllow 127.0.0.1\nTimeout 30\n" +
@@ -57,7 +53,7 @@ bool ProxyProcess::start(const QByteArray &user, const QByteArray &password)
         args = QStringList{QStringLiteral("-d"), QStringLiteral("-c"), config.fileName()};
         m_process.setWorkingDirectory(m_dir.path());
     }
-    m_process.start(program(m_kind), args);
+    m_process.start(QStringLiteral("/usr/bin/") + m_program, args);
     // It says nothing we rely on once it listens: knock until it answers.
     const QDeadlineTimer deadline(15000);
     while (!deadline.hasExpired() && m_process.waitForStarted(10000)) {

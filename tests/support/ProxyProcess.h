@@ -12,10 +12,10 @@ class ProxyProcess : public QObject
 {
     Q_OBJECT
 public:
-    enum class Kind { Http, Socks5 };
-    static bool isAvailable(Kind kind);
+    // program: "tinyproxy" or "microsocks", as installed in /usr/bin.
+    static bool isAvailable(const QString &program);
 
-    explicit ProxyProcess(Kind kind, QObject *parent = nullptr);
+    explicit ProxyProcess(const QString &program, QObject *parent = nullptr);
     ~ProxyProcess() override;
 
     // True once the proxy accepts connections. An empty user: no login asked.
@@ -23,7 +23,7 @@ public:
     QString hostAndPort() const; // "127.0.0.1:PORT", as the proxy setting reads
 
 private:
-    Kind m_kind;
+    QString m_program;
     QTemporaryDir m_dir;
     QProcess m_process;
     quint16 m_port = 0;
