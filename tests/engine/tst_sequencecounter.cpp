@@ -55,7 +55,6 @@ void TestSequenceCounter::advance_data()
     QTest::newRow("01") << "01" << true << 1 << stepped << "02";
     QTest::newRow("09") << "09" << true << 1 << stepped << "10";
     QTest::newRow("99 grows") << "99" << true << 1 << stepped << "100";
-    QTest::newRow("100 keeps width") << "100" << true << 1 << stepped << "101";
     QTest::newRow("7") << "7" << true << 1 << stepped << "8";
     QTest::newRow("blanks around") << " 12 " << true << 1 << stepped << "13";
     QTest::newRow("010 by 10") << "010" << true << 10 << stepped << "020";
@@ -124,7 +123,6 @@ void TestSequenceCounter::range_data()
     QTest::newRow("a-z") << "a-z" << false << 1 << "a z 26";
     QTest::newRow("F-A down") << "F-A" << false << -1 << "F A 6";
     QTest::newRow("-5 is a number") << "-5" << true << 1 << "";
-    QTest::newRow("a lone dash") << "-" << true << 1 << "";
     QTest::newRow("dash at the end") << "12-" << true << 1 << "";
     QTest::newRow("01-20 in character mode: its first character") << "01-20" << false << 1 << "";
     QTest::newRow("1-2-3") << "1-2-3" << true << 1 << "";
@@ -161,11 +159,9 @@ void TestSequenceCounter::split_data()
     // clang-format off
     QTest::newRow("digits, query kept") << "https://x.org/g/pic017.jpg?s=1" << "https://x.org/g/pic|017|.jpg?s=1" << true;
     QTest::newRow("last run of digits") << "http://h/2024/img_800_017.jpg" << "http://h/2024/img_800_|017|.jpg" << true;
-    QTest::newRow("fragment") << "http://h/p5.png#top" << "http://h/p|5|.png#top" << true;
     QTest::newRow("digits only in the query") << "http://h/pic.jpg?id=5" << "http://h/pic.jpg?id=5||" << true;
     QTest::newRow("digits only in a directory") << "http://h/g01/pic.jpg" << "http://h/g01/pic.jpg||" << true;
     QTest::newRow("digits only in host and port") << "http://h1.org:8080/" << "http://h1.org:8080/||" << true;
-    QTest::newRow("no path") << "http://x9.org" << "http://x9.org||" << true;
     QTest::newRow("range") << "https://x.org/g/pic[001-120].jpg" << "https://x.org/g/pic|001-120|.jpg" << true;
     QTest::newRow("letter range") << "https://x.org/g/pic[A-F].jpg" << "https://x.org/g/pic|A-F|.jpg" << true;
     QTest::newRow("range in a directory") << "http://h/g[1-3]/pic.jpg" << "http://h/g|1-3|/pic.jpg" << true;
