@@ -127,40 +127,20 @@ void TestGetCommand::runs_data()
     QTest::addColumn<int>("requests");
     QTest::addColumn<QStringList>("lines"); // outcomes with --json, line prefixes otherwise
 
-    QTest::newRow("a range, all saved")
-        << L({}) << L({"%BASE%/pic[01-03].jpg"}) << 0 << L({"pic01.jpg", "pic02.jpg", "pic03.jpg"})
-        << 3 << L({"", "", ""});
-    QTest::newRow("three words, a letter range") << L({}) << L({"%BASE%/pic", "A-B", ".jpg"}) << 0
-                                                 << L({"picA.jpg", "picB.jpg"}) << 2 << L({"", ""});
-    QTest::newRow("a range cut by --max") << L({}) << L({"%BASE%/pic[01-03].jpg", "--max", "2"})
-                                          << 0 << L({"pic01.jpg", "pic02.jpg"}) << 2 << L({"", ""});
-    QTest::newRow("a plain address with --single")
-        << L({}) << L({"%BASE%/pic02.jpg", "--single"}) << 0 << L({"pic02.jpg"}) << 1 << L({""});
-    QTest::newRow("a miss gives 1")
-        << L({}) << L({"%BASE%/pic[03-05].jpg"}) << 1 << L({"pic03.jpg"}) << 3 << L({"", "", ""});
-    QTest::newRow("json, one object per attempt")
-        << L({}) << L({"%BASE%/pic[03-04].jpg", "--json"}) << 1 << L({"pic03.jpg"}) << 2
-        << L({"saved", "not an image"});
-    QTest::newRow("dry run sends nothing")
-        << L({}) << L({"%BASE%/pic[01-03].jpg", "--dry-run"}) << 0 << L({}) << 0
-        << L({"%BASE%/pic01.jpg -> ", "%BASE%/pic02.jpg -> ", "%BASE%/pic03.jpg -> ",
-              "end: the end of the range"});
-    QTest::newRow("dry run, a letter series up to Z")
-        << L({}) << L({"%BASE%/pic", "Y", ".jpg", "--dry-run", "--json"}) << 0 << L({}) << 0
-        << L({"new", "new", ""});
-    QTest::newRow("dry run, https:// put in front")
-        << L({}) << L({"%HOST%/pic[01-02].jpg", "--dry-run"}) << 0 << L({}) << 0
-        << L({"https://%HOST%/pic01.jpg -> ", "https://%HOST%/pic02.jpg -> ", "end: "});
-    QTest::newRow("stdout without a reader stops the run")
-        << L({}) << L({"%BASE%/pic[01-03].jpg", "%NO-READER%"}) << 141 << L({"pic01.jpg"}) << 1
-        << L({});
-    QTest::newRow("dry run over an existing file")
-        << L({"pic01.jpg"})
-        << L({"%BASE%/pic[01-02].jpg", "--dry-run", "--json", "--if-exists", "overwrite"}) << 0
-        << L({"pic01.jpg"}) << 0 << L({"overwrite", "new", ""});
-    QTest::newRow("a stored prompt skips")
-        << L({"pic01.jpg"}) << L({"%BASE%/pic[01-02].jpg", "--dry-run", "--json"}) << 0
-        << L({"pic01.jpg"}) << 0 << L({"skip: exists", "new", ""});
+    // clang-format off
+    QTest::newRow("a range, all saved") << L({}) << L({"%BASE%/pic[01-03].jpg"}) << 0 << L({"pic01.jpg", "pic02.jpg", "pic03.jpg"}) << 3 << L({"", "", ""});
+    QTest::newRow("three words, a letter range") << L({}) << L({"%BASE%/pic", "A-B", ".jpg"}) << 0 << L({"picA.jpg", "picB.jpg"}) << 2 << L({"", ""});
+    QTest::newRow("a range cut by --max") << L({}) << L({"%BASE%/pic[01-03].jpg", "--max", "2"}) << 0 << L({"pic01.jpg", "pic02.jpg"}) << 2 << L({"", ""});
+    QTest::newRow("a plain address with --single") << L({}) << L({"%BASE%/pic02.jpg", "--single"}) << 0 << L({"pic02.jpg"}) << 1 << L({""});
+    QTest::newRow("a miss gives 1") << L({}) << L({"%BASE%/pic[03-05].jpg"}) << 1 << L({"pic03.jpg"}) << 3 << L({"", "", ""});
+    QTest::newRow("json, one object per attempt") << L({}) << L({"%BASE%/pic[03-04].jpg", "--json"}) << 1 << L({"pic03.jpg"}) << 2 << L({"saved", "not an image"});
+    QTest::newRow("dry run sends nothing") << L({}) << L({"%BASE%/pic[01-03].jpg", "--dry-run"}) << 0 << L({}) << 0 << L({"%BASE%/pic01.jpg -> ", "%BASE%/pic02.jpg -> ", "%BASE%/pic03.jpg -> ", "end: the end of the range"});
+    QTest::newRow("dry run, a letter series up to Z") << L({}) << L({"%BASE%/pic", "Y", ".jpg", "--dry-run", "--json"}) << 0 << L({}) << 0 << L({"new", "new", ""});
+    QTest::newRow("dry run, https:// put in front") << L({}) << L({"%HOST%/pic[01-02].jpg", "--dry-run"}) << 0 << L({}) << 0 << L({"https://%HOST%/pic01.jpg -> ", "https://%HOST%/pic02.jpg -> ", "end: "});
+    QTest::newRow("stdout without a reader stops the run") << L({}) << L({"%BASE%/pic[01-03].jpg", "%NO-READER%"}) << 141 << L({"pic01.jpg"}) << 1 << L({});
+    QTest::newRow("dry run over an existing file") << L({"pic01.jpg"}) << L({"%BASE%/pic[01-02].jpg", "--dry-run", "--json", "--if-exists", "overwrite"}) << 0 << L({"pic01.jpg"}) << 0 << L({"overwrite", "new", ""});
+    QTest::newRow("a stored prompt skips") << L({"pic01.jpg"}) << L({"%BASE%/pic[01-02].jpg", "--dry-run", "--json"}) << 0 << L({"pic01.jpg"}) << 0 << L({"skip: exists", "new", ""});
+    // clang-format on
     const QStringList usage[] = {
         L({"%BASE%/pic01.jpg", "--if-exists", "prompt"}),
         L({"%BASE%/pic01.jpg", "--pause", "soon"}),

@@ -1,9 +1,6 @@
 #include "FileOps.h"
 #include "TestEnvironment.h"
 
-#include <QDir>
-#include <QTemporaryDir>
-
 class TestFileOps : public QObject
 {
     Q_OBJECT
@@ -12,8 +9,6 @@ private Q_SLOTS:
     void segments();
     void buildPath_data();
     void buildPath();
-    void folderExists();
-    void appendLine();
 };
 
 void TestFileOps::segments_data()
@@ -63,32 +58,6 @@ void TestFileOps::buildPath()
     QFETCH(QString, name);
     QFETCH(QString, expected);
     QCOMPARE(FileOps::BuildPath(dir, name), expected);
-}
-
-void TestFileOps::folderExists()
-{
-    QTemporaryDir dir;
-    QVERIFY(FileOps::FolderExists(dir.path()));
-    QVERIFY(!FileOps::FolderExists(QString()));
-    QVERIFY(!FileOps::FolderExists(dir.filePath(QStringLiteral("missing"))));
-    QFile file(dir.filePath(QStringLiteral("f")));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.close();
-    QVERIFY(!FileOps::FolderExists(file.fileName()));
-    QVERIFY(FileOps::FileExists(file.fileName()));
-    QVERIFY(!FileOps::FileExists(dir.path()));
-}
-
-void TestFileOps::appendLine()
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("2026-12-05.log"));
-    QVERIFY(FileOps::appendLine(path, QStringLiteral("first")));
-    QVERIFY(FileOps::appendLine(path, QStringLiteral("caf\u00e9")));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    // CR LF line ends, 8-bit text (UTF-8), no byte-order mark.
-    QCOMPARE(file.readAll(), QByteArray("first\r\ncaf\xc3\xa9\r\n"));
 }
 
 QUILLOP_TEST_MAIN(TestFileOps)

@@ -68,15 +68,14 @@ class TestImageSaver : public QObject
 private Q_SLOTS:
     void save_data();
     void save();
-    void overwriteKeeps_data();
-    void overwriteKeeps();
     void removeLeftovers();
     void logFile();
 };
 
 void TestImageSaver::save_data()
 {
-    QTest::addColumn<QString>("how"); // "", or the save directory's trouble
+    // "", the save directory's trouble, or what pic07.jpg is: a mode ("0640"), a "link"
+    QTest::addColumn<QString>("how");
     QTest::addColumn<QString>("address");
     QTest::addColumn<QString>("appendStr");
     QTest::addColumn<bool>("isHeader");
@@ -104,7 +103,11 @@ void TestImageSaver::save_data()
     QTest::newRow("path separator in append_str") << "" << url << "/../x" << false << 1 << "" << "" << "pic07/\\.\\./x\\.jpg" << couldNot << "";
     QTest::newRow("our temporary file's name") << "" << h + QLatin1String(".quillop-12-abc.part") << "" << false << 1 << "" << "" << "\\.quillop-12-abc\\.part" << couldNot << "";
     QTest::newRow("skip") << "" << url << "" << false << 1 << "pic07.jpg" << "" << "pic07\\.jpg" << skip << "";
-    QTest::newRow("overwrite") << "" << url << "" << false << 2 << "pic07.jpg" << "" << "pic07\\.jpg" << "---> over writing to  %t" << "";
+    QTest::newRow("overwrite keeps the mode") << "0640" << url << "" << false << 2 << "pic07.jpg" << "" << "pic07\\.jpg" << "---> over writing to  %t" << "";
+    QTest::newRow("overwrite replaces a link, never its target") << "link" << url << "" << false << 2 << "pic07.jpg" << "" << "pic07\\.jpg" << "---> over writing to  %t" << "";
+    // Read-only is told by the mode bits, so these hold for root as well.
+    QTest::newRow("overwrite of a read-only file") << "0444" << url << "" << false << 2 << "pic07.jpg" << "" << "pic07\\.jpg" << "---> could not save to  %t: the existing file is read-only" << "";
+    QTest::newRow("overwrite of a file writable by others only") << "0066" << url << "" << false << 2 << "pic07.jpg" << "" << "pic07\\.jpg" << "---> could not save to  %t: the existing file is read-only" << "";
     QTest::newRow("prompt answered") << "" << url << "" << false << 3 << "pic07.jpg" << "abc" << "abc\\.jpg" << renaming << "pic07.jpg";
     QTest::newRow("prompt answered with the extension") << "" << url << "" << false << 3 << "pic07.jpg" << "abc.jpg" << "abc\\.jpg\\.jpg" << renaming << "pic07.jpg";
     QTest::newRow("prompt cancelled") << "" << url << "" << false << 3 << "pic07.jpg" << "-" << "pic07\\.jpg" << skip << "pic07.jpg";
@@ -149,6 +152,14 @@ void TestImageSaver::save()
     const QByteArray old(300000, 'o'), body = QByteArray(100000, 'a') + QByteArray(100000, 'b');
     for (const QString &name : listOf(present))
         QVERIFY(writeFile(rig.path(name), old));
+    const QString old07 = rig.path(QStringLiteral("pic07.jpg"));
+    const QString outside = rig.dir.filePath(QStringLiteral("outside.jpg"));
+    bool octal = false;
+    const uint mode = how.toUInt(&octal, 8);
+    if (octal)
+        QVERIFY(::chmod(QFile::encodeName(old07).constData(), mode) == 0);
+    if (how == QLatin1String("link"))
+        QVERIFY(QFile::rename(old07, outside) && QFile::link(outside, old07));
     if (how == QLatin1String("file")) {
         rig.settings.save_dir = rig.dir.filePath(QStringLiteral("plain"));
         QVERIFY(writeFile(rig.settings.save_dir, "not a directory"));
@@ -186,6 +197,13 @@ void TestImageSaver::save()
         expected.append(name);
     expected.sort();
     QCOMPARE(entries(saveDir), expected); // and no temporary file left
+    QCOMPARE(contents(outside), how == QLatin1String("link") ? old : "<missing>");
+    struct stat info = {};
+    QVERIFY(!QFileInfo::exists(old07) || ::lstat(QFile::encodeName(old07).constData(), &info) == 0);
+    if (octal)
+        QCOMPARE(info.st_mode & 0777, mode);
+    if (how == QLatin1String("link"))
+        QVERIFY(S_ISREG(info.st_mode));
     for (const QString &other : listOf(present))
         QCOMPARE(contents(rig.path(other)), wrote && other == name ? body : old);
     if (how != QLatin1String("off"))
@@ -208,57 +226,6 @@ void TestImageSaver::save()
     else if (wrote)
         QCOMPARE(rig.window.status,
                  titles.isEmpty() ? out.target : rig.path(listOf(titles).first()));
-}
-
-void TestImageSaver::overwriteKeeps_data()
-{
-    QTest::addColumn<QString>("old");    // "link" for a symbolic link, else the old file's mode
-    QTest::addColumn<QString>("reason"); // why nothing was written; "" when the file was
-    // clang-format off
-    QTest::newRow("mode 0640 kept") << "0640" << "";
-    QTest::newRow("mode 0604 kept") << "0604" << "";
-    QTest::newRow("read-only for its owner") << "0444" << "the existing file is read-only";
-    QTest::newRow("writable by others only") << "0066" << "the existing file is read-only";
-    QTest::newRow("symbolic link replaced") << "link" << "";
-    // clang-format on
-}
-
-// An overwrite keeps what the user set: the permission bits, a file made read-only, and a
-// link's target, which is never written through. Read-only is told by the mode bits, so the
-// rows hold for root as well.
-void TestImageSaver::overwriteKeeps()
-{
-    QFETCH(QString, old);
-    QFETCH(QString, reason);
-    Rig rig;
-    rig.settings.if_exists = IfExistsPolicy::Overwrite;
-    const QString target = rig.path(QStringLiteral("pic07.jpg"));
-    const QString outside = rig.dir.filePath(QStringLiteral("outside.jpg"));
-    QVERIFY(writeFile(outside, "outside"));
-    bool octal = false;
-    const uint mode = old.toUInt(&octal, 8);
-    if (octal) {
-        QVERIFY(writeFile(target, "old"));
-        QVERIFY(::chmod(QFile::encodeName(target).constData(), mode) == 0);
-    } else {
-        QVERIFY(QFile::link(outside, target));
-    }
-    ImageSaver saver(rig.settings, rig.window);
-    saver.beginBody()->write("new");
-    const ImageSaver::Outcome out = saver.saveImage(url);
-
-    QCOMPARE(out.reason, reason);
-    QCOMPARE(contents(target), reason.isEmpty() ? "new" : "old");
-    QCOMPARE(contents(outside), "outside");
-    QCOMPARE(QFileInfo(target).isSymLink(), false);
-    struct stat info;
-    QVERIFY(::lstat(QFile::encodeName(target).constData(), &info) == 0);
-    if (octal)
-        QCOMPARE(info.st_mode & 0777, mode);
-    if (!reason.isEmpty())
-        QCOMPARE(rig.window.status,
-                 QStringLiteral("could not save to ") + target + QStringLiteral(": ") + reason);
-    QCOMPARE(entries(rig.settings.save_dir), QStringList{QStringLiteral("pic07.jpg")});
 }
 
 void TestImageSaver::removeLeftovers()

@@ -39,13 +39,11 @@ class TestSettings : public QObject
 private Q_SLOTS:
     void init();
     void emptyStoreGivesDefaults();
-    void counterIsSetOnlyWhenEmpty_data();
-    void counterIsSetOnlyWhenEmpty();
     void missingDirectoriesFallBackOnce();
     void installedProgramKeepsFilesInTheHome();
     void proxyConfiguration();
-    void garbledValuesTakeDefaults_data();
-    void garbledValuesTakeDefaults();
+    void loadedValues_data();
+    void loadedValues();
     void garbledFileDoesNotCrash();
     void valuesAreStoredAsText();
 
@@ -82,28 +80,6 @@ void TestSettings::emptyStoreGivesDefaults()
     // Loading writes nothing when every key is absent.
     QCOMPARE(QSettings(QStringLiteral("Quillop"), QStringLiteral("Quillop")).allKeys(),
              QStringList());
-}
-
-void TestSettings::counterIsSetOnlyWhenEmpty_data()
-{
-    QTest::addColumn<QString>("numberMode");
-    QTest::addColumn<QString>("before");
-    QTest::addColumn<QString>("after");
-    // clang-format off
-    QTest::newRow("number mode, empty") << "True" << "" << "01";
-    QTest::newRow("letter mode, empty") << "false" << "" << "A";
-    QTest::newRow("a blank is not empty") << "True" << " " << " ";
-    QTest::newRow("a counter survives") << "False" << "17" << "17";
-    // clang-format on
-}
-
-void TestSettings::counterIsSetOnlyWhenEmpty()
-{
-    QFETCH(QString, numberMode);
-    QFETCH(QString, before);
-    QFETCH(QString, after);
-    SettingsStore::write(QStringLiteral("is_number_mode"), numberMode);
-    QCOMPARE(Loaded(QDate(2026, 12, 5), before).window.url2, after);
 }
 
 void TestSettings::missingDirectoriesFallBackOnce()
@@ -165,12 +141,17 @@ void TestSettings::proxyConfiguration()
     QCOMPARE(l.transfer.proxy(), QStringLiteral("gate:8080"));
 }
 
-void TestSettings::garbledValuesTakeDefaults_data()
+void TestSettings::loadedValues_data()
 {
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("stored");
     QTest::addColumn<QString>("loaded");
     // clang-format off
+    // A counter is set only when there is none: "url2" is the counter before the load.
+    QTest::newRow("number mode, empty counter") << "url2" << "" << "01";
+    QTest::newRow("letter mode, empty counter") << "is_number_mode" << "false" << "A";
+    QTest::newRow("a blank counter is not empty") << "url2" << " " << " ";
+    QTest::newRow("a counter survives") << "url2" << "17" << "17";
     QTest::newRow("boolean of other text") << "isMultiple" << "maybe" << "True";
     QTest::newRow("boolean in any case") << "isMultiple" << "fAlSe" << "False";
     QTest::newRow("boolean as zero") << "is_log" << "0" << "False";
@@ -194,13 +175,16 @@ void TestSettings::garbledValuesTakeDefaults_data()
     // clang-format on
 }
 
-void TestSettings::garbledValuesTakeDefaults()
+// One stored value as the load reads it; a garbled one takes its default.
+void TestSettings::loadedValues()
 {
     QFETCH(QString, key);
     QFETCH(QString, stored);
     QFETCH(QString, loaded);
-    SettingsStore::write(key, stored);
-    const Loaded l;
+    const bool counter = key == QLatin1String("url2");
+    if (!counter)
+        SettingsStore::write(key, stored);
+    const Loaded l(QDate(2026, 12, 5), counter ? stored : QString());
     const QHash<QString, QString> loadedText = {
         {QStringLiteral("isMultiple"), SettingsStore::boolText(l.s.isMultiple)},
         {QStringLiteral("is_log"), SettingsStore::boolText(l.s.is_log)},
@@ -212,6 +196,8 @@ void TestSettings::garbledValuesTakeDefaults()
                                            ? QStringLiteral("socks5")
                                            : QStringLiteral("http")},
         {QStringLiteral("retries"), QString::number(l.s.retries)},
+        {QStringLiteral("url2"), l.window.url2},
+        {QStringLiteral("is_number_mode"), l.window.url2},
     };
     QCOMPARE(loadedText.value(key), loaded);
 }

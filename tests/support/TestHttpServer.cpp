@@ -1,21 +1,74 @@
 #include "TestHttpServer.h"
 
-#include "TlsServer.h"
-
+#include <QFile>
+#include <QProcess>
+#include <QSslKey>
+#include <QSslSocket>
 #include <QTcpServer>
-#include <QTcpSocket>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QUrl>
 
 #include <sys/socket.h>
 
+namespace {
+
+// A certificate for 127.0.0.1 and localhost that openssl makes once per test program.
+QTemporaryDir &certificateDir()
+{
+    static QTemporaryDir dir;
+    return dir;
+}
+
+bool makeCertificate()
+{
+    const QString cert = certificateDir().filePath(QStringLiteral("cert.pem"));
+    if (QFile::exists(cert))
+        return true;
+    QProcess openssl;
+    openssl.start(QStringLiteral("openssl"),
+                  QString::fromLatin1("req -x509 -newkey ec -pkeyopt ec_paramgen_curve:prime256v1 "
+                                      "-nodes -days 2 -subj /CN=localhost -addext "
+                                      "subjectAltName=IP:127.0.0.1,DNS:localhost -keyout")
+                          .split(u' ')
+                      << certificateDir().filePath(QStringLiteral("key.pem"))
+                      << QStringLiteral("-out") << cert);
+    return openssl.waitForFinished(30000) && openssl.exitStatus() == QProcess::NormalExit &&
+           openssl.exitCode() == 0;
+}
+
+// Its sockets are QSslSocket, read and written as any QTcpSocket.
+class TlsServer : public QTcpServer
+{
+public:
+    using QTcpServer::QTcpServer;
+
+protected:
+    void incomingConnection(qintptr descriptor) override
+    {
+        auto *socket = new QSslSocket(this);
+        if (!socket->setSocketDescriptor(descriptor)) {
+            delete socket;
+            return;
+        }
+        socket->setLocalCertificate(certificateDir().filePath(QStringLiteral("cert.pem")));
+        QFile key(certificateDir().filePath(QStringLiteral("key.pem")));
+        key.open(QIODevice::ReadOnly);
+        socket->setPrivateKey(QSslKey(key.readAll(), QSsl::Ec));
+        socket->setPeerVerifyMode(QSslSocket::VerifyNone);
+        // A client that gives up on the handshake leaves a socket nobody reads: drop it.
+        connect(socket, &QSslSocket::errorOccurred, socket, &QSslSocket::abort);
+        socket->startServerEncryption();
+        addPendingConnection(socket);
+    }
+};
+
+} // namespace
+
 TestHttpServer::Response TestHttpServer::image(const QByteArray &body,
                                                const QByteArray &contentType)
 {
-    Response r;
-    r.headers.append({"Content-Type", contentType});
-    r.body = body;
-    return r;
+    return page(200, body, contentType);
 }
 
 TestHttpServer::Response TestHttpServer::page(int status, const QByteArray &body,
@@ -23,7 +76,7 @@ TestHttpServer::Response TestHttpServer::page(int status, const QByteArray &body
 {
     Response r;
     r.status = status;
-    r.reasonPhrase = status == 200 ? "OK" : (status == 404 ? "Not Found" : "Status");
+    r.reasonPhrase = status == 404 ? "Not Found" : "OK";
     if (!contentType.isEmpty())
         r.headers.append({"Content-Type", contentType});
     r.body = body;
@@ -32,8 +85,7 @@ TestHttpServer::Response TestHttpServer::page(int status, const QByteArray &body
 
 TestHttpServer::Response TestHttpServer::redirect(const QByteArray &location, int status)
 {
-    Response r;
-    r.status = status;
+    Response r = page(status, {}, {});
     r.reasonPhrase = "Found";
     r.headers.append({"Location", location});
     return r;
@@ -41,8 +93,7 @@ TestHttpServer::Response TestHttpServer::redirect(const QByteArray &location, in
 
 TestHttpServer::Response TestHttpServer::raw(const QByteArray &wholeResponse)
 {
-    Response r;
-    r.body = wholeResponse;
+    Response r = page(200, wholeResponse, {});
     r.behaviour = Behaviour::Raw;
     return r;
 }
@@ -53,30 +104,18 @@ TestHttpServer::TestHttpServer(QObject *parent) : QObject(parent), m_server(new 
     connect(m_server, &QTcpServer::newConnection, this, &TestHttpServer::onNewConnection);
 }
 
-TestHttpServer::~TestHttpServer() = default;
-
-bool TestHttpServer::listen()
-{
-    return m_server->listen(QHostAddress::LocalHost, 0);
-}
-
 bool TestHttpServer::listenTls()
 {
     delete m_server;
-    m_tls = new TlsServer(this);
-    m_server = m_tls;
+    m_server = new TlsServer(this);
+    m_tls = true;
     connect(m_server, &QTcpServer::newConnection, this, &TestHttpServer::onNewConnection);
-    return m_tls->makeCertificate() && listen();
+    return certificateDir().isValid() && QSslSocket::supportsSsl() && makeCertificate() && listen();
 }
 
 QString TestHttpServer::certificateFile() const
 {
-    return m_tls ? TlsServer::certificateFile() : QString();
-}
-
-quint16 TestHttpServer::port() const
-{
-    return m_server->serverPort();
+    return m_tls ? certificateDir().filePath(QStringLiteral("cert.pem")) : QString();
 }
 
 QString TestHttpServer::baseUrl() const
@@ -84,21 +123,6 @@ QString TestHttpServer::baseUrl() const
     return QStringLiteral("%1://127.0.0.1:%2")
         .arg(QLatin1String(m_tls ? "https" : "http"))
         .arg(port());
-}
-
-void TestHttpServer::setResponse(const QString &path, const Response &response)
-{
-    m_rules.insert(path, response);
-}
-
-void TestHttpServer::queueResponse(const QString &path, const Response &response)
-{
-    m_queued[path].append(response);
-}
-
-void TestHttpServer::setDefaultResponse(const Response &response)
-{
-    m_default = response;
 }
 
 QStringList TestHttpServer::requestedPaths() const
@@ -142,7 +166,6 @@ void TestHttpServer::handleRequest(QTcpSocket *socket, const QByteArray &head)
     const QList<QByteArray> lines = head.split('\n');
     Request request;
     const QList<QByteArray> first = lines.value(0).trimmed().split(' ');
-    request.method = first.value(0);
     request.target = first.value(1);
     request.path = request.target;
     if (request.target.startsWith("http://") || request.target.startsWith("https://")) {
@@ -214,8 +237,7 @@ void TestHttpServer::answer(QTcpSocket *socket, const Request &request)
         }
         return;
     }
-    if (request.method != "HEAD")
-        socket->write(r.body);
+    socket->write(r.body);
     if (!keep)
         socket->disconnectFromHost();
 }

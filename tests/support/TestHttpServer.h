@@ -7,8 +7,8 @@
 #include <QPair>
 #include <QString>
 #include <QStringList>
+#include <QTcpServer>
 
-class QTcpServer;
 class QTcpSocket;
 
 // A small HTTP/1.1 server on 127.0.0.1 (port chosen by the system) for tests, plain or over
@@ -51,28 +51,27 @@ public:
     static Response raw(const QByteArray &wholeResponse);
 
     explicit TestHttpServer(QObject *parent = nullptr);
-    ~TestHttpServer() override;
 
-    bool listen(); // true when it listens on 127.0.0.1
+    // True when it listens on 127.0.0.1.
+    bool listen() { return m_server->listen(QHostAddress::LocalHost, 0); }
     // The same over TLS, with a certificate for 127.0.0.1 and localhost made for it.
     bool listenTls();
     QString certificateFile() const; // PEM, to be trusted as an authority
-    quint16 port() const;
+    quint16 port() const { return m_server->serverPort(); }
     QString baseUrl() const; // "http://127.0.0.1:PORT" (https over TLS)
 
     // The response for a path (with its query, as in the request line: "/pic01.jpg").
-    void setResponse(const QString &path, const Response &response);
+    void setResponse(const QString &path, const Response &r) { m_rules.insert(path, r); }
     // Responses for the next requests of a path, one each, before its rule applies again.
-    void queueResponse(const QString &path, const Response &response);
+    void queueResponse(const QString &path, const Response &r) { m_queued[path].append(r); }
     // The response for any path without a rule of its own (default: 404 page).
-    void setDefaultResponse(const Response &response);
+    void setDefaultResponse(const Response &r) { m_default = r; }
     // Keep-alive: Normal and Raw responses leave the connection open for the next request.
     void setKeepAlive(bool on) { m_keepAlive = on; }
     int connectionCount() const { return m_connectionCount; }
 
     struct Request
     {
-        QByteArray method;
         QByteArray target; // as in the request line: a path, or an absolute URL via a proxy
         QByteArray path;   // the path and query only
         QList<QPair<QByteArray, QByteArray>> headers;
@@ -93,7 +92,7 @@ private:
     static void reset(QTcpSocket *socket);
 
     QTcpServer *m_server;
-    class TlsServer *m_tls = nullptr;
+    bool m_tls = false;
     QHash<QString, Response> m_rules;
     QHash<QString, QList<Response>> m_queued;
     Response m_default;
