@@ -44,7 +44,6 @@ private Q_SLOTS:
     void proxyConfiguration();
     void loadedValues_data();
     void loadedValues();
-    void garbledFileDoesNotCrash();
     void valuesAreStoredAsText();
 
 private:
@@ -200,24 +199,6 @@ void TestSettings::loadedValues()
         {QStringLiteral("is_number_mode"), l.window.url2},
     };
     QCOMPARE(loadedText.value(key), loaded);
-}
-
-void TestSettings::garbledFileDoesNotCrash()
-{
-    const QString path = TestEnvironment::storeFilePath();
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    static const char raw[] = "\xff\xfe garbage\n[Options\nmax_downloads=\"unterminated\n"
-                              "[Options]\nincrement=1,2,3\n\x00\x01\x02=\n=novalue\n"
-                              "save_dir=@Invalid()\nis_proxy=@ByteArray(True)\n"
-                              "proxy_port=99999999999999999999\n";
-    file.write(QByteArray::fromRawData(raw, sizeof(raw) - 1));
-    file.close();
-    const Loaded l;
-    QCOMPARE(l.s.increment, qint16(1));
-    QCOMPARE(l.s.proxy_port, 80);
-    QVERIFY(FileOps::FolderExists(l.s.save_dir));
 }
 
 void TestSettings::valuesAreStoredAsText()
