@@ -256,6 +256,7 @@ void tst_DownloadRun::waysOfEnding_data()
     QTest::newRow("stop in a stalled fetch") << "stop" << 100 << "01" << 1 << 100 << "01" << "(0 saved, 1 failed)";
     QTest::newRow("close in a stalled fetch: counter advances once") << "close" << 100 << "01" << 1 << 100 << "02" << "(0 saved, 1 failed)";
     QTest::newRow("multiple run switched to single") << "to single" << 5 << "01" << 1 << 5 << "02" << "(1 saved)";
+    QTest::newRow("limit lowered during the run") << "lower" << 5 << "01" << 1 << 5 << "02" << "(1 saved)";
     QTest::newRow("single run switched to multiple") << "to multiple" << 5 << "01" << 5 << 1 << "06" << "(5 saved)";
     QTest::newRow("stop in the pause: the pause runs on") << "pause" << 100 << "01" << 1 << 100 << "01" << "(1 saved)";
     QTest::newRow("limit, then exit") << "exit" << 2 << "01" << 2 << 2 << "03" << "(2 saved)";
@@ -299,6 +300,8 @@ void tst_DownloadRun::waysOfEnding()
                 rig.run.closeDuringRun();
             else if (way.startsWith(QLatin1String("to "))) // the menu switches the mode
                 rig.settings.isMultiple = way == QLatin1String("to multiple");
+            else if (way == QLatin1String("lower")) // the options dialog stores a lower limit
+                rig.settings.max_downloads = 1;
         },
         Qt::SingleShotConnection);
     if (way == QLatin1String("pause")) { // Stop comes once the attempt waits in its pause
