@@ -138,7 +138,6 @@ private Q_SLOTS:
     void serverAsks();
     void series_data();
     void series();
-    void pause();
 };
 
 void tst_DownloadRun::oneAttempt_data()
@@ -472,20 +471,6 @@ void tst_DownloadRun::series()
         QCOMPARE(rig.contents(QStringLiteral("pic01.jpg")), ifExists == 2 ? "picture" : "old");
         QCOMPARE(rig.window.prompts.size(), ifExists == 3 ? 1 : 0);
     }
-}
-
-// elapsed() never comes from inside pauseFor(), not even for a count below 1: the caller is
-// still setting up. A dropped pause stops waiting. (Arming anew while waiting moves the due
-// time: the stop in the pause above ends that way.)
-void tst_DownloadRun::pause()
-{
-    Pause pause;
-    QSignalSpy spy(&pause, &Pause::elapsed);
-    pause.pauseFor(-3);
-    QVERIFY(spy.isEmpty() && spy.wait(5000));
-    pause.pauseFor(1);
-    pause.abandon();
-    QVERIFY(!pause.isWaiting());
 }
 
 QUILLOP_TEST_MAIN(tst_DownloadRun)
