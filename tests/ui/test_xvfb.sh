@@ -76,6 +76,10 @@ if [ -n "$launcher" ]; then
     "" | "Engine Stopped" | "Currebt File Status") fail "the status line announced \"${status[1]:-}\"" ;;
     esac
     echo "status line announced: ${status[1]}"
+    for _ in $(seq 1 50); do # a close during the run would wait for it behind a message
+        [[ "$(read_name "$app" "Currebt File Status")" == "downloading completed"* ]] && break
+        sleep 0.2
+    done
 fi
 xdotool mousemove --window "$window" 16 8 click 1 # File > Close, its last item
 sleep 0.5
