@@ -60,7 +60,7 @@ def main(pid, description, then=None):
                 heard.append(event.source.get_name())
         except GLib.Error:
             return
-        if heard[-1] not in (first, ""):
+        if heard and heard[-1] not in (first, ""):
             Atspi.event_quit()
 
     listener = Atspi.EventListener.new(on_name)
