@@ -12,7 +12,7 @@ void isolate();
 QString home();
 // Empties the settings store (the isolated one).
 void resetStore();
-// Writes one raw line group into the store file, for garbled-file tests.
+// The store file itself, for tests that look at its bytes or mode.
 QString storeFilePath();
 
 } // namespace TestEnvironment
