@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
@@ -333,6 +334,29 @@ private slots:
         f.dialog->setWindowState(Qt::WindowMinimized);
         QTRY_VERIFY(!(f.dialog->windowState() & Qt::WindowMinimized));
         QVERIFY(f.dialog->isEnabled());
+    }
+
+    // Through the accessibility bus, as a screen reader hears it (test_xvfb.sh runs this under
+    // Xvfb with a session bus; elsewhere it is skipped).
+    void statusHeardByScreenReader()
+    {
+        const QString script = qEnvironmentVariable("QUILLOP_ATSPI_READER");
+        if (script.isEmpty())
+            QSKIP("needs an accessibility bus (test_xvfb.sh)");
+        F f;
+        f.open();
+        QProcess reader;
+        reader.start(QStringLiteral("/usr/bin/python3"),
+                     {script, QString::number(QCoreApplication::applicationPid()),
+                      f.control(QStringLiteral("statbar"))->toolTip(), QStringLiteral("listen")});
+        QTRY_VERIFY_WITH_TIMEOUT(reader.canReadLine(), 20000); // the empty bar's name: listening
+        f.clickTab(1);
+        F::typeInto(f.control<QLineEdit>(QStringLiteral("txtPause")), QStringLiteral("0"));
+        QTest::keyClick(f.control(QStringLiteral("txtPause")), Qt::Key_Tab);
+        QTRY_VERIFY_WITH_TIMEOUT(reader.state() == QProcess::NotRunning, 30000);
+        QCOMPARE(reader.exitCode(), 0);
+        QCOMPARE(reader.readAll().split('\n').value(1),
+                 QByteArray("Error : Pause time has be a positive Number"));
     }
 
     // The apply step alone: free texts go in trimmed, a directory as picked, the log path

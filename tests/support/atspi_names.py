@@ -2,8 +2,8 @@
 """Reads a text display of a running program through the accessibility bus, as a screen
 reader does: the display is found by its description (its tooltip) in the program PID.
 
-Usage: atspi_names.py PID DESCRIPTION [BUTTON]
-Prints the display's name at once. With the name of a button to press, presses it, then
+Usage: atspi_names.py PID DESCRIPTION [listen | BUTTON]
+Prints the display's name at once. With "listen" or the name of a button to press, then
 waits for the bus to announce a new name and prints the name read when told. Exit status:
 0 done, 1 the display never appeared or no new name was announced within 20 seconds.
 """
@@ -68,11 +68,13 @@ def main(pid, description, then=None):
     print(first, flush=True)
     if then is None:
         return 0
-    button = find(pid, lambda n: n.get_role() == Atspi.Role.PUSH_BUTTON and n.get_name() == then)
-    if button is None:
-        print(f"no button named {then!r}", file=sys.stderr)
-        return 1
-    Atspi.Action.do_action(button, 0)
+    if then != "listen":
+        button = find(pid, lambda n: n.get_role() == Atspi.Role.PUSH_BUTTON
+                      and n.get_name() == then)
+        if button is None:
+            print(f"no button named {then!r}", file=sys.stderr)
+            return 1
+        Atspi.Action.do_action(button, 0)
     GLib.timeout_add_seconds(20, lambda: Atspi.event_quit() or False)
     Atspi.event_main()
     if not heard or heard[-1] in (first, ""):

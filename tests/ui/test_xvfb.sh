@@ -76,6 +76,8 @@ if [ -n "$launcher" ]; then
     "" | "Engine Stopped" | "Currebt File Status") fail "the status line announced \"${status[1]:-}\"" ;;
     esac
     echo "status line announced: ${status[1]}"
+    QUILLOP_ATSPI_READER="$reader" "$build_dir/tests/tst_optionsdialog" statusHeardByScreenReader ||
+        fail "the options dialog's message was not heard"
     for _ in $(seq 1 50); do # a close during the run would wait for it behind a message
         [[ "$(read_name "$app" "Currebt File Status")" == "downloading completed"* ]] && break
         sleep 0.2
