@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# What the main window adds to a run: the real window (offscreen) against the headless
-# runner, on the same series of pictures at pause 0, in alternating rounds. Prints the
+# What the main window adds to a run: the real window (offscreen) against the same run
+# without a window (`quillop get`), on the same series of pictures at pause 0, in alternating
+# rounds, everything on CPU 0. `quillop get` is timed from outside, less its start-up (a run
+# of one picture); the window reports its run from Get to the end. Prints the
 # milliseconds per picture the window adds (target: at most 0.5) and whether the preview
 # shows the last picture of the run once it has ended.
 #
@@ -20,15 +22,18 @@ fi
     echo "usage: $0 [--quick] BUILD_DIR" >&2
     exit 2
 }
-bench="$(cd "$1" && pwd)/bench"
+build="$(cd "$1" && pwd)"
+bench="$build/bench"
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 if [ $quick -eq 1 ]; then series=20 rounds=2; else series=300 rounds=5; fi
 die() {
     echo "window_cost: $*" >&2
     exit 2
 }
-for f in quillop_bench_runner quillop_bench_window quillop_bench_images; do
+for f in quillop_bench_window quillop_bench_images; do
     [ -x "$bench/$f" ] || die "$bench/$f is missing: build the target quillop_bench first"
 done
+[ -x "$build/quillop" ] || die "$build/quillop is missing: build the program first"
 nginx_bin="$(command -v nginx || echo /usr/sbin/nginx)"
 [ -x "$nginx_bin" ] || die "nginx is missing (scripts/setup.sh installs it)"
 unset http_proxy https_proxy HTTP_PROXY HTTPS_PROXY all_proxy ALL_PROXY no_proxy NO_PROXY
@@ -74,7 +79,7 @@ http {
     server { listen 127.0.0.1:$port; root $www; }
 }
 CONF
-    "$nginx_bin" -p "$work/nginx" -c "$work/nginx/nginx.conf" 2>>"$work/nginx/error.log" &
+    taskset -c 0 "$nginx_bin" -p "$work/nginx" -c "$work/nginx/nginx.conf" 2>>"$work/nginx/error.log" &
     nginx_pid=$!
     for _ in $(seq 1 100); do
         curl -s -o /dev/null --max-time 2 "http://127.0.0.1:$port/pic001.jpg" && break 2
@@ -87,20 +92,33 @@ done
 base="http://127.0.0.1:$port"
 last=$(printf 'pic%03d.jpg' "$series")
 
-one_run() { # $1: runner or window; prints the run's own milliseconds
-    local out="$work/out-$1"
+home="$work/home"
+mkdir -p "$home/config" "$home/runtime" && chmod 700 "$home/runtime"
+get() { # $1: pictures, $2: output directory; prints the wall milliseconds
+    env -u DISPLAY HOME="$home" XDG_CONFIG_HOME="$home/config" XDG_DATA_HOME="$home/data" \
+        XDG_RUNTIME_DIR="$home/runtime" taskset -c 0 python3 "$here/measure.py" -- \
+        "$build/quillop" get "$base/pic" 001 .jpg --max "$1" --save-dir "$2" \
+        --log-dir "$work/log" --pause 0 --quiet | awk '$4 == 0 { print $1 }'
+}
+one_run() { # $1: runner or window; prints the milliseconds of the run itself
+    local out="$work/out-$1" ms start
     rm -rf "$out" "$work/log" && mkdir -p "$out" "$work/log"
     if [ "$1" = runner ]; then
-        "$bench/quillop_bench_runner" fetch --url1 "$base/pic" --url2 001 --url3 .jpg \
-            --count "$series" --save-dir "$out" --log-dir "$work/log" >"$work/$1.out"
+        ms=$(get "$series" "$out")
+        rm -rf "$work/out-one" && mkdir -p "$work/out-one"
+        start=$(get 1 "$work/out-one")
+        [ -n "$ms" ] && [ -n "$start" ] || die "quillop get failed"
+        # Its start-up is the one-picture run less one picture's share of the series.
+        awk -v m="$ms" -v s="$start" -v n="$series" 'BEGIN { printf "%.1f\n", (m - s) * n / (n - 1) }'
     else
-        "$bench/quillop_bench_window" --url1 "$base/pic" --url2 001 --url3 .jpg \
-            --count "$series" --save-dir "$out" --log-dir "$work/log" >"$work/$1.out"
-    fi || die "the $1 failed: $(cat "$work/$1.out")"
+        taskset -c 0 "$bench/quillop_bench_window" --url1 "$base/pic" --url2 001 --url3 .jpg \
+            --count "$series" --save-dir "$out" --log-dir "$work/log" >"$work/$1.out" ||
+            die "the window failed: $(cat "$work/$1.out")"
+        value_of run_ms "$work/$1.out"
+    fi
     local saved
     saved=$(find "$out" -maxdepth 1 -name '*.jpg' | wc -l)
     [ "$saved" -eq "$series" ] || die "the $1 saved $saved of $series pictures"
-    value_of run_ms "$work/$1.out"
 }
 
 runner_ms=() window_ms=() shows_last=yes
@@ -124,7 +142,7 @@ echo "window_cost: runner ms: ${runner_ms[*]}; window ms: ${window_ms[*]}" >&2
 echo "window_cost: $(tr '\n' ' ' <"$work/window.out")" >&2
 ok=$(awk -v p="$per" -v s="$shows_last" 'BEGIN { print (p <= 0.5 && s == "yes") }')
 printf '%s pictures of 800x600 at pause 0, %d cores\n' "$series" "$(nproc)"
-printf '  headless runner  %s ms (median of %d)\n' "$runner_med" "$rounds"
+printf '  quillop get      %s ms (median of %d)\n' "$runner_med" "$rounds"
 printf '  real window      %s ms\n' "$window_med"
 printf '  added by window  %s ms per picture (target <= 0.5)\n' "$per"
 printf '  preview shows the last picture at the end: %s\n' "$shows_last"

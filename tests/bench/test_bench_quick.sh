@@ -27,4 +27,10 @@ if ! tail -n 1 "$out" | grep -Eq '^[0-8] passed, [0-8] failed$'; then
     echo "the closing count is missing" >&2
     fail=1
 fi
+# The window's cost harness, likewise only run to its end.
+if ! bash "$source_dir/bench/window_cost.sh" --quick "$build" >"$out" 2>&1; then
+    cat "$out"
+    echo "the quick window benchmark did not complete" >&2
+    fail=1
+fi
 exit $fail
