@@ -43,6 +43,11 @@ ProgressPanel::ProgressPanel(QWidget *parent)
     p_file->setAccessibleName(QStringLiteral("Current file"));
     p_file->setToolTip(QStringLiteral("Bytes of the file arriving now"));
     p_file->setRange(0, BarSteps);
+    // Between two files the bar goes out of sight but keeps its room: the status bar is not
+    // laid out again, and the window's least size not sent again, for every picture.
+    QSizePolicy keepRoom = p_file->sizePolicy();
+    keepRoom.setRetainSizeWhenHidden(true);
+    p_file->setSizePolicy(keepRoom);
     p_file->setTextVisible(true);
     // The bar shows how much of the file is in; its text, the bytes so far, must fit.
     p_file->setFixedWidth(p_file->fontMetrics().horizontalAdvance(bytesText(1023 * 1024 * 1024)) +
