@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QStorageInfo>
 
+#include <cerrno>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -81,13 +82,18 @@ bool FileOps::appendLine(const QString &path, const QString &text)
                           O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0666);
     if (fd < 0)
         return false;
-    QFile file;
-    if (!file.open(fd, QIODevice::WriteOnly | QIODevice::Append, QFileDevice::AutoCloseHandle)) {
-        ::close(fd);
-        return false;
-    }
+    // One write of the whole line: O_APPEND puts it at the end even when another copy of
+    // the program appends to the same day's log.
     const QByteArray line = text.toUtf8() + "\r\n";
-    const bool written = file.write(line) == line.size();
-    file.close();
-    return written && file.error() == QFileDevice::NoError;
+    qsizetype done = 0;
+    while (done < line.size()) {
+        const ssize_t n = ::write(fd, line.constData() + done, size_t(line.size() - done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            break;
+        done += n;
+    }
+    const bool closed = ::close(fd) == 0;
+    return done == line.size() && closed;
 }
