@@ -52,6 +52,11 @@ ProgressPanel::ProgressPanel(QWidget *parent)
     // The bar shows how much of the file is in; its text, the bytes so far, must fit.
     p_file->setFixedWidth(p_file->fontMetrics().horizontalAdvance(bytesText(1023 * 1024 * 1024)) +
                           24);
+    // Fixed in both directions, the panels ask for no new layout when their texts change,
+    // which they do several times a picture.
+    p_file->setFixedHeight(p_file->sizeHint().height());
+    p_run->setText(attemptText(99999, 99999));
+    p_run->setFixedSize(p_run->sizeHint());
     clear();
 }
 
@@ -82,15 +87,27 @@ void ProgressPanel::setRunProgress(int attempt, int planned)
 void ProgressPanel::setFileProgress(qint64 received, qint64 total)
 {
     if (received < 0) {
-        p_file->hide();
-        p_file->setFormat(QString());
+        // Between two files of a run the bar stays, empty: showing it again for every
+        // picture would lay the status bar out every time. clear() hides it at the end.
+        showOnBar(0, QString());
         return;
     }
     // A length not announced leaves the bar empty; its text still counts the bytes.
-    p_file->setValue(total > 0 ? int(qMin(received, total) * BarSteps / total) : 0);
-    p_file->setFormat(bytesText(received));
-    p_file->show();
-    show();
+    showOnBar(total > 0 ? int(qMin(received, total) * BarSteps / total) : 0, bytesText(received));
+    if (!p_file->isVisibleTo(this))
+        p_file->show();
+    if (!isVisibleTo(parentWidget()))
+        show();
+}
+
+void ProgressPanel::showOnBar(int value, const QString &text)
+{
+    // QProgressBar paints a new value at once, inside the call; the run gives several a
+    // picture. With updates held, the bar is painted with the next paint of the window.
+    p_file->setUpdatesEnabled(false);
+    p_file->setValue(value);
+    p_file->setFormat(text);
+    p_file->setUpdatesEnabled(true);
 }
 
 void ProgressPanel::clear()
@@ -114,6 +131,5 @@ QString ProgressPanel::fileShown() const
 
 int ProgressPanel::runningWidth() const
 {
-    const int run = p_run->fontMetrics().horizontalAdvance(attemptText(999, 999)) + 12;
-    return run + layout()->spacing() + p_file->width();
+    return p_run->width() + layout()->spacing() + p_file->width();
 }

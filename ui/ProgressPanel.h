@@ -29,6 +29,8 @@ public:
     int runningWidth() const;
 
 private:
+    void showOnBar(int value, const QString &text);
+
     QLabel *p_run;
     QProgressBar *p_file;
 };
