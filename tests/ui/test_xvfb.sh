@@ -48,13 +48,21 @@ fi
 
 shots="$build_dir/screenshots"
 mkdir -p "$shots"
-"$build_dir/quillop" >"$work/program.log" 2>&1 &
-app=$!
-pids+=("$app")
-for _ in $(seq 1 150); do
-    window=$(xdotool search --onlyvisible --name '^Quillop$' 2>/dev/null | head -n 1)
-    [ -n "$window" ] || ! kill -0 "$app" 2>/dev/null && break
-    sleep 0.1
+for try in 1 2; do
+    "$build_dir/quillop" >"$work/program.log" 2>&1 &
+    app=$!
+    pids+=("$app")
+    for _ in $(seq 1 150); do
+        window=$(xdotool search --onlyvisible --name '^Quillop$' 2>/dev/null | head -n 1)
+        [ -n "$window" ] || ! kill -0 "$app" 2>/dev/null && break
+        sleep 0.1
+    done
+    # Seen twice under load, in runs with other tests beside it: the X server refused the
+    # program's first connection. That is the test bed's fault, not the program's: once more.
+    [ -z "$window" ] && [ "$try" = 1 ] && grep -q "could not connect to display" "$work/program.log" ||
+        break
+    echo "the display refused the program's connection; starting it once more"
+    sleep 1
 done
 [ -n "$window" ] || fail "the window \"Quillop\" never appeared"
 for shot in normal:0x0 minimum:227x127 large:900x650; do # the layout follows after 0.5 s
