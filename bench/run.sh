@@ -28,6 +28,9 @@ fi
 build="$(cd "$1" && pwd)"
 bench="$build/bench"
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+tag=bench
+# shellcheck source=bench/common.sh
+. "$here/common.sh"
 
 if [ $quick -eq 1 ]; then
     series=20 tls_series=10 rounds=2 huge_mib=16 big_count=3 big_w=1500 big_h=1000 pauses=2
@@ -36,11 +39,6 @@ else
     series=300 tls_series=100 rounds=5 huge_mib=1024 big_count=20 big_w=6000 big_h=4000
     pauses=10 starts=5
 fi
-
-die() {
-    echo "bench: $*" >&2
-    exit 2
-}
 
 for tool in curl sha256sum taskset python3 openssl; do
     command -v "$tool" >/dev/null || die "$tool is missing (scripts/setup.sh installs it)"
@@ -75,11 +73,6 @@ now_us() {
     echo "${t/./}"
 }
 
-median() {
-    printf '%s\n' "$@" | sort -g | awk '{ v[NR] = $1 }
-        END { if (NR % 2) print v[(NR + 1) / 2]; else print (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
-}
-
 # Runs a command on CPU 0 and prints "wall_ms cpu_ms maxrss_kib exit_status".
 measured() {
     taskset -c 0 python3 "$here/measure.py" -- "$@"
@@ -96,11 +89,6 @@ median_ratio() {
         r+=("$(awk -v x="${a[$i]}" -v y="${b[$i]}" 'BEGIN { printf "%.3f", (y > 0 ? x / y : 0) }')")
     done
     median "${r[@]}"
-}
-
-# The value of key in "key=value" lines.
-value_of() {
-    sed -n "s/^$1=//p" "$2" | tail -n 1
 }
 
 count_jpegs() {
@@ -128,72 +116,12 @@ chmod -R a+rX "$www"
 # --- the server ---------------------------------------------------------------------------
 conf_dir="$work/nginx"
 mkdir -p "$conf_dir/tmp"
-start_nginx() {
-    local try port
-    for try in $(seq 1 20); do
-        port=$((20000 + RANDOM % 40000))
-        if (: <"/dev/tcp/127.0.0.1/$port") 2>/dev/null ||
-            (: <"/dev/tcp/127.0.0.1/$((port + 1))") 2>/dev/null; then
-            continue # taken
-        fi
-        # The log's $connection tells TLS handshakes apart (one number per connection);
-        # $msec and $request_time give each request's start and end for the pause figure.
-        cat >"$conf_dir/nginx.conf" <<EOF
-daemon off;
-worker_processes 1;
-pid $conf_dir/nginx.pid;
-error_log $conf_dir/error.log warn;
-events { worker_connections 512; }
-http {
-    types { image/jpeg jpg; }
-    default_type application/octet-stream;
-    log_format bench '\$server_port \$connection \$msec \$request_time \$request_uri';
-    access_log $conf_dir/access.log bench;
-    sendfile on;
-    tcp_nopush on;
-    client_body_temp_path $conf_dir/tmp/body;
-    proxy_temp_path $conf_dir/tmp/proxy;
-    fastcgi_temp_path $conf_dir/tmp/fastcgi;
-    uwsgi_temp_path $conf_dir/tmp/uwsgi;
-    scgi_temp_path $conf_dir/tmp/scgi;
-    keepalive_requests 100000;
-    server {
-        listen 127.0.0.1:$port;
-        root $www;
-    }
-    server {
-        listen 127.0.0.1:$((port + 1)) ssl;
-        ssl_certificate $work/cert.pem;
-        ssl_certificate_key $work/key.pem;
-        root $www;
-    }
-}
-EOF
-        taskset -c 0 "$nginx_bin" -p "$conf_dir" -c "$conf_dir/nginx.conf" \
-            -e "$conf_dir/error.log" 2>>"$conf_dir/error.log" &
-        nginx_pid=$!
-        local wait_step
-        for wait_step in $(seq 1 100); do
-            if curl -s -o /dev/null --max-time 2 "http://127.0.0.1:$port/one1.jpg"; then
-                server_port=$port
-                return 0
-            fi
-            kill -0 "$nginx_pid" 2>/dev/null || break
-            sleep 0.05
-        done
-        kill "$nginx_pid" 2>/dev/null || true
-        wait "$nginx_pid" 2>/dev/null || true
-        nginx_pid=""
-    done
-    cat "$conf_dir/error.log" >&2 || true
-    die "nginx did not start"
-}
 # The certificate of the TLS server, made now; both peers trust it through a CA file.
 openssl req -x509 -newkey rsa:2048 -nodes -days 1 -subj /CN=127.0.0.1 \
     -addext subjectAltName=IP:127.0.0.1 -keyout "$work/key.pem" -out "$work/cert.pem" \
     2>/dev/null || die "openssl could not make a certificate"
 server_port=""
-start_nginx
+start_nginx one1.jpg
 base="http://127.0.0.1:$server_port"
 echo "bench: nginx serves $www on port $server_port" >&2
 

@@ -26,10 +26,9 @@ build="$(cd "$1" && pwd)"
 bench="$build/bench"
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 if [ $quick -eq 1 ]; then series=20 rounds=2; else series=300 rounds=5; fi
-die() {
-    echo "window_cost: $*" >&2
-    exit 2
-}
+tag=window_cost
+# shellcheck source=bench/common.sh
+. "$here/common.sh"
 for f in quillop_bench_window quillop_bench_images; do
     [ -x "$bench/$f" ] || die "$bench/$f is missing: build the target quillop_bench first"
 done
@@ -47,11 +46,6 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
-value_of() { sed -n "s/^$1=//p" "$2" | tail -n 1; }
-median() {
-    printf '%s\n' "$@" | sort -g | awk '{ v[NR] = $1 }
-        END { if (NR % 2) print v[(NR + 1) / 2]; else print (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
-}
 
 www="$work/www"
 mkdir -p "$www" "$work/nginx/tmp"
@@ -59,37 +53,9 @@ mkdir -p "$www" "$work/nginx/tmp"
     --width 800 --height 600 --target-kib 100 >/dev/null || die "could not make the pictures"
 chmod -R a+rX "$www"
 
-for _ in $(seq 1 20); do
-    port=$((20000 + RANDOM % 40000))
-    (: <"/dev/tcp/127.0.0.1/$port") 2>/dev/null && continue
-    cat >"$work/nginx/nginx.conf" <<CONF
-daemon off;
-worker_processes 1;
-pid $work/nginx/nginx.pid;
-error_log $work/nginx/error.log warn;
-events { worker_connections 256; }
-http {
-    types { image/jpeg jpg; }
-    access_log off;
-    client_body_temp_path $work/nginx/tmp/body;
-    proxy_temp_path $work/nginx/tmp/proxy;
-    fastcgi_temp_path $work/nginx/tmp/fastcgi;
-    uwsgi_temp_path $work/nginx/tmp/uwsgi;
-    scgi_temp_path $work/nginx/tmp/scgi;
-    server { listen 127.0.0.1:$port; root $www; }
-}
-CONF
-    taskset -c 0 "$nginx_bin" -p "$work/nginx" -c "$work/nginx/nginx.conf" 2>>"$work/nginx/error.log" &
-    nginx_pid=$!
-    for _ in $(seq 1 100); do
-        curl -s -o /dev/null --max-time 2 "http://127.0.0.1:$port/pic001.jpg" && break 2
-        sleep 0.05
-    done
-    kill "$nginx_pid" 2>/dev/null || true
-    nginx_pid=""
-done
-[ -n "$nginx_pid" ] || die "nginx did not start"
-base="http://127.0.0.1:$port"
+conf_dir="$work/nginx"
+start_nginx pic001.jpg
+base="http://127.0.0.1:$server_port"
 last=$(printf 'pic%03d.jpg' "$series")
 
 home="$work/home"
