@@ -1,4 +1,5 @@
 #include "FrmMain.h"
+#include "Translations.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -17,6 +18,7 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationVersion(QStringLiteral(QUILLOP_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.quillop.quillop"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/quillop.svg")));
+    Translations::install(app);
 
     // Its configuration lives in the settings store; the command line only takes Qt's own
     // options, and refuses anything else.

@@ -14,6 +14,7 @@ packages=(
     clang-14 libclang-rt-14-dev
     at-spi2-core dbus python3-gi gir1.2-atspi-2.0
     bash-completion
+    qt6-l10n-tools qt6-tools-dev qt6-translations-l10n cmark fonts-ipafont-gothic
 )
 
 missing=()
