@@ -81,3 +81,18 @@ QString ProgramPaths::placeholderPath()
     }
     return besideProgram;
 }
+
+QString ProgramPaths::manualPath()
+{
+    const QString program = programDirectory();
+    const QStringList candidates = {
+        FileOps::BuildPath(program, QStringLiteral("docs/manual.html")),
+        QDir::cleanPath(
+            FileOps::BuildPath(program, QStringLiteral("../share/doc/quillop/manual.html"))),
+    };
+    for (const QString &candidate : candidates) {
+        if (QFileInfo(candidate).isFile())
+            return candidate;
+    }
+    return {};
+}

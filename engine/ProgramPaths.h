@@ -21,4 +21,8 @@ QString defaultLogDir();
 // is returned anyway, and the window falls back to its compiled-in copy.
 QString placeholderPath();
 
+// The user manual: docs/manual.html beside the program (a build), else
+// ../share/doc/quillop/manual.html from it; empty when neither exists.
+QString manualPath();
+
 } // namespace ProgramPaths

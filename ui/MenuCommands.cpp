@@ -1,6 +1,7 @@
 #include "MenuCommands.h"
 
 #include "MainWindowElements.h"
+#include "ProgramPaths.h"
 #include "RunSettings.h"
 #include "SettingsStore.h"
 
@@ -64,15 +65,37 @@ void MenuCommands::m_log_Click(const RunSettings &settings, MainWindowElements &
 {
     const QString path = settings.log_file_path;
     if (!QFileInfo(path).isFile()) {
-        window.showMessage(QStringLiteral("There is no log for today yet:\r\n") + path,
-                           QStringLiteral("Todays Log"));
+        window.showMessage(
+            QCoreApplication::translate("MenuCommands", "There is no log for today yet:\r\n%1")
+                .arg(path),
+            QCoreApplication::translate("MenuCommands", "Todays Log"));
         return;
     }
     const QUrl url = QUrl::fromLocalFile(path);
     const bool opened = opener() ? opener()(url) : QDesktopServices::openUrl(url);
     if (!opened)
-        window.showMessage(QStringLiteral("No program was found to show the log file:\r\n") + path,
-                           QStringLiteral("Todays Log"));
+        window.showMessage(QCoreApplication::translate(
+                               "MenuCommands", "No program was found to show the log file:\r\n%1")
+                               .arg(path),
+                           QCoreApplication::translate("MenuCommands", "Todays Log"));
+}
+
+void MenuCommands::m_cont_Click(MainWindowElements &window)
+{
+    const QString path = ProgramPaths::manualPath();
+    if (path.isEmpty()) {
+        window.showMessage(
+            QCoreApplication::translate("MenuCommands", "The manual is not installed."),
+            QCoreApplication::translate("MenuCommands", "Content"));
+        return;
+    }
+    const QUrl url = QUrl::fromLocalFile(path);
+    const bool opened = opener() ? opener()(url) : QDesktopServices::openUrl(url);
+    if (!opened)
+        window.showMessage(QCoreApplication::translate(
+                               "MenuCommands", "No program was found to show the manual:\r\n%1")
+                               .arg(path),
+                           QCoreApplication::translate("MenuCommands", "Content"));
 }
 
 void MenuCommands::setProgramStarter(ProgramStarter hook)

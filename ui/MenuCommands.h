@@ -22,6 +22,9 @@ bool m_new_Click();
 // Todays Log: opens today's log file with the desktop's viewer, or says that there is
 // none yet.
 void m_log_Click(const RunSettings &settings, MainWindowElements &window);
+// Help > Content: opens the user manual in the desktop's browser, or says where it was
+// looked for when it is not installed.
+void m_cont_Click(MainWindowElements &window);
 
 // The ways out of the program, replaceable so that tests start and open nothing.
 using ProgramStarter = std::function<bool(const QString &program)>;

@@ -1,4 +1,7 @@
 #include "FrmAbout.h"
+#include "MenuCommands.h"
+#include "ProgramPaths.h"
+#include "RecordingWindow.h"
 #include "SysInfo.h"
 #include "TestEnvironment.h"
 
@@ -9,6 +12,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTextBrowser>
+#include <QUrl>
 
 class TestAbout : public QObject
 {
@@ -61,6 +65,43 @@ private Q_SLOTS:
         sysInfo.setSearchPaths({dir.path()});
         sysInfo.StartSysInfo(nullptr);
         QCOMPARE(seen.join(u' '), calls.replace(QStringLiteral("<dir>"), dir.path()));
+    }
+
+    // Help > Content: the manual of a build, else of the installation, else a message.
+    void helpContent_data()
+    {
+        QTest::addColumn<QString>("files"); // under the directory above the program's
+        QTest::addColumn<QString>("opened");
+        // clang-format off
+        QTest::newRow("build tree") << "bin/docs/manual.html share/doc/quillop/manual.html" << "bin/docs/manual.html";
+        QTest::newRow("installed") << "share/doc/quillop/manual.html" << "share/doc/quillop/manual.html";
+        QTest::newRow("missing: a message") << "" << "";
+        // clang-format on
+    }
+
+    void helpContent()
+    {
+        QFETCH(QString, files);
+        QFETCH(QString, opened);
+        QTemporaryDir dir;
+        for (const QString &name : files.split(u' ', Qt::SkipEmptyParts)) {
+            QVERIFY(QDir().mkpath(QFileInfo(dir.filePath(name)).path()));
+            QFile file(dir.filePath(name));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        QVERIFY(QDir().mkpath(dir.filePath(QStringLiteral("bin"))));
+        ProgramPaths::setProgramDirectoryForTesting(dir.filePath(QStringLiteral("bin")));
+        QStringList seen;
+        MenuCommands::setFileOpener([&](const QUrl &url) {
+            seen << url.toLocalFile();
+            return true;
+        });
+        RecordingWindow window;
+        MenuCommands::m_cont_Click(window);
+        MenuCommands::setFileOpener({});
+        ProgramPaths::setProgramDirectoryForTesting({});
+        QCOMPARE(seen, opened.isEmpty() ? QStringList() : QStringList{dir.filePath(opened)});
+        QCOMPARE(window.messages.size(), opened.isEmpty() ? 1 : 0);
     }
 
     void oneBoxWithVersionAndExample()
