@@ -1,5 +1,6 @@
 #include "GetCommand.h"
 #include "GetOptions.h"
+#include "Translations.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -27,7 +28,8 @@ void describeProgram()
 [[noreturn]] void showHelp(const QCommandLineParser &parser)
 {
     const QString help = parser.helpText() +
-                         QStringLiteral("\nWithout a window, from a terminal or a script:\n\n") +
+                         QCoreApplication::translate(
+                             "Main", "\nWithout a window, from a terminal or a script:\n\n") +
                          GetOptionsParser::helpText();
     std::fputs(help.toLocal8Bit().constData(), stdout);
     std::exit(0);
@@ -40,10 +42,11 @@ QByteArray answerInformationOptions(int &argc, char **argv)
 {
     QCoreApplication core(argc, argv);
     describeProgram();
+    Translations::install(core);
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Downloads a series of images whose addresses differ only in a running "
-                       "number or letter."));
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "Main", "Downloads a series of images whose addresses differ only in a running "
+                "number or letter."));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);

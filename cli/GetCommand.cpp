@@ -11,6 +11,7 @@
 #include "TerminalOutput.h"
 #include "TerminalWindow.h"
 #include "Transfer.h"
+#include "Translations.h"
 
 #include <QCoreApplication>
 #include <QTimer>
@@ -26,8 +27,9 @@ constexpr int brokenPipeStatus = 128 + SIGPIPE;
 
 int usageError(const QString &text)
 {
-    std::fprintf(stderr, "quillop get: %s\nTry 'quillop get --help'.\n",
-                 text.toLocal8Bit().constData());
+    const QString hint = QCoreApplication::translate("GetCommand", "Try 'quillop get --help'.");
+    std::fprintf(stderr, "quillop get: %s\n%s\n", text.toLocal8Bit().constData(),
+                 hint.toLocal8Bit().constData());
     return 2;
 }
 
@@ -89,6 +91,7 @@ int GetCommand::run(int &argc, char **argv)
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Quillop"));
     QCoreApplication::setOrganizationName(QStringLiteral("Quillop"));
+    Translations::install(app);
 
     const GetCommandLine commandLine = GetOptionsParser::parse(app.arguments().mid(2));
     if (commandLine.helpAsked) {

@@ -1,6 +1,7 @@
 #include "GetOptions.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QRegularExpression>
 
@@ -15,30 +16,45 @@ struct OptionRow
 };
 
 constexpr OptionRow optionTable[] = {
-    {"save-dir", "DIR", "save the pictures in DIR", "save_dir"},
-    {"log-dir", "DIR", "write the daily log in DIR", "log_dir"},
-    {"no-log", nullptr, "write no daily log", "is_log"},
-    {"pause", "SECONDS", "pause between attempts", "pause_time"},
-    {"max", "N", "make at most N attempts", "max_downloads"},
-    {"increment", "N", "step the counter by N (not 0)", "increment"},
-    {"letters", nullptr, "the counter counts letters", "is_number_mode"},
-    {"numbers", nullptr, "the counter counts numbers", "is_number_mode"},
-    {"if-exists", "POLICY", "skip, overwrite or rename an existing file", "if_exists"},
-    {"append", "TEXT", "add TEXT to each saved name", "append_str"},
-    {"append-at", "WHERE", "where the text goes: start or end", "is_header"},
-    {"single", nullptr, "fetch the one address only", "isMultiple"},
-    {"stop-after-misses", "N", "end after N misses in a row", "stop_after_misses"},
-    {"retries", "N", "try a passing failure N more times", "retries"},
-    {"proxy", "PROXY", "[socks5://][USER:PASSWORD@]HOST:PORT", "proxy_*"},
-    {"no-proxy", nullptr, "connect directly", "is_proxy"},
-    {"referer", "REFERER", "auto or an address to send as Referer", "referer"},
-    {"user-agent", "TEXT", "the User-Agent sent", "user_agent"},
-    {"cookies", "FILE", "send the cookies of a cookies.txt file", "cookie_file"},
-    {"ca-file", "FILE", "also trust the authorities in a PEM file", "ca_file"},
-    {"dry-run", nullptr, "show what each attempt would do; fetch nothing", nullptr},
-    {"quiet", nullptr, "print nothing but errors", nullptr},
-    {"json", nullptr, "one JSON object per attempt, not the log line", nullptr},
-    {"help", nullptr, "show this help", nullptr},
+    {"save-dir", "DIR", QT_TRANSLATE_NOOP("GetOptions", "save the pictures in DIR"), "save_dir"},
+    {"log-dir", "DIR", QT_TRANSLATE_NOOP("GetOptions", "write the daily log in DIR"), "log_dir"},
+    {"no-log", nullptr, QT_TRANSLATE_NOOP("GetOptions", "write no daily log"), "is_log"},
+    {"pause", "SECONDS", QT_TRANSLATE_NOOP("GetOptions", "pause between attempts"), "pause_time"},
+    {"max", "N", QT_TRANSLATE_NOOP("GetOptions", "make at most N attempts"), "max_downloads"},
+    {"increment", "N", QT_TRANSLATE_NOOP("GetOptions", "step the counter by N (not 0)"),
+     "increment"},
+    {"letters", nullptr, QT_TRANSLATE_NOOP("GetOptions", "the counter counts letters"),
+     "is_number_mode"},
+    {"numbers", nullptr, QT_TRANSLATE_NOOP("GetOptions", "the counter counts numbers"),
+     "is_number_mode"},
+    {"if-exists", "POLICY",
+     QT_TRANSLATE_NOOP("GetOptions", "skip, overwrite or rename an existing file"), "if_exists"},
+    {"append", "TEXT", QT_TRANSLATE_NOOP("GetOptions", "add TEXT to each saved name"),
+     "append_str"},
+    {"append-at", "WHERE", QT_TRANSLATE_NOOP("GetOptions", "where the text goes: start or end"),
+     "is_header"},
+    {"single", nullptr, QT_TRANSLATE_NOOP("GetOptions", "fetch the one address only"),
+     "isMultiple"},
+    {"stop-after-misses", "N", QT_TRANSLATE_NOOP("GetOptions", "end after N misses in a row"),
+     "stop_after_misses"},
+    {"retries", "N", QT_TRANSLATE_NOOP("GetOptions", "try a passing failure N more times"),
+     "retries"},
+    {"proxy", "PROXY", QT_TRANSLATE_NOOP("GetOptions", "[socks5://][USER:PASSWORD@]HOST:PORT"),
+     "proxy_*"},
+    {"no-proxy", nullptr, QT_TRANSLATE_NOOP("GetOptions", "connect directly"), "is_proxy"},
+    {"referer", "REFERER", QT_TRANSLATE_NOOP("GetOptions", "auto or an address to send as Referer"),
+     "referer"},
+    {"user-agent", "TEXT", QT_TRANSLATE_NOOP("GetOptions", "the User-Agent sent"), "user_agent"},
+    {"cookies", "FILE", QT_TRANSLATE_NOOP("GetOptions", "send the cookies of a cookies.txt file"),
+     "cookie_file"},
+    {"ca-file", "FILE", QT_TRANSLATE_NOOP("GetOptions", "also trust the authorities in a PEM file"),
+     "ca_file"},
+    {"dry-run", nullptr,
+     QT_TRANSLATE_NOOP("GetOptions", "show what each attempt would do; fetch nothing"), nullptr},
+    {"quiet", nullptr, QT_TRANSLATE_NOOP("GetOptions", "print nothing but errors"), nullptr},
+    {"json", nullptr,
+     QT_TRANSLATE_NOOP("GetOptions", "one JSON object per attempt, not the log line"), nullptr},
+    {"help", nullptr, QT_TRANSLATE_NOOP("GetOptions", "show this help"), nullptr},
 };
 
 QString text(const char *s)
@@ -54,7 +70,8 @@ std::optional<qint16> number(const QString &option, const QString &value, int lo
     const int n = value.trimmed().toInt(&ok, 10);
     if (ok && n >= low && n <= high)
         return qint16(n);
-    *why = QStringLiteral("--%1 takes a whole number from %2 to %3, not \"%4\"")
+    *why = QCoreApplication::translate("GetOptions",
+                                       "--%1 takes a whole number from %2 to %3, not \"%4\"")
                .arg(option)
                .arg(low)
                .arg(high)
@@ -79,14 +96,16 @@ QString readableFile(const QString &option, const QString &path)
     const QFileInfo info(path);
     if (info.isFile() && info.isReadable())
         return {};
-    return QStringLiteral("--%1: cannot read the file \"%2\"").arg(option, path);
+    return QCoreApplication::translate("GetOptions", "--%1: cannot read the file \"%2\"")
+        .arg(option, path);
 }
 
 QString existingDir(const QString &option, const QString &path)
 {
     if (QFileInfo(path).isDir())
         return {};
-    return QStringLiteral("--%1: \"%2\" is not an existing directory").arg(option, path);
+    return QCoreApplication::translate("GetOptions", "--%1: \"%2\" is not an existing directory")
+        .arg(option, path);
 }
 
 // Reads the options' values into options; the first problem found is returned.
@@ -97,7 +116,8 @@ QString readValues(const QCommandLineParser &p, GetOptions &o)
     const auto value = [&p](const char *name) { return p.value(text(name)); };
     const auto conflict = [&](const char *a, const char *b) {
         return set(a) && set(b)
-                   ? QStringLiteral("--%1 and --%2 exclude each other").arg(text(a), text(b))
+                   ? QCoreApplication::translate("GetOptions", "--%1 and --%2 exclude each other")
+                         .arg(text(a), text(b))
                    : QString();
     };
     for (const auto &[a, b] : {std::pair{"letters", "numbers"}, std::pair{"log-dir", "no-log"},
@@ -123,7 +143,7 @@ QString readValues(const QCommandLineParser &p, GetOptions &o)
             return why;
     }
     if (o.increment == qint16(0))
-        return QStringLiteral("--increment cannot be 0");
+        return QCoreApplication::translate("GetOptions", "--increment cannot be 0");
     if (set("save-dir")) {
         o.saveDir = absolute(value("save-dir"));
         if (QString e = existingDir(QStringLiteral("save-dir"), *o.saveDir); !e.isEmpty())
@@ -153,16 +173,20 @@ QString readValues(const QCommandLineParser &p, GetOptions &o)
         else if (policy == QLatin1String("rename"))
             o.ifExists = IfExistsPolicy::Rename;
         else if (policy == QLatin1String("prompt"))
-            return QStringLiteral("--if-exists prompt needs the window; use skip, overwrite "
-                                  "or rename");
+            return QCoreApplication::translate(
+                "GetOptions", "--if-exists prompt needs the window; use skip, overwrite "
+                              "or rename");
         else
-            return QStringLiteral("--if-exists takes skip, overwrite or rename, not \"%1\"")
+            return QCoreApplication::translate(
+                       "GetOptions", "--if-exists takes skip, overwrite or rename, not \"%1\"")
                 .arg(policy);
     }
     if (set("append-at")) {
         const QString where = value("append-at");
         if (where != QLatin1String("start") && where != QLatin1String("end"))
-            return QStringLiteral("--append-at takes start or end, not \"%1\"").arg(where);
+            return QCoreApplication::translate("GetOptions",
+                                               "--append-at takes start or end, not \"%1\"")
+                .arg(where);
         o.appendAtStart = where == QLatin1String("start");
     }
     if (set("proxy")) {
@@ -194,17 +218,19 @@ QString readAddress(const QStringList &words, GetOptions &o)
     } else if (words.size() == 3) {
         o.address = {words[0].trimmed(), words[1].trimmed(), words[2].trimmed()};
         if (o.address.url2.isEmpty())
-            return QStringLiteral("the counter (the second word) is empty");
+            return QCoreApplication::translate("GetOptions",
+                                               "the counter (the second word) is empty");
     } else {
-        return QStringLiteral("give one ADDRESS, or URL1 COUNTER URL3");
+        return QCoreApplication::translate("GetOptions", "give one ADDRESS, or URL1 COUNTER URL3");
     }
     if (o.address.url1.isEmpty() && !o.address.hasCounter() && o.address.url3.isEmpty())
-        return QStringLiteral("the address is empty");
+        return QCoreApplication::translate("GetOptions", "the address is empty");
     // As the window does when Get is pressed: an address without a scheme is https.
     if (!AddressSplit::hasScheme(o.address.url1))
         o.address.url1.prepend(QStringLiteral("https://"));
     else if (!hasWebScheme(o.address.url1))
-        return QStringLiteral("only http:// and https:// addresses can be fetched");
+        return QCoreApplication::translate("GetOptions",
+                                           "only http:// and https:// addresses can be fetched");
     return {};
 }
 
@@ -220,8 +246,9 @@ std::optional<GetOptions::Proxy> GetOptionsParser::parseProxy(const QString &tex
     const std::optional<int> port =
         m.hasMatch() ? SettingsStore::parsePort(m.captured(5)) : std::nullopt;
     if (!port) {
-        *why = QStringLiteral("--proxy takes [socks5://][USER:PASSWORD@]HOST:PORT with a port "
-                              "from 1 to 65535, not \"%1\"")
+        *why = QCoreApplication::translate(
+                   "GetOptions", "--proxy takes [socks5://][USER:PASSWORD@]HOST:PORT with a port "
+                                 "from 1 to 65535, not \"%1\"")
                    .arg(text);
         return std::nullopt;
     }
@@ -263,7 +290,8 @@ GetCommandLine GetOptionsParser::parse(const QStringList &arguments)
 
 QString GetOptionsParser::helpText()
 {
-    QString help = QStringLiteral(
+    QString help = QCoreApplication::translate(
+        "GetOptions",
         "Usage: quillop get ADDRESS [options]\n"
         "       quillop get URL1 COUNTER URL3 [options]\n\n"
         "Downloads a numbered series of pictures without a window.\n"
@@ -277,7 +305,7 @@ QString GetOptionsParser::helpText()
         QString left = QStringLiteral("  --") + text(row.name);
         if (row.valueName)
             left += QLatin1Char(' ') + text(row.valueName);
-        QString right = text(row.description);
+        QString right = QCoreApplication::translate("GetOptions", row.description);
         if (row.key)
             right += QStringLiteral(" [") + text(row.key) + QLatin1Char(']');
         // A long option name puts its description on a line of its own.
@@ -286,7 +314,8 @@ QString GetOptionsParser::helpText()
                                      : left + QLatin1Char('\n') + QString(column, u' ');
         help += right + QLatin1Char('\n');
     }
-    help += QStringLiteral(
+    help += QCoreApplication::translate(
+        "GetOptions",
         "\nOne log line per attempt goes to standard output (a JSON object with --json);\n"
         "progress and the summary go to standard error.\n\n"
         "Exit status: 0 every attempt saved or skipped a picture; 1 an attempt failed or\n"

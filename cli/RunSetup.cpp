@@ -1,9 +1,10 @@
 #include "RunSetup.h"
-
 #include "FileOps.h"
 #include "GetOptions.h"
 #include "LoadSettings.h"
 #include "SequenceCounter.h"
+
+#include <QCoreApplication>
 
 namespace {
 
@@ -61,8 +62,10 @@ void planRun(RunSetup &r, const GetOptions &o)
     if (range.kind == SequenceCounter::Range::None && !s.is_number_mode &&
         SequenceCounter::parseRange(r.url2, true, s.increment).kind !=
             SequenceCounter::Range::None) {
-        r.problem = QStringLiteral("the range \"%1\" is of numbers, but the counter counts letters")
-                        .arg(r.url2.trimmed());
+        r.problem =
+            QCoreApplication::translate(
+                "RunSetup", "the range \"%1\" is of numbers, but the counter counts letters")
+                .arg(r.url2.trimmed());
         return;
     }
     if (range.kind == SequenceCounter::Range::Walkable)
@@ -89,13 +92,15 @@ RunSetup RunSetupBuilder::build(const GetOptions &options, const QDate &today)
     applyOverrides(r.settings, options);
     RunSettings &s = r.settings;
     if (s.is_save && !FileOps::FolderExists(s.save_dir)) {
-        r.problem = QStringLiteral("the save directory \"%1\" does not exist; give --save-dir")
+        r.problem = QCoreApplication::translate(
+                        "RunSetup", "the save directory \"%1\" does not exist; give --save-dir")
                         .arg(s.save_dir);
         return r;
     }
     if (s.is_log && !FileOps::FolderExists(s.log_dir)) {
-        r.problem = QStringLiteral("the log directory \"%1\" does not exist; give --log-dir "
-                                   "or --no-log")
+        r.problem = QCoreApplication::translate(
+                        "RunSetup", "the log directory \"%1\" does not exist; give --log-dir "
+                                    "or --no-log")
                         .arg(s.log_dir);
         return r;
     }

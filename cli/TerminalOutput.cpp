@@ -30,10 +30,10 @@ QString TerminalOutput::outcomeName(int outcome)
 QString TerminalOutput::byteText(qint64 bytes)
 {
     if (bytes < 1024)
-        return QStringLiteral("%1 B").arg(bytes);
+        return tr("%1 B").arg(bytes);
     if (bytes < 1024 * 1024)
-        return QStringLiteral("%1 KiB").arg(double(bytes) / 1024, 0, 'f', 1);
-    return QStringLiteral("%1 MiB").arg(double(bytes) / (1024 * 1024), 0, 'f', 1);
+        return tr("%1 KiB").arg(double(bytes) / 1024, 0, 'f', 1);
+    return tr("%1 MiB").arg(double(bytes) / (1024 * 1024), 0, 'f', 1);
 }
 
 void TerminalOutput::writeLine(FILE *stream, const QString &line)
@@ -115,16 +115,15 @@ void TerminalOutput::drawProgress()
 {
     if (!m_showProgress || m_attempt <= 0)
         return;
-    QString line = QStringLiteral("attempt %1").arg(m_attempt);
-    if (m_planned > 0)
-        line += QStringLiteral(" of %1").arg(m_planned);
+    QString line = m_planned > 0 ? tr("attempt %1 of %2").arg(m_attempt).arg(m_planned)
+                                 : tr("attempt %1").arg(m_attempt);
     if (m_received >= 0) {
-        line += QStringLiteral("  ") + byteText(m_received);
-        if (m_total >= 0)
-            line += QStringLiteral(" of ") + byteText(m_total);
+        line += QStringLiteral("  ") +
+                (m_total >= 0 ? tr("%1 of %2").arg(byteText(m_received), byteText(m_total))
+                              : byteText(m_received));
         const qint64 ms = m_fileClock.elapsed();
         if (ms > 0)
-            line += QStringLiteral("  ") + byteText(m_received * 1000 / ms) + QStringLiteral("/s");
+            line += QStringLiteral("  ") + tr("%1/s").arg(byteText(m_received * 1000 / ms));
     }
     std::fputs(("\r\033[K" + line.toLocal8Bit()).constData(), m_err);
     std::fflush(m_err);

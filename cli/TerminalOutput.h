@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QString>
 #include <cstdio>
@@ -12,6 +13,8 @@ struct AttemptReport;
 // and messages and the summary on standard error.
 class TerminalOutput
 {
+    Q_DECLARE_TR_FUNCTIONS(TerminalOutput)
+
 public:
     enum class Format { Lines, Json, Quiet };
 

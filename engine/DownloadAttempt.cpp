@@ -12,6 +12,8 @@
 #include "SequenceCounter.h"
 #include "Transfer.h"
 
+#include <QCoreApplication>
+
 struct DownloadAttempt::Private
 {
     Private(RunSettings &s, MainWindowElements &w, Transfer &t)
@@ -138,7 +140,7 @@ void DownloadAttempt::start()
 
 void DownloadAttempt::fetch()
 {
-    d->window.setStatusText(QStringLiteral("Opening : ") + d->url);
+    d->window.setStatusText(tr("Opening : %1").arg(d->url));
     d->phase = Phase::Fetching;
     ++d->report.tries;
     d->transfer.openUrl(d->url, d->saver.beginBody());
@@ -203,8 +205,7 @@ bool DownloadAttempt::retryIfPassing(bool ok)
 void DownloadAttempt::onCountdownTick(int remaining)
 {
     if (d->phase == Phase::Waiting && d->showWait)
-        d->window.setStatusText(
-            QStringLiteral("Waiting : %1 s, the server asked to slow down").arg(remaining));
+        d->window.setStatusText(tr("Waiting : %1 s, the server asked to slow down").arg(remaining));
 }
 
 void DownloadAttempt::cancelWait()
@@ -220,7 +221,7 @@ void DownloadAttempt::cancelWait()
 void DownloadAttempt::finishFetched()
 {
     MainWindowElements &w = d->window;
-    w.setStatusText(QStringLiteral("Opened  : ") + d->url);
+    w.setStatusText(tr("Opened  : %1").arg(d->url));
     const QString contentType = d->transfer.getHeader(QStringLiteral("Content-type"));
     QString logText;
     AttemptReport &r = d->report;
@@ -267,14 +268,13 @@ void DownloadAttempt::finishFailed(const QString &reason)
         const QString target = SaveNaming::targetInDir(
             s.save_dir, SaveNaming::composeName(d->url, s.append_str, s.is_header));
         d->report.targetPath = target;
-        w.setStatusText(QStringLiteral("could not save to ") + target + QStringLiteral(": ") +
-                        reason);
+        w.setStatusText(QCoreApplication::translate("ImageSaver", "could not save to %1: %2")
+                            .arg(target, reason));
         logText = d->url + QStringLiteral("---> could not save to  ") + target +
                   QStringLiteral(": ") + reason;
     } else {
         d->miss = true;
-        w.setStatusText(QStringLiteral("Failed   : ") + d->url + QStringLiteral(" (") + reason +
-                        QLatin1Char(')'));
+        w.setStatusText(tr("Failed   : %1 (%2)").arg(d->url, reason));
         logText = d->url + QStringLiteral("---> failed: ") + reason;
     }
     if (d->retriesDone > 0)
@@ -287,7 +287,7 @@ void DownloadAttempt::finishFailed(const QString &reason)
 void DownloadAttempt::showAndLog(const QString &logText)
 {
     MainWindowElements &w = d->window;
-    w.trayTip = QStringLiteral("current file : ") + FileOps::GetFileName(d->url);
+    w.trayTip = tr("current file : %1").arg(FileOps::GetFileName(d->url));
     if (w.isMinimized()) {
         w.setTip(w.trayTip);
         w.setIcon(w.trayIcon);

@@ -57,16 +57,17 @@ void count(RunCounts &counts, AttemptReport::Outcome outcome)
 
 QString DownloadRun::summary(const RunCounts &counts, const QString &reason)
 {
-    QString text = QStringLiteral("downloading completed (%1 saved").arg(counts.saved);
+    // Pieces, each with its own count, so that a language can inflect every noun.
+    QString text = tr("downloading completed (%n saved", nullptr, counts.saved);
     if (counts.skipped != 0)
-        text += QStringLiteral(", %1 skipped").arg(counts.skipped);
+        text += tr(", %n skipped", nullptr, counts.skipped);
     if (counts.notImages != 0)
-        text += QStringLiteral(", %1 not images").arg(counts.notImages);
+        text += tr(", %n not images", nullptr, counts.notImages);
     if (counts.failed != 0)
-        text += QStringLiteral(", %1 failed").arg(counts.failed);
+        text += tr(", %n failed", nullptr, counts.failed);
     if (!reason.isEmpty())
-        text += QStringLiteral("; ") + reason;
-    return text + QLatin1Char(')');
+        text += tr("; %1", "the reason the run ended").arg(reason);
+    return text + tr(")", "closes the summary");
 }
 
 DownloadRun::DownloadRun(RunSettings &settings, MainWindowElements &window, Transfer &transfer,
@@ -194,9 +195,8 @@ void DownloadRun::onAttemptDone()
     d->missesInRow = d->attempt->wasMiss() ? d->missesInRow + 1 : 0;
     const int allowed = d->settings.stop_after_misses;
     if (allowed > 0 && d->missesInRow >= allowed && !stop_requested) {
-        d->endReason = d->missesInRow == 1
-                           ? QStringLiteral("1 miss in a row")
-                           : QStringLiteral("%1 misses in a row").arg(d->missesInRow);
+        d->endReason = d->missesInRow == 1 ? tr("1 miss in a row")
+                                           : tr("%n misses in a row", nullptr, d->missesInRow);
         attempt_count = d->settings.max_downloads;
     }
     const QString stepReason = stop_requested ? QString() : advanceCounter();

@@ -6,6 +6,7 @@
 #include "SaveFiles.h"
 #include "SaveNaming.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -153,8 +154,8 @@ ImageSaver::Outcome ImageSaver::Private::failed(const QString &url, const QStrin
     out.reason = reason;
     out.logText =
         url + QStringLiteral("---> could not save to  ") + target + QStringLiteral(": ") + reason;
-    window.setStatusText(QStringLiteral("could not save to ") + target + QStringLiteral(": ") +
-                         reason);
+    window.setStatusText(
+        QCoreApplication::translate("ImageSaver", "could not save to %1: %2").arg(target, reason));
     return out;
 }
 
@@ -176,9 +177,10 @@ ImageSaver::Outcome ImageSaver::Private::notSaved(const QString &url)
 // Names tried here are not shown as the status text; the prompt's title shows them.
 bool ImageSaver::Private::askForName(QString *target)
 {
-    const QString prompt = QStringLiteral("File Exists. Enter a new Name without the extension. ") +
-                           QStringLiteral("\r\n") +
-                           QStringLiteral("click cancel to skip saving this file");
+    const QString prompt = QCoreApplication::translate(
+        "ImageSaver",
+        "File Exists. Enter a new Name without the extension. \r\nclick cancel to skip saving "
+        "this file");
     for (;;) {
         window.beep();
         QString answer;

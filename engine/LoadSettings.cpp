@@ -1,11 +1,12 @@
 #include "LoadSettings.h"
-
 #include "FileOps.h"
 #include "MainWindowElements.h"
 #include "ProgramPaths.h"
 #include "RunSettings.h"
 #include "SettingsStore.h"
 #include "Transfer.h"
+
+#include <QCoreApplication>
 
 namespace {
 
@@ -97,13 +98,16 @@ void loadSettings(RunSettings &s, MainWindowElements &window, Transfer &transfer
     // that order.
     s.save_dir = checkedDirectory(
         Key::save_dir, s.save_dir,
-        QStringLiteral("Save path does not exist /n Setting save Path to Application Path"),
+        QCoreApplication::translate(
+            "LoadSettings", "Save path does not exist /n Setting save Path to Application Path"),
         window);
     configureTransfer(s, transfer);
     // Checked whether logging is on or not.
     s.log_dir = checkedDirectory(
         Key::log_dir, s.log_dir,
-        QStringLiteral("Log path does not exist /n Setting log Path to Application Path"), window);
+        QCoreApplication::translate(
+            "LoadSettings", "Log path does not exist /n Setting log Path to Application Path"),
+        window);
 
     s.log_file_name = logFileNameFor(today);
     s.log_file_path = FileOps::BuildPath(s.log_dir, s.log_file_name);

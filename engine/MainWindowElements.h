@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 // The pictures of the main window's image list, by their index.
@@ -43,7 +44,10 @@ struct RunCounts
 class MainWindowElements
 {
 public:
-    static QString idleTrayTip() { return QStringLiteral("current file : None"); }
+    static QString idleTrayTip()
+    {
+        return QCoreApplication::translate("MainWindowElements", "current file : None");
+    }
 
     virtual ~MainWindowElements();
 

@@ -40,7 +40,7 @@ FrmOptions::FrmOptions(RunSettings &settings, MainWindowElements &mainWindow, QW
       m_settings(settings), m_mainWindow(mainWindow), m_mainWidget(mainWidget)
 {
     setObjectName(QStringLiteral("frmOptions"));
-    setWindowTitle(QStringLiteral("Quillop Options"));
+    setWindowTitle(tr("Quillop Options"));
     setAccessibleName(windowTitle());
     setAttribute(Qt::WA_DeleteOnClose);
     if (mainWidget)
@@ -85,7 +85,7 @@ QString FrmOptions::statusText() const
 void FrmOptions::setUpStatusBar()
 {
     QStatusBar *bar = m_ui->statbar;
-    bar->setToolTip(QStringLiteral("Messages about the entries of this dialog"));
+    bar->setToolTip(tr("Messages about the entries of this dialog"));
     bar->setAccessibleDescription(bar->toolTip());
     // Wide enough for the longest message of the checks.
     int widest = 0;
@@ -103,7 +103,7 @@ void FrmOptions::makeDirectoryFields()
     OptionsPages &ui = *m_ui;
     const auto same = [](const QString &text) { return text; };
     m_saveDir = new DirectoryField(ui.txtSavPath, ui.drvSav, ui.dirSav, ui.cmdSavBrowse,
-                                   QStringLiteral("Save to"), {same, same});
+                                   tr("Save to"), {same, same});
     // The log box shows the day's log file in the directory.
     const auto logFile = [](const QString &dir) {
         return FileOps::BuildPath(dir, logFileNameFor(QDate::currentDate()));
@@ -120,7 +120,7 @@ void FrmOptions::makeDirectoryFields()
         return dir;
     };
     m_logDir = new DirectoryField(ui.txtLogDir, ui.drvLog, ui.dirLog, ui.cmdLogBrowse,
-                                  QStringLiteral("Log directory"), {logFile, logDirOf});
+                                  tr("Log directory"), {logFile, logDirOf});
 }
 
 void FrmOptions::changeEvent(QEvent *event)

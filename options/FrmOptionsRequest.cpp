@@ -34,12 +34,10 @@ void FrmOptions::connectNewSettings()
     for (const auto &[box, mark] : typed)
         connect(box, &QLineEdit::textEdited, this, [this, mark = mark] { m_marks.*mark = true; });
 
-    connect(ui.cmdCookieBrowse, &QPushButton::clicked, this, [this] {
-        browseFile(m_ui->txtCookieFile, QStringLiteral("Cookie file"), m_marks.cookie_file);
-    });
-    connect(ui.cmdCaBrowse, &QPushButton::clicked, this, [this] {
-        browseFile(m_ui->txtCaFile, QStringLiteral("Certificate (CA) file"), m_marks.ca_file);
-    });
+    connect(ui.cmdCookieBrowse, &QPushButton::clicked, this,
+            [this] { browseFile(m_ui->txtCookieFile, tr("Cookie file"), m_marks.cookie_file); });
+    connect(ui.cmdCaBrowse, &QPushButton::clicked, this,
+            [this] { browseFile(m_ui->txtCaFile, tr("Certificate (CA) file"), m_marks.ca_file); });
 }
 
 void FrmOptions::fillNewSettings()

@@ -2,6 +2,8 @@
 
 #include "SettingsStore.h"
 
+#include <QCoreApplication>
+
 int NumericCheck::lowerBound(Box box)
 {
     switch (box) {
@@ -21,19 +23,23 @@ QString NumericCheck::message(Box box)
 {
     switch (box) {
     case Box::MaxFiles:
-        return QStringLiteral("Error : Max Downloads Has to be a Number");
+        return QCoreApplication::translate("NumericCheck",
+                                           "Error : Max Downloads Has to be a Number");
     case Box::Increment:
-        return QStringLiteral("Error : Increment Has to be a Number");
+        return QCoreApplication::translate("NumericCheck", "Error : Increment Has to be a Number");
     case Box::Pause:
-        return QStringLiteral("Error : Pause time has be a positive Number");
+        return QCoreApplication::translate("NumericCheck",
+                                           "Error : Pause time has be a positive Number");
     case Box::Misses:
-        return QStringLiteral("Error : Misses in a row Has to be a Number");
+        return QCoreApplication::translate("NumericCheck",
+                                           "Error : Misses in a row Has to be a Number");
     case Box::Retries:
-        return QStringLiteral("Error : Retries Has to be a Number");
+        return QCoreApplication::translate("NumericCheck", "Error : Retries Has to be a Number");
     case Box::Port:
         break;
     }
-    return QStringLiteral("Error : Http Port Number Has to be a Number");
+    return QCoreApplication::translate("NumericCheck",
+                                       "Error : Http Port Number Has to be a Number");
 }
 
 std::optional<int> NumericCheck::accepted(Box box, const QString &text)

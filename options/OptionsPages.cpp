@@ -6,6 +6,7 @@
 #include "TabStrip.h"
 
 #include <QBoxLayout>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QGridLayout>
 #include <QLabel>
@@ -20,15 +21,17 @@ OptionsPages::OptionsPages(QWidget *dialog)
 {
     tab1 = new TabStrip(dialog);
     tab1->setObjectName(QStringLiteral("tab1"));
-    tab1->setAccessibleName(QStringLiteral("Option pages"));
-    tab1->addTab(QStringLiteral("     Save     "));
-    tab1->addTab(QStringLiteral(" Download "));
-    tab1->addTab(QStringLiteral("Connection "));
-    tab1->addTab(QStringLiteral("      Log       "));
+    tab1->setAccessibleName(QCoreApplication::translate("OptionsPages", "Option pages"));
+    tab1->addTab(QCoreApplication::translate("OptionsPages", "     Save     "));
+    tab1->addTab(QCoreApplication::translate("OptionsPages", " Download "));
+    tab1->addTab(QCoreApplication::translate("OptionsPages", "Connection "));
+    tab1->addTab(QCoreApplication::translate("OptionsPages", "      Log       "));
 
     const char *pageNames[] = {"frameArray_0", "frameArray_1", "frameArray_2", "frameArray_3"};
-    const QString pageTitles[] = {QStringLiteral("Save"), QStringLiteral("Download"),
-                                  QStringLiteral("Connection"), QStringLiteral("Log")};
+    const QString pageTitles[] = {QCoreApplication::translate("OptionsPages", "Save"),
+                                  QCoreApplication::translate("OptionsPages", "Download"),
+                                  QCoreApplication::translate("OptionsPages", "Connection"),
+                                  QCoreApplication::translate("OptionsPages", "Log")};
     for (int i = 0; i < 4; ++i) {
         frameArray[i] = frame(tab1, pageNames[i], true, pageTitles[i]);
         tab1->addPage(frameArray[i]);
@@ -39,11 +42,12 @@ OptionsPages::OptionsPages(QWidget *dialog)
     buildLogPage(frameArray[3]);
 
     // The band around the three buttons.
-    Shape2 = frame(dialog, "Shape2", true, QStringLiteral("Button band"));
+    Shape2 =
+        frame(dialog, "Shape2", true, QCoreApplication::translate("OptionsPages", "Button band"));
     Shape2->setForegroundRole(QPalette::Dark);
-    cmdOK = button(Shape2, "cmdOK", QStringLiteral("OK"));
-    cmdCancel = button(Shape2, "cmdCancel", QStringLiteral("Cancel"));
-    cmdApply = button(Shape2, "cmdApply", QStringLiteral("Apply"));
+    cmdOK = button(Shape2, "cmdOK", QCoreApplication::translate("OptionsPages", "OK"));
+    cmdCancel = button(Shape2, "cmdCancel", QCoreApplication::translate("OptionsPages", "Cancel"));
+    cmdApply = button(Shape2, "cmdApply", QCoreApplication::translate("OptionsPages", "Apply"));
     auto *buttons = new QHBoxLayout(Shape2);
     buttons->addStretch(1);
     for (QPushButton *b : {cmdOK, cmdCancel, cmdApply})
@@ -63,9 +67,11 @@ OptionsPages::OptionsPages(QWidget *dialog)
 
 void OptionsPages::buildSavePage(QFrame *page)
 {
-    frame2_4 = frame(page, "frame2_4", false, QStringLiteral("Saving"));
-    optSave = option(frame2_4, "optSave", QStringLiteral("Save"));
-    optNoSave = option(frame2_4, "optNoSave", QStringLiteral("Do Not Save"));
+    frame2_4 =
+        frame(page, "frame2_4", false, QCoreApplication::translate("OptionsPages", "Saving"));
+    optSave = option(frame2_4, "optSave", QCoreApplication::translate("OptionsPages", "Save"));
+    optNoSave =
+        option(frame2_4, "optNoSave", QCoreApplication::translate("OptionsPages", "Do Not Save"));
     group(frame2_4, {optSave, optNoSave});
     auto *saving = new QHBoxLayout(frame2_4);
     saving->setContentsMargins(0, 0, 0, 0);
@@ -73,18 +79,24 @@ void OptionsPages::buildSavePage(QFrame *page)
     saving->addWidget(optNoSave);
     saving->addStretch(1);
 
-    Frame2_1 = frame(page, "Frame2_1", false, QStringLiteral("Added text"));
-    Label1 = label(Frame2_1, "Label1", QStringLiteral("Add Charactors"));
-    txtAdd = textBox(Frame2_1, "txtAdd", QStringLiteral("aa"), Label1,
-                     QStringLiteral("When saving downloaded files the text in the text box will be "
+    Frame2_1 =
+        frame(page, "Frame2_1", false, QCoreApplication::translate("OptionsPages", "Added text"));
+    Label1 =
+        label(Frame2_1, "Label1", QCoreApplication::translate("OptionsPages", "Add Charactors"));
+    txtAdd =
+        textBox(Frame2_1, "txtAdd", QStringLiteral("aa"), Label1,
+                QCoreApplication::translate(
+                    "OptionsPages", "When saving downloaded files the text in the text box will be "
                                     "appended to beginning or end of file name"));
     fitToCharacters(txtAdd, 10);
-    Label6 = label(Frame2_1, "Label6", QStringLiteral("to"));
-    optHead = option(Frame2_1, "optHead", QStringLiteral("Header"),
-                     QStringLiteral("Select Head to append text to the begining"));
-    optTail = option(Frame2_1, "optTail", QStringLiteral("Tail"),
-                     QStringLiteral("Select tail to append text to the end"));
-    Label7 = label(Frame2_1, "Label7", QStringLiteral("of the file"));
+    Label6 = label(Frame2_1, "Label6", QCoreApplication::translate("OptionsPages", "to"));
+    optHead = option(
+        Frame2_1, "optHead", QCoreApplication::translate("OptionsPages", "Header"),
+        QCoreApplication::translate("OptionsPages", "Select Head to append text to the begining"));
+    optTail = option(
+        Frame2_1, "optTail", QCoreApplication::translate("OptionsPages", "Tail"),
+        QCoreApplication::translate("OptionsPages", "Select tail to append text to the end"));
+    Label7 = label(Frame2_1, "Label7", QCoreApplication::translate("OptionsPages", "of the file"));
     group(Frame2_1, {optHead, optTail});
     auto *added = new QHBoxLayout(Frame2_1);
     added->setContentsMargins(0, 0, 0, 0);
@@ -93,23 +105,27 @@ void OptionsPages::buildSavePage(QFrame *page)
         added->addWidget(w);
     added->addStretch(1);
 
-    Frame2_2 = frame(page, "Frame2_2", true, QStringLiteral("Save directory"));
-    Label8 = label(Frame2_2, "Label8", QStringLiteral("Save to"),
-                   QStringLiteral("Select the save directory"));
-    txtSavPath = textBox(Frame2_2, "txtSavPath", QString(), Label8,
-                         QStringLiteral("Select the save directory from below"));
+    Frame2_2 = frame(page, "Frame2_2", true,
+                     QCoreApplication::translate("OptionsPages", "Save directory"));
+    Label8 = label(Frame2_2, "Label8", QCoreApplication::translate("OptionsPages", "Save to"),
+                   QCoreApplication::translate("OptionsPages", "Select the save directory"));
+    txtSavPath = textBox(
+        Frame2_2, "txtSavPath", QString(), Label8,
+        QCoreApplication::translate("OptionsPages", "Select the save directory from below"));
     fitToCharacters(txtSavPath, 32);
-    cmdSavBrowse = button(Frame2_2, "cmdSavBrowse", QStringLiteral("Browse..."),
-                          QStringLiteral("Browse for the save directory"));
-    cmdSavBrowse->setToolTip(QStringLiteral("Choose the save directory in the folder chooser"));
+    cmdSavBrowse =
+        button(Frame2_2, "cmdSavBrowse", QCoreApplication::translate("OptionsPages", "Browse..."),
+               QCoreApplication::translate("OptionsPages", "Browse for the save directory"));
+    cmdSavBrowse->setToolTip(QCoreApplication::translate(
+        "OptionsPages", "Choose the save directory in the folder chooser"));
     drvSav = new DrivePicker(Frame2_2);
     drvSav->setObjectName(QStringLiteral("drvSav"));
-    drvSav->setAccessibleName(QStringLiteral("Save drive"));
-    drvSav->setToolTip(QStringLiteral("Select Save Drive"));
+    drvSav->setAccessibleName(QCoreApplication::translate("OptionsPages", "Save drive"));
+    drvSav->setToolTip(QCoreApplication::translate("OptionsPages", "Select Save Drive"));
     dirSav = new DirectoryPicker(Frame2_2);
     dirSav->setObjectName(QStringLiteral("dirSav"));
-    dirSav->setAccessibleName(QStringLiteral("Save directory"));
-    dirSav->setToolTip(QStringLiteral("Select Save Directory"));
+    dirSav->setAccessibleName(QCoreApplication::translate("OptionsPages", "Save directory"));
+    dirSav->setToolTip(QCoreApplication::translate("OptionsPages", "Select Save Directory"));
     auto *saveDir = new QGridLayout(Frame2_2);
     saveDir->addWidget(Label8, 0, 0, 1, 2);
     saveDir->addWidget(txtSavPath, 1, 0);
@@ -118,13 +134,19 @@ void OptionsPages::buildSavePage(QFrame *page)
     saveDir->addWidget(dirSav, 3, 0, 1, 2);
     saveDir->setRowStretch(3, 1);
 
-    Frame2_3 = frame(page, "Frame2_3", true, QStringLiteral("If file name exists"));
-    Label9 = label(Frame2_3, "Label9", QStringLiteral("If file name exists"),
-                   QStringLiteral("If the name of the file exists what application should do"));
-    optSkip = option(Frame2_3, "optSkip", QStringLiteral("Skip Saving"));
-    optOver = option(Frame2_3, "optOver", QStringLiteral("Overwrite"));
-    optPrompt = option(Frame2_3, "optPrompt", QStringLiteral("Prompt"));
-    optRen = option(Frame2_3, "optRen", QStringLiteral("Rename && Save"));
+    Frame2_3 = frame(page, "Frame2_3", true,
+                     QCoreApplication::translate("OptionsPages", "If file name exists"));
+    Label9 = label(
+        Frame2_3, "Label9", QCoreApplication::translate("OptionsPages", "If file name exists"),
+        QCoreApplication::translate("OptionsPages",
+                                    "If the name of the file exists what application should do"));
+    optSkip =
+        option(Frame2_3, "optSkip", QCoreApplication::translate("OptionsPages", "Skip Saving"));
+    optOver = option(Frame2_3, "optOver", QCoreApplication::translate("OptionsPages", "Overwrite"));
+    optPrompt =
+        option(Frame2_3, "optPrompt", QCoreApplication::translate("OptionsPages", "Prompt"));
+    optRen =
+        option(Frame2_3, "optRen", QCoreApplication::translate("OptionsPages", "Rename && Save"));
     group(Frame2_3, {optSkip, optOver, optPrompt, optRen});
     auto *policy = new QVBoxLayout(Frame2_3);
     for (QWidget *w : std::initializer_list<QWidget *>{Label9, optSkip, optOver, optPrompt, optRen})
@@ -142,38 +164,54 @@ void OptionsPages::buildSavePage(QFrame *page)
 
 void OptionsPages::buildDownloadPage(QFrame *page)
 {
-    const QString maxTip =
-        QStringLiteral("Max number of image downloads  to be attempted.  Once the "
-                       "limit is reached the attempts will stop.");
-    Label2 = label(page, "Label2", QStringLiteral("Max downloads "), maxTip);
-    Label3[0] = label(page, "Label3_0", QStringLiteral("(Including failed attempts)"));
+    const QString maxTip = QCoreApplication::translate(
+        "OptionsPages", "Max number of image downloads  to be attempted.  Once the "
+                        "limit is reached the attempts will stop.");
+    Label2 = label(page, "Label2", QCoreApplication::translate("OptionsPages", "Max downloads "),
+                   maxTip);
+    Label3[0] = label(page, "Label3_0",
+                      QCoreApplication::translate("OptionsPages", "(Including failed attempts)"));
     txtMaxFiles = textBox(page, "txtMaxFiles", QStringLiteral("100"), Label2, maxTip);
-    Label5 = label(page, "Label5", QStringLiteral("Increment Mode"),
-                   QStringLiteral(": Some image series increase by characters e.g.  A,B,C,D etc. "
+    Label5 =
+        label(page, "Label5", QCoreApplication::translate("OptionsPages", "Increment Mode"),
+              QCoreApplication::translate(
+                  "OptionsPages", ": Some image series increase by characters e.g.  A,B,C,D etc. "
                                   "For such series change the mode to character. The Input Box 2 "
                                   "on the main screen will change to Numeric to Character. and "
                                   "vice versa"));
-    optCharactor = option(page, "optCharactor", QStringLiteral("Charector Mode"));
-    optNumber = option(page, "optNumber", QStringLiteral("Number Mode"));
+    optCharactor =
+        option(page, "optCharactor", QCoreApplication::translate("OptionsPages", "Charector Mode"));
+    optNumber =
+        option(page, "optNumber", QCoreApplication::translate("OptionsPages", "Number Mode"));
     group(page, {optCharactor, optNumber});
-    Label4 = label(page, "Label4", QStringLiteral("Increment by"),
-                   QStringLiteral("Usually the increment step is 1.  But Sometimes you may find "
+    Label4 =
+        label(page, "Label4", QCoreApplication::translate("OptionsPages", "Increment by"),
+              QCoreApplication::translate(
+                  "OptionsPages", "Usually the increment step is 1.  But Sometimes you may find "
                                   "the increments are by 3 or 4 etc"));
     txtIncrement = textBox(page, "txtIncrement", QStringLiteral("1"), Label4);
     Label3[1] = wrappingLabel(page, "Label3_1",
-                              QStringLiteral("(This parameter is used for both Cheractor mode "
-                                             "increments and Number mode increments"));
-    Line1 = frame(page, "Line1", false, QStringLiteral("Column divider"));
+                              QCoreApplication::translate(
+                                  "OptionsPages", "(This parameter is used for both Cheractor mode "
+                                                  "increments and Number mode increments"));
+    Line1 =
+        frame(page, "Line1", false, QCoreApplication::translate("OptionsPages", "Column divider"));
     Line1->setFrameShape(QFrame::VLine);
-    Label15 = label(page, "Label15", QStringLiteral("Pause between downloads in seconds"));
+    Label15 =
+        label(page, "Label15",
+              QCoreApplication::translate("OptionsPages", "Pause between downloads in seconds"));
     txtPause = textBox(page, "txtPause", QString(), Label15);
-    Label16 = label(page, "Label16", QStringLiteral("Stop after misses in a row"),
-                    QStringLiteral("End the run after this many pictures in a row were not found "
-                                   "or were no picture. 0 never ends it early."));
+    Label16 = label(
+        page, "Label16", QCoreApplication::translate("OptionsPages", "Stop after misses in a row"),
+        QCoreApplication::translate("OptionsPages",
+                                    "End the run after this many pictures in a row were not found "
+                                    "or were no picture. 0 never ends it early."));
     txtMisses = textBox(page, "txtMisses", QString(), Label16, Label16->toolTip());
-    Label17 = label(page, "Label17", QStringLiteral("Retries"),
-                    QStringLiteral("How many more times a download is tried when it failed for "
-                                   "a passing reason, such as a timeout or a reset connection."));
+    Label17 =
+        label(page, "Label17", QCoreApplication::translate("OptionsPages", "Retries"),
+              QCoreApplication::translate(
+                  "OptionsPages", "How many more times a download is tried when it failed for "
+                                  "a passing reason, such as a timeout or a reset connection."));
     txtRetries = textBox(page, "txtRetries", QString(), Label17, Label17->toolTip());
     // Each number box shows the longest number it takes whole.
     for (QLineEdit *box : {txtMaxFiles, txtIncrement, txtPause, txtMisses, txtRetries})

@@ -6,6 +6,7 @@
 #include "OptionsWidgets.h"
 
 #include <QBoxLayout>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QGridLayout>
 #include <QLabel>
@@ -38,45 +39,59 @@ QBoxLayout *row(std::initializer_list<QWidget *> widgets)
 
 void OptionsPages::buildConnectionPage(QFrame *page)
 {
-    Label10 = label(page, "Label10", QStringLiteral("I use a proxy server to connect to internet"),
-                    QStringLiteral("If you are using a proxy server select yes and fill details of "
-                                   "the proxy"));
-    optYes = option(page, "optYes", QStringLiteral("Yes"),
-                    QStringLiteral("Select if use a proxy server"));
-    optNo = option(page, "optNo", QStringLiteral("No"),
-                   QStringLiteral("Select if you directly dial in the Internet"));
+    Label10 = label(
+        page, "Label10",
+        QCoreApplication::translate("OptionsPages", "I use a proxy server to connect to internet"),
+        QCoreApplication::translate(
+            "OptionsPages", "If you are using a proxy server select yes and fill details of "
+                            "the proxy"));
+    optYes = option(page, "optYes", QCoreApplication::translate("OptionsPages", "Yes"),
+                    QCoreApplication::translate("OptionsPages", "Select if use a proxy server"));
+    optNo = option(
+        page, "optNo", QCoreApplication::translate("OptionsPages", "No"),
+        QCoreApplication::translate("OptionsPages", "Select if you directly dial in the Internet"));
     group(page, {optYes, optNo});
 
-    Frame3_1 = frame(page, "Frame3_1", true, QStringLiteral("Proxy details"));
+    Frame3_1 =
+        frame(page, "Frame3_1", true, QCoreApplication::translate("OptionsPages", "Proxy details"));
     keepRoomWhenHidden(Frame3_1);
-    Label19 = label(Frame3_1, "Label19", QStringLiteral("Proxy type"),
-                    QStringLiteral("The kind of proxy server: an HTTP proxy or a SOCKS5 proxy"));
-    optProxyHttp = option(Frame3_1, "optProxyHttp", QStringLiteral("HTTP"),
-                          QStringLiteral("Select if the proxy is an HTTP proxy"));
-    optProxySocks5 = option(Frame3_1, "optProxySocks5", QStringLiteral("SOCKS5"),
-                            QStringLiteral("Select if the proxy is a SOCKS5 proxy; it then "
+    Label19 =
+        label(Frame3_1, "Label19", QCoreApplication::translate("OptionsPages", "Proxy type"),
+              QCoreApplication::translate(
+                  "OptionsPages", "The kind of proxy server: an HTTP proxy or a SOCKS5 proxy"));
+    optProxyHttp =
+        option(Frame3_1, "optProxyHttp", QCoreApplication::translate("OptionsPages", "HTTP"),
+               QCoreApplication::translate("OptionsPages", "Select if the proxy is an HTTP proxy"));
+    optProxySocks5 =
+        option(Frame3_1, "optProxySocks5", QCoreApplication::translate("OptionsPages", "SOCKS5"),
+               QCoreApplication::translate("OptionsPages",
+                                           "Select if the proxy is a SOCKS5 proxy; it then "
                                            "also looks up the server names"));
     group(Frame3_1, {optProxyHttp, optProxySocks5});
-    const QString proxyTip =
-        QStringLiteral("enter the server name or the IP address. This option is "
-                       "visible only when the yes is selected for the proxy "
-                       "server");
-    Label11 = label(Frame3_1, "Label11", QStringLiteral("Proxy server"), proxyTip);
+    const QString proxyTip = QCoreApplication::translate(
+        "OptionsPages", "enter the server name or the IP address. This option is "
+                        "visible only when the yes is selected for the proxy "
+                        "server");
+    Label11 = label(Frame3_1, "Label11",
+                    QCoreApplication::translate("OptionsPages", "Proxy server"), proxyTip);
     txtProxy = textBox(Frame3_1, "txtProxy", QStringLiteral("Text1"), Label11, proxyTip);
     fitToCharacters(txtProxy, 28);
-    const QString portTip =
-        QStringLiteral(": Enter the port which the proxy is running on the "
-                       "server. Usually this port is 80.  This option is visible "
-                       "only when the yes is selected for the proxy server.");
-    Label12 = label(Frame3_1, "Label12", QStringLiteral("Http Port"), portTip);
+    const QString portTip = QCoreApplication::translate(
+        "OptionsPages", ": Enter the port which the proxy is running on the "
+                        "server. Usually this port is 80.  This option is visible "
+                        "only when the yes is selected for the proxy server.");
+    Label12 = label(Frame3_1, "Label12", QCoreApplication::translate("OptionsPages", "Http Port"),
+                    portTip);
     txtPort = textBox(Frame3_1, "txtPort", QStringLiteral("Text1"), Label12, portTip);
     fitToValue(txtPort, QStringLiteral("65535"));
-    Label20 = label(Frame3_1, "Label20", QStringLiteral("Proxy user"),
-                    QStringLiteral("The user name the proxy asks for; leave it empty when the "
-                                   "proxy asks for none"));
+    Label20 = label(Frame3_1, "Label20", QCoreApplication::translate("OptionsPages", "Proxy user"),
+                    QCoreApplication::translate(
+                        "OptionsPages", "The user name the proxy asks for; leave it empty when the "
+                                        "proxy asks for none"));
     txtProxyUser = textBox(Frame3_1, "txtProxyUser", QString(), Label20, Label20->toolTip());
-    Label21 = label(Frame3_1, "Label21", QStringLiteral("Proxy password"),
-                    QStringLiteral("The password of the proxy user"));
+    Label21 =
+        label(Frame3_1, "Label21", QCoreApplication::translate("OptionsPages", "Proxy password"),
+              QCoreApplication::translate("OptionsPages", "The password of the proxy user"));
     txtProxyPassword =
         textBox(Frame3_1, "txtProxyPassword", QString(), Label21, Label21->toolTip());
     txtProxyPassword->setEchoMode(QLineEdit::Password);
@@ -110,39 +125,54 @@ void OptionsPages::buildConnectionPage(QFrame *page)
 
 void OptionsPages::buildRequestDetails(QFrame *page)
 {
-    Frame3_2 = frame(page, "Frame3_2", true, QStringLiteral("Request details"));
-    Label22 =
-        label(Frame3_2, "Label22", QStringLiteral("Referer"),
-              QStringLiteral("The page the requests say they come from: none, the address "
-                             "of the picture up to its last \"/\", or the address typed here"));
-    optRefNone = option(Frame3_2, "optRefNone", QStringLiteral("None"),
-                        QStringLiteral("Send no referring page"));
-    optRefAuto = option(Frame3_2, "optRefAuto", QStringLiteral("Automatic"),
-                        QStringLiteral("Send the picture's address up to its last \"/\""));
-    optRefCustom = option(Frame3_2, "optRefCustom", QStringLiteral("Custom"),
-                          QStringLiteral("Send the address typed in the box beside"));
+    Frame3_2 = frame(page, "Frame3_2", true,
+                     QCoreApplication::translate("OptionsPages", "Request details"));
+    Label22 = label(Frame3_2, "Label22", QCoreApplication::translate("OptionsPages", "Referer"),
+                    QCoreApplication::translate(
+                        "OptionsPages",
+                        "The page the requests say they come from: none, the address "
+                        "of the picture up to its last \"/\", or the address typed here"));
+    optRefNone = option(Frame3_2, "optRefNone", QCoreApplication::translate("OptionsPages", "None"),
+                        QCoreApplication::translate("OptionsPages", "Send no referring page"));
+    optRefAuto =
+        option(Frame3_2, "optRefAuto", QCoreApplication::translate("OptionsPages", "Automatic"),
+               QCoreApplication::translate("OptionsPages",
+                                           "Send the picture's address up to its last \"/\""));
+    optRefCustom = option(
+        Frame3_2, "optRefCustom", QCoreApplication::translate("OptionsPages", "Custom"),
+        QCoreApplication::translate("OptionsPages", "Send the address typed in the box beside"));
     group(Frame3_2, {optRefNone, optRefAuto, optRefCustom});
-    txtReferer = textBox(Frame3_2, "txtReferer", QString(), Label22,
-                         QStringLiteral("The referring page sent with every request"));
-    txtReferer->setAccessibleName(QStringLiteral("Custom referer"));
-    Label23 = label(Frame3_2, "Label23", QStringLiteral("User-Agent"),
-                    QStringLiteral("How the program names itself to the servers"));
+    txtReferer = textBox(
+        Frame3_2, "txtReferer", QString(), Label22,
+        QCoreApplication::translate("OptionsPages", "The referring page sent with every request"));
+    txtReferer->setAccessibleName(QCoreApplication::translate("OptionsPages", "Custom referer"));
+    Label23 = label(
+        Frame3_2, "Label23", QCoreApplication::translate("OptionsPages", "User-Agent"),
+        QCoreApplication::translate("OptionsPages", "How the program names itself to the servers"));
     txtUserAgent = textBox(Frame3_2, "txtUserAgent", QString(), Label23, Label23->toolTip());
     fitToCharacters(txtUserAgent, 40);
-    Label24 = label(Frame3_2, "Label24", QStringLiteral("Cookie file"),
-                    QStringLiteral("A cookies.txt file whose cookies are sent with the requests; "
-                                   "empty for none"));
+    Label24 =
+        label(Frame3_2, "Label24", QCoreApplication::translate("OptionsPages", "Cookie file"),
+              QCoreApplication::translate(
+                  "OptionsPages", "A cookies.txt file whose cookies are sent with the requests; "
+                                  "empty for none"));
     txtCookieFile = textBox(Frame3_2, "txtCookieFile", QString(), Label24, Label24->toolTip());
-    cmdCookieBrowse = button(Frame3_2, "cmdCookieBrowse", QStringLiteral("Browse..."),
-                             QStringLiteral("Browse for the cookie file"));
-    cmdCookieBrowse->setToolTip(QStringLiteral("Choose the cookie file in the file chooser"));
-    Label25 = label(Frame3_2, "Label25", QStringLiteral("Certificate (CA) file"),
-                    QStringLiteral("A PEM file of certificate authorities to trust besides the "
-                                   "system's; empty for none"));
+    cmdCookieBrowse = button(
+        Frame3_2, "cmdCookieBrowse", QCoreApplication::translate("OptionsPages", "Browse..."),
+        QCoreApplication::translate("OptionsPages", "Browse for the cookie file"));
+    cmdCookieBrowse->setToolTip(
+        QCoreApplication::translate("OptionsPages", "Choose the cookie file in the file chooser"));
+    Label25 = label(
+        Frame3_2, "Label25", QCoreApplication::translate("OptionsPages", "Certificate (CA) file"),
+        QCoreApplication::translate("OptionsPages",
+                                    "A PEM file of certificate authorities to trust besides the "
+                                    "system's; empty for none"));
     txtCaFile = textBox(Frame3_2, "txtCaFile", QString(), Label25, Label25->toolTip());
-    cmdCaBrowse = button(Frame3_2, "cmdCaBrowse", QStringLiteral("Browse..."),
-                         QStringLiteral("Browse for the certificate file"));
-    cmdCaBrowse->setToolTip(QStringLiteral("Choose the certificate file in the file chooser"));
+    cmdCaBrowse =
+        button(Frame3_2, "cmdCaBrowse", QCoreApplication::translate("OptionsPages", "Browse..."),
+               QCoreApplication::translate("OptionsPages", "Browse for the certificate file"));
+    cmdCaBrowse->setToolTip(QCoreApplication::translate(
+        "OptionsPages", "Choose the certificate file in the file chooser"));
     auto *details = new QGridLayout(Frame3_2);
     details->addWidget(Label22, 0, 0);
     details->addLayout(row({optRefNone, optRefAuto, optRefCustom}), 0, 1, 1, 2);
@@ -160,37 +190,44 @@ void OptionsPages::buildRequestDetails(QFrame *page)
 
 void OptionsPages::buildLogPage(QFrame *page)
 {
-    Label13 = label(page, "Label13", QStringLiteral("Log to file"),
-                    QStringLiteral("If you need to log the file download attempts you may select "
-                                   "yes option"));
-    optLogYes = option(page, "optLogYes", QStringLiteral("Yes"),
-                       QStringLiteral("Select yes to log downloads"));
-    OptLogNo = option(page, "OptLogNo", QStringLiteral("No"),
-                      QStringLiteral("Select No if you do not need a log file"));
+    Label13 =
+        label(page, "Label13", QCoreApplication::translate("OptionsPages", "Log to file"),
+              QCoreApplication::translate(
+                  "OptionsPages", "If you need to log the file download attempts you may select "
+                                  "yes option"));
+    optLogYes = option(page, "optLogYes", QCoreApplication::translate("OptionsPages", "Yes"),
+                       QCoreApplication::translate("OptionsPages", "Select yes to log downloads"));
+    OptLogNo = option(
+        page, "OptLogNo", QCoreApplication::translate("OptionsPages", "No"),
+        QCoreApplication::translate("OptionsPages", "Select No if you do not need a log file"));
     group(page, {optLogYes, OptLogNo});
 
-    frame4_1 = frame(page, "frame4_1", true, QStringLiteral("Log directory"));
+    frame4_1 =
+        frame(page, "frame4_1", true, QCoreApplication::translate("OptionsPages", "Log directory"));
     keepRoomWhenHidden(frame4_1);
-    Label14 = label(frame4_1, "Label14", QStringLiteral("Save to"));
+    Label14 = label(frame4_1, "Label14", QCoreApplication::translate("OptionsPages", "Save to"));
     txtLogDir =
         textBox(frame4_1, "txtLogDir", QString(), Label14,
-                QStringLiteral("Select the directory from below. The file name is selected by "
-                               "the system. A new log file will be created each new day with "
-                               "the date as the file name. This option is visible only when "
-                               "the yes is selected logging option"));
-    txtLogDir->setAccessibleName(QStringLiteral("Log file"));
+                QCoreApplication::translate(
+                    "OptionsPages", "Select the directory from below. The file name is selected by "
+                                    "the system. A new log file will be created each new day with "
+                                    "the date as the file name. This option is visible only when "
+                                    "the yes is selected logging option"));
+    txtLogDir->setAccessibleName(QCoreApplication::translate("OptionsPages", "Log file"));
     fitToCharacters(txtLogDir, 36);
-    cmdLogBrowse = button(frame4_1, "cmdLogBrowse", QStringLiteral("Browse..."),
-                          QStringLiteral("Browse for the log directory"));
-    cmdLogBrowse->setToolTip(QStringLiteral("Choose the log directory in the folder chooser"));
+    cmdLogBrowse =
+        button(frame4_1, "cmdLogBrowse", QCoreApplication::translate("OptionsPages", "Browse..."),
+               QCoreApplication::translate("OptionsPages", "Browse for the log directory"));
+    cmdLogBrowse->setToolTip(QCoreApplication::translate(
+        "OptionsPages", "Choose the log directory in the folder chooser"));
     drvLog = new DrivePicker(frame4_1);
     drvLog->setObjectName(QStringLiteral("drvLog"));
-    drvLog->setAccessibleName(QStringLiteral("Log drive"));
-    drvLog->setToolTip(QStringLiteral("Slect Log Drive"));
+    drvLog->setAccessibleName(QCoreApplication::translate("OptionsPages", "Log drive"));
+    drvLog->setToolTip(QCoreApplication::translate("OptionsPages", "Slect Log Drive"));
     dirLog = new DirectoryPicker(frame4_1);
     dirLog->setObjectName(QStringLiteral("dirLog"));
-    dirLog->setAccessibleName(QStringLiteral("Log directory"));
-    dirLog->setToolTip(QStringLiteral("Select Log Directory"));
+    dirLog->setAccessibleName(QCoreApplication::translate("OptionsPages", "Log directory"));
+    dirLog->setToolTip(QCoreApplication::translate("OptionsPages", "Select Log Directory"));
     auto *logDir = new QGridLayout(frame4_1);
     logDir->addWidget(Label14, 0, 0, 1, 2);
     logDir->addWidget(txtLogDir, 1, 0);

@@ -4,6 +4,7 @@
 #include "EtchedRule.h"
 #include "Twips.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLocale>
 #include <QPointer>
@@ -53,30 +54,31 @@ FrmAbout::FrmAbout()
     : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       RichTextBox1(new QTextBrowser(this)), Line1(new EtchedRule(this)),
-      cmdSysInfo(new QPushButton(QStringLiteral("&System Info..."), this)),
-      cmdOK(new QPushButton(QStringLiteral("OK"), this))
+      cmdSysInfo(new QPushButton(tr("&System Info..."), this)),
+      cmdOK(new QPushButton(tr("OK"), this))
 {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("About Quillop"));
+    setWindowTitle(tr("About Quillop"));
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_QuitOnClose, false);
 
     RichTextBox1->setObjectName(QStringLiteral("RichTextBox1"));
-    RichTextBox1->setAccessibleName(QStringLiteral("About Quillop"));
+    RichTextBox1->setAccessibleName(tr("About Quillop"));
     QFont font(QStringLiteral("Times New Roman"), 12);
     font.setStyleHint(QFont::Serif);
     RichTextBox1->setFont(font);
-    RichTextBox1->setLocale(QLocale(QLocale::English, QLocale::UnitedKingdom));
+    RichTextBox1->setLocale(QLocale(QCoreApplication::translate(
+        "AboutText", "en-GB", "the language of this translation, as a BCP 47 tag")));
     // Long addresses have no spaces; they break anywhere rather than hide behind the edge.
     RichTextBox1->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     RichTextBox1->setHtml(AboutText::html());
 
     Line1->setObjectName(QStringLiteral("Line1"));
-    Line1->setAccessibleName(QStringLiteral("Separator"));
+    Line1->setAccessibleName(tr("Separator"));
     cmdSysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
-    cmdSysInfo->setAccessibleName(QStringLiteral("System Info..."));
+    cmdSysInfo->setAccessibleName(tr("System Info..."));
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setAccessibleName(QStringLiteral("OK"));
+    cmdOK->setAccessibleName(tr("OK"));
     cmdOK->setDefault(true);
 
     connect(cmdOK, &QPushButton::clicked, this, &FrmAbout::cmdOK_Click);

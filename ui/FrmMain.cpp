@@ -42,9 +42,13 @@ constexpr int LayoutDelayMs = 500;
 constexpr double DesignClientWidth = 7590;
 constexpr double DesignClientHeight = 5490;
 
-const QString busyText =
-    QStringLiteral("The system is in middle of a download. This application will\r\n"
-                   "terminate once the current connection is cleaned\r\nClick OK");
+QString busyText()
+{
+    return QCoreApplication::translate("FrmMain",
+                                       "The system is in middle of a download. This application "
+                                       "will\r\nterminate once the current connection is "
+                                       "cleaned\r\nClick OK");
+}
 
 // A window closed while hidden in the tray is not counted by Qt as the last window
 // closing, so the program would live on with nothing on the screen.
@@ -73,7 +77,7 @@ FrmMain::FrmMain(QWidget *parent)
     setWindowIcon(QIcon(QStringLiteral(":/quillop.svg")));
     setAccessibleName(QStringLiteral("Quillop"));
     menuBar()->setObjectName(QStringLiteral("menuBar"));
-    menuBar()->setAccessibleName(QStringLiteral("Menu bar"));
+    menuBar()->setAccessibleName(tr("Menu bar"));
 
     buildControls();
     connectCommands();
@@ -145,7 +149,7 @@ void FrmMain::connectCommands()
             [this] { MenuCommands::m_mul_Click(m_settings, *this); });
     connect(m.m_exit, &QAction::triggered, this,
             [this] { MenuCommands::m_exit_Click(m_settings, *this); });
-    connect(m.m_cont, &QAction::triggered, this, [this] { FrmAbout::showBox(this); });
+    connect(m.m_cont, &QAction::triggered, this, [this] { MenuCommands::m_cont_Click(*this); });
     connect(m.m_about, &QAction::triggered, this, [this] { FrmAbout::showBox(this); });
 }
 
@@ -219,7 +223,7 @@ void FrmMain::restoreInputs()
 
 void FrmMain::restoreWindow()
 {
-    setStatusText(QStringLiteral("Engine Stopped"));
+    setStatusText(tr("Engine Stopped"));
     m_wantedFrameSize = WindowGeometry::restore(this);
     arrangeControls();
     setModeChecks(m_settings.isMultiple);
@@ -249,7 +253,7 @@ void FrmMain::closeEvent(QCloseEvent *event)
             m_run->closeDuringRun();
             m_waitingForRun = true;
             m_inBusyMessage = true;
-            ModalDialogs::showInformation(this, busyText, QStringLiteral("System is busy"));
+            ModalDialogs::showInformation(this, busyText(), tr("System is busy"));
             m_inBusyMessage = false;
             if (!isGetEnabled()) {
                 event->ignore();

@@ -54,17 +54,16 @@ QPushButton *button(QWidget *parent, const char *name, const QString &caption)
 } // namespace
 
 MainControls::MainControls(double logicalDpi, QWidget *parent)
-    : QWidget(parent), shp1(new QFrame(this)),
-      cmdGet(button(this, "cmdGet", QStringLiteral("Get"))),
-      cmdStop(button(this, "cmdStop", QStringLiteral("Stop"))),
-      url1(addressBox(this, "url1", QStringLiteral("Address before the counter"))),
+    : QWidget(parent), shp1(new QFrame(this)), cmdGet(button(this, "cmdGet", tr("Get"))),
+      cmdStop(button(this, "cmdStop", tr("Stop"))),
+      url1(addressBox(this, "url1", tr("Address before the counter"))),
       url1Edit(new AddressLineEdit(url1)), url2(new QLineEdit(QStringLiteral("01"), this)),
-      url3(addressBox(this, "url3", QStringLiteral("Address after the counter"))),
-      img1(new PreviewView(this)), m_dpi(logicalDpi)
+      url3(addressBox(this, "url3", tr("Address after the counter"))), img1(new PreviewView(this)),
+      m_dpi(logicalDpi)
 {
     setObjectName(QStringLiteral("clientArea"));
     shp1->setObjectName(QStringLiteral("shp1"));
-    shp1->setAccessibleName(QStringLiteral("Address band"));
+    shp1->setAccessibleName(tr("Address band"));
     shp1->setFrameShape(QFrame::StyledPanel);
     shp1->setFrameShadow(QFrame::Raised);
     shp1->setAutoFillBackground(true);
@@ -75,14 +74,14 @@ MainControls::MainControls(double logicalDpi, QWidget *parent)
     url1->setLineEdit(url1Edit);
     url1->setCompleter(nullptr); // a new text field brings a completer of its own
     url1Edit->setObjectName(QStringLiteral("url1Edit"));
-    url1Edit->setPlaceholderText(QStringLiteral("address up to the number"));
-    url2->setPlaceholderText(QStringLiteral("01, A or 01-20"));
+    url1Edit->setPlaceholderText(tr("address up to the number"));
+    url2->setPlaceholderText(tr("01, A or 01-20"));
     url3->lineEdit()->setPlaceholderText(QStringLiteral(".jpg"));
 
     url2->setObjectName(QStringLiteral("url2"));
-    url2->setAccessibleName(QStringLiteral("Counter"));
+    url2->setAccessibleName(tr("Counter"));
     img1->setObjectName(QStringLiteral("img1"));
-    img1->setAccessibleName(QStringLiteral("Preview"));
+    img1->setAccessibleName(tr("Preview"));
     // Enough of an address to see what is being typed, and the whole hint of the empty box.
     const QFontMetrics metrics = url1Edit->fontMetrics();
     url1->setMinimumContentsLength(metrics.horizontalAdvance(url1Edit->placeholderText()) /

@@ -1,6 +1,7 @@
 #include "ProgressPanel.h"
 
 #include <QAccessible>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
@@ -14,10 +15,11 @@ QString dataSize(qint64 bytes)
 {
     constexpr qint64 Kilo = 1024;
     if (bytes < Kilo)
-        return QStringLiteral("%1 bytes").arg(bytes);
+        return QCoreApplication::translate("ProgressPanel", "%n bytes", nullptr, int(bytes));
     if (bytes < Kilo * Kilo)
-        return QStringLiteral("%1 KB").arg((bytes + Kilo / 2) / Kilo);
-    return QStringLiteral("%1 MB").arg(double(bytes) / (Kilo * Kilo), 0, 'f', 1);
+        return QCoreApplication::translate("ProgressPanel", "%1 KB").arg((bytes + Kilo / 2) / Kilo);
+    return QCoreApplication::translate("ProgressPanel", "%1 MB")
+        .arg(double(bytes) / (Kilo * Kilo), 0, 'f', 1);
 }
 
 } // namespace
@@ -32,7 +34,7 @@ ProgressPanel::ProgressPanel(QWidget *parent)
     row->addWidget(p_file);
 
     p_run->setObjectName(QStringLiteral("p_run"));
-    p_run->setToolTip(QStringLiteral("Attempt of the run"));
+    p_run->setToolTip(tr("Attempt of the run"));
     p_run->setFrameShape(QFrame::StyledPanel);
     p_run->setFrameShadow(QFrame::Sunken);
     p_run->setAlignment(Qt::AlignCenter);
@@ -40,8 +42,8 @@ ProgressPanel::ProgressPanel(QWidget *parent)
     p_run->setMargin(3);
 
     p_file->setObjectName(QStringLiteral("p_file"));
-    p_file->setAccessibleName(QStringLiteral("Current file"));
-    p_file->setToolTip(QStringLiteral("Bytes of the file arriving now"));
+    p_file->setAccessibleName(tr("Current file"));
+    p_file->setToolTip(tr("Bytes of the file arriving now"));
     p_file->setRange(0, BarSteps);
     // Between two files the bar goes out of sight but keeps its room: the status bar is not
     // laid out again, and the window's least size not sent again, for every picture.

@@ -5,6 +5,7 @@
 #include "Twips.h"
 
 #include <QAccessible>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLocale>
 #include <QTime>
@@ -20,26 +21,26 @@ StatusBar::StatusBar(double logicalDpi, QWidget *parent)
       m_state(new QLabel(this)), m_clock(new QLabel(this))
 {
     setObjectName(QStringLiteral("statbar"));
-    setAccessibleName(QStringLiteral("Status bar"));
+    setAccessibleName(tr("Status bar"));
     setSizeGripEnabled(false);
 
     m_text->setObjectName(QStringLiteral("p_sat"));
     // Named by the text it shows; the tooltip says what that text is.
-    m_text->setToolTip(QStringLiteral("Currebt File Status"));
+    m_text->setToolTip(tr("Currebt File Status"));
     m_text->setMinimumWidth(Twips::toPixels(StatusMinimumTwips, logicalDpi));
     m_text->setFrameShape(QFrame::StyledPanel);
     m_text->setFrameShadow(QFrame::Sunken);
 
     m_state->setObjectName(QStringLiteral("p_con"));
-    m_state->setToolTip(QStringLiteral("Connection"));
-    m_state->setAccessibleName(QStringLiteral("Connection"));
+    m_state->setToolTip(tr("Connection"));
+    m_state->setAccessibleName(tr("Connection"));
     m_state->setFixedWidth(Twips::toPixels(StatePanelTwips, logicalDpi));
     m_state->setAlignment(Qt::AlignCenter);
     m_state->setFrameShape(QFrame::StyledPanel);
     m_state->setFrameShadow(QFrame::Sunken);
 
     m_clock->setObjectName(QStringLiteral("clock"));
-    m_clock->setToolTip(QStringLiteral("Time of day"));
+    m_clock->setToolTip(tr("Time of day"));
     m_clock->setFixedWidth(Twips::toPixels(ClockPanelTwips, logicalDpi));
     m_clock->setAlignment(Qt::AlignCenter);
     m_clock->setFrameShape(QFrame::StyledPanel);
@@ -75,8 +76,9 @@ int StatusBar::leastWidth() const
     // The idle texts stand for a long time; addresses may be shortened, these may not.
     const int least = m_text->minimumSizeHint().width();
     int idle = least;
-    for (const QString &fixed :
-         {QStringLiteral("Engine Stopped"), QStringLiteral("downloading completed")})
+    for (const QString &fixed : {QCoreApplication::translate("FrmMain", "Engine Stopped"),
+                                 QCoreApplication::translate(
+                                     "DownloadRun", "downloading completed (%n saved", nullptr, 0)})
         idle = qMax(idle, m_text->widthFor(fixed));
     // During a run the progress panel takes its room from the status line, whose addresses
     // are shortened anyway; the window never has to grow for it.

@@ -1,5 +1,6 @@
 #include "SysInfo.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -33,8 +34,10 @@ SysInfo::Hooks defaultHooks()
 
 } // namespace
 
-const QString SysInfo::unavailableText =
-    QStringLiteral("System Information Is Unavailable At This Time");
+QString SysInfo::unavailableText()
+{
+    return QCoreApplication::translate("SysInfo", "System Information Is Unavailable At This Time");
+}
 
 SysInfo::SysInfo()
     : m_source(KeyValueSource::system()), m_hooks(defaultHooks()), m_candidates(defaultCandidates())
@@ -64,7 +67,7 @@ void SysInfo::setSearchPaths(const QStringList &paths)
 void SysInfo::StartSysInfo(QWidget *parent)
 {
     if (!startViewer())
-        m_hooks.showMessage(parent, QStringLiteral("Quillop"), unavailableText);
+        m_hooks.showMessage(parent, QStringLiteral("Quillop"), unavailableText());
 }
 
 // A registry entry whose program fails to start ends the search there: the registry is the

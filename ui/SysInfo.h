@@ -42,7 +42,7 @@ public:
     static bool GetKeyValue(const KeyValueSource &source, quint32 KeyRoot, const QString &KeyName,
                             const QString &SubKeyRef, QString &KeyVal);
 
-    static const QString unavailableText;
+    static QString unavailableText();
 
 private:
     bool startViewer();
