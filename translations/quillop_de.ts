@@ -101,8 +101,8 @@
     <message numerus="yes">
         <source>downloading completed (%n saved</source>
         <translation>
-            <numerusform>Herunterladen abgeschlossen (%n gespeichert</numerusform>
-            <numerusform>Herunterladen abgeschlossen (%n gespeichert</numerusform>
+            <numerusform>Fertig (%n gespeichert</numerusform>
+            <numerusform>Fertig (%n gespeichert</numerusform>
         </translation>
     </message>
     <message numerus="yes">

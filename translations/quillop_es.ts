@@ -101,8 +101,8 @@
     <message numerus="yes">
         <source>downloading completed (%n saved</source>
         <translation>
-            <numerusform>descarga completada (%n guardada</numerusform>
-            <numerusform>descarga completada (%n guardadas</numerusform>
+            <numerusform>Terminado (%n guardada</numerusform>
+            <numerusform>Terminado (%n guardadas</numerusform>
         </translation>
     </message>
     <message numerus="yes">

@@ -101,8 +101,8 @@
     <message numerus="yes">
         <source>downloading completed (%n saved</source>
         <translation>
-            <numerusform>téléchargement terminé (%n enregistrée</numerusform>
-            <numerusform>téléchargement terminé (%n enregistrées</numerusform>
+            <numerusform>Terminé (%n enregistrée</numerusform>
+            <numerusform>Terminé (%n enregistrées</numerusform>
         </translation>
     </message>
     <message numerus="yes">

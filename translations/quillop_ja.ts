@@ -842,7 +842,7 @@ Without a window, from a terminal or a script:
     </message>
     <message>
         <source>(This parameter is used for both Cheractor mode increments and Number mode increments</source>
-        <translation>(文字と数字のどちらの方式にも使われます)</translation>
+        <translation>(文字にも数字にも使われます)</translation>
     </message>
     <message>
         <source>Column divider</source>
