@@ -28,10 +28,10 @@ OptionsPages::OptionsPages(QWidget *dialog)
     tab1->addTab(QCoreApplication::translate("OptionsPages", "      Log       "));
 
     const char *pageNames[] = {"frameArray_0", "frameArray_1", "frameArray_2", "frameArray_3"};
-    const QString pageTitles[] = {QCoreApplication::translate("OptionsPages", "Save"),
-                                  QCoreApplication::translate("OptionsPages", "Download"),
-                                  QCoreApplication::translate("OptionsPages", "Connection"),
-                                  QCoreApplication::translate("OptionsPages", "Log")};
+    const QString pageTitles[] = {QCoreApplication::translate("OptionsPages", "Save", "page"),
+                                  QCoreApplication::translate("OptionsPages", "Download", "page"),
+                                  QCoreApplication::translate("OptionsPages", "Connection", "page"),
+                                  QCoreApplication::translate("OptionsPages", "Log", "page")};
     for (int i = 0; i < 4; ++i) {
         frameArray[i] = frame(tab1, pageNames[i], true, pageTitles[i]);
         tab1->addPage(frameArray[i]);

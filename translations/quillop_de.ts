@@ -676,18 +676,6 @@ Ohne Fenster, aus einem Terminal oder einem Skript:
         <translation>Speichern</translation>
     </message>
     <message>
-        <source>Download</source>
-        <translation>Download</translation>
-    </message>
-    <message>
-        <source>Connection</source>
-        <translation>Verbindung</translation>
-    </message>
-    <message>
-        <source>Log</source>
-        <translation>Protokoll</translation>
-    </message>
-    <message>
         <source>Button band</source>
         <translation>Schaltflächenleiste</translation>
     </message>
@@ -1090,6 +1078,26 @@ Ohne Fenster, aus einem Terminal oder einem Skript:
     <message>
         <source>Select Log Directory</source>
         <translation>Protokollordner wählen</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <comment>page</comment>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <comment>page</comment>
+        <translation>Download</translation>
+    </message>
+    <message>
+        <source>Connection</source>
+        <comment>page</comment>
+        <translation>Verbindung</translation>
+    </message>
+    <message>
+        <source>Log</source>
+        <comment>page</comment>
+        <translation>Protokoll</translation>
     </message>
 </context>
 <context>

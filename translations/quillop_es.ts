@@ -676,18 +676,6 @@ Sin ventana, desde una terminal o un script:
         <translation>Guardar</translation>
     </message>
     <message>
-        <source>Download</source>
-        <translation>Descarga</translation>
-    </message>
-    <message>
-        <source>Connection</source>
-        <translation>Conexión</translation>
-    </message>
-    <message>
-        <source>Log</source>
-        <translation>Registro</translation>
-    </message>
-    <message>
         <source>Button band</source>
         <translation>Barra de botones</translation>
     </message>
@@ -849,7 +837,7 @@ Sin ventana, desde una terminal o un script:
     </message>
     <message>
         <source>(This parameter is used for both Cheractor mode increments and Number mode increments</source>
-        <translation>(Este ajuste vale tanto para letras como para números)</translation>
+        <translation>(Vale tanto para letras como para números)</translation>
     </message>
     <message>
         <source>Column divider</source>
@@ -1090,6 +1078,26 @@ Sin ventana, desde una terminal o un script:
     <message>
         <source>Select Log Directory</source>
         <translation>Elija la carpeta del registro</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <comment>page</comment>
+        <translation>Guardado</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <comment>page</comment>
+        <translation>Descarga</translation>
+    </message>
+    <message>
+        <source>Connection</source>
+        <comment>page</comment>
+        <translation>Conexión</translation>
+    </message>
+    <message>
+        <source>Log</source>
+        <comment>page</comment>
+        <translation>Registro</translation>
     </message>
 </context>
 <context>

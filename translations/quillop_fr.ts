@@ -673,19 +673,7 @@ Sans fenêtre, depuis un terminal ou un script :
     </message>
     <message>
         <source>Save</source>
-        <translation>Enregistrement</translation>
-    </message>
-    <message>
-        <source>Download</source>
-        <translation>Téléchargement</translation>
-    </message>
-    <message>
-        <source>Connection</source>
-        <translation>Connexion</translation>
-    </message>
-    <message>
-        <source>Log</source>
-        <translation>Journal</translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>Button band</source>
@@ -849,7 +837,7 @@ Sans fenêtre, depuis un terminal ou un script :
     </message>
     <message>
         <source>(This parameter is used for both Cheractor mode increments and Number mode increments</source>
-        <translation>(Ce réglage vaut pour le comptage par lettres comme par nombres)</translation>
+        <translation>(Vaut pour les lettres comme pour les nombres)</translation>
     </message>
     <message>
         <source>Column divider</source>
@@ -1090,6 +1078,26 @@ Sans fenêtre, depuis un terminal ou un script :
     <message>
         <source>Select Log Directory</source>
         <translation>Choisissez le dossier du journal</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <comment>page</comment>
+        <translation>Enregistrement</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <comment>page</comment>
+        <translation>Téléchargement</translation>
+    </message>
+    <message>
+        <source>Connection</source>
+        <comment>page</comment>
+        <translation>Connexion</translation>
+    </message>
+    <message>
+        <source>Log</source>
+        <comment>page</comment>
+        <translation>Journal</translation>
     </message>
 </context>
 <context>

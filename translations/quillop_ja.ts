@@ -666,19 +666,7 @@ Without a window, from a terminal or a script:
     </message>
     <message>
         <source>Save</source>
-        <translation>保存</translation>
-    </message>
-    <message>
-        <source>Download</source>
-        <translation>ダウンロード</translation>
-    </message>
-    <message>
-        <source>Connection</source>
-        <translation>接続</translation>
-    </message>
-    <message>
-        <source>Log</source>
-        <translation>ログ</translation>
+        <translation>保存する</translation>
     </message>
     <message>
         <source>Button band</source>
@@ -1083,6 +1071,26 @@ Without a window, from a terminal or a script:
     <message>
         <source>Select Log Directory</source>
         <translation>ログのフォルダーを選びます</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <comment>page</comment>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <comment>page</comment>
+        <translation>ダウンロード</translation>
+    </message>
+    <message>
+        <source>Connection</source>
+        <comment>page</comment>
+        <translation>接続</translation>
+    </message>
+    <message>
+        <source>Log</source>
+        <comment>page</comment>
+        <translation>ログ</translation>
     </message>
 </context>
 <context>
