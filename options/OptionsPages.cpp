@@ -16,6 +16,7 @@
 #include <QStatusBar>
 
 using namespace OptionsWidgets;
+using SettingsStore::Key;
 
 OptionsPages::OptionsPages(QWidget *dialog)
 {
@@ -72,6 +73,8 @@ void OptionsPages::buildSavePage(QFrame *page)
     optSave = option(frame2_4, "optSave", QCoreApplication::translate("OptionsPages", "Save"));
     optNoSave =
         option(frame2_4, "optNoSave", QCoreApplication::translate("OptionsPages", "Do Not Save"));
+    bind(optSave, Key::is_save, "True");
+    bind(optNoSave, Key::is_save, "False");
     group(frame2_4, {optSave, optNoSave});
     auto *saving = new QHBoxLayout(frame2_4);
     saving->setContentsMargins(0, 0, 0, 0);
@@ -81,13 +84,13 @@ void OptionsPages::buildSavePage(QFrame *page)
 
     Frame2_1 =
         frame(page, "Frame2_1", false, QCoreApplication::translate("OptionsPages", "Added text"));
-    Label1 =
-        label(Frame2_1, "Label1", QCoreApplication::translate("OptionsPages", "Add Charactors"));
+    Label1 = label(Frame2_1, "Label1", Key::append_str);
     txtAdd =
         textBox(Frame2_1, "txtAdd", QStringLiteral("aa"), Label1,
                 QCoreApplication::translate(
                     "OptionsPages", "When saving downloaded files the text in the text box will be "
                                     "appended to beginning or end of file name"));
+    bind(txtAdd, Key::append_str);
     fitToCharacters(txtAdd, 10);
     Label6 = label(Frame2_1, "Label6", QCoreApplication::translate("OptionsPages", "to"));
     optHead = option(
@@ -96,6 +99,8 @@ void OptionsPages::buildSavePage(QFrame *page)
     optTail = option(
         Frame2_1, "optTail", QCoreApplication::translate("OptionsPages", "Tail"),
         QCoreApplication::translate("OptionsPages", "Select tail to append text to the end"));
+    bind(optHead, Key::is_header, "True");
+    bind(optTail, Key::is_header, "False");
     Label7 = label(Frame2_1, "Label7", QCoreApplication::translate("OptionsPages", "of the file"));
     group(Frame2_1, {optHead, optTail});
     auto *added = new QHBoxLayout(Frame2_1);
@@ -107,8 +112,7 @@ void OptionsPages::buildSavePage(QFrame *page)
 
     Frame2_2 = frame(page, "Frame2_2", true,
                      QCoreApplication::translate("OptionsPages", "Save directory"));
-    Label8 = label(Frame2_2, "Label8", QCoreApplication::translate("OptionsPages", "Save to"),
-                   QCoreApplication::translate("OptionsPages", "Select the save directory"));
+    Label8 = label(Frame2_2, "Label8", Key::save_dir);
     txtSavPath = textBox(
         Frame2_2, "txtSavPath", QString(), Label8,
         QCoreApplication::translate("OptionsPages", "Select the save directory from below"));
@@ -136,10 +140,7 @@ void OptionsPages::buildSavePage(QFrame *page)
 
     Frame2_3 = frame(page, "Frame2_3", true,
                      QCoreApplication::translate("OptionsPages", "If file name exists"));
-    Label9 = label(
-        Frame2_3, "Label9", QCoreApplication::translate("OptionsPages", "If file name exists"),
-        QCoreApplication::translate("OptionsPages",
-                                    "If the name of the file exists what application should do"));
+    Label9 = label(Frame2_3, "Label9", Key::if_exists);
     optSkip =
         option(Frame2_3, "optSkip", QCoreApplication::translate("OptionsPages", "Skip Saving"));
     optOver = option(Frame2_3, "optOver", QCoreApplication::translate("OptionsPages", "Overwrite"));
@@ -148,6 +149,10 @@ void OptionsPages::buildSavePage(QFrame *page)
     optRen =
         option(Frame2_3, "optRen", QCoreApplication::translate("OptionsPages", "Rename && Save"));
     group(Frame2_3, {optSkip, optOver, optPrompt, optRen});
+    bind(optSkip, Key::if_exists, "1");
+    bind(optOver, Key::if_exists, "2");
+    bind(optPrompt, Key::if_exists, "3");
+    bind(optRen, Key::if_exists, "4");
     auto *policy = new QVBoxLayout(Frame2_3);
     for (QWidget *w : std::initializer_list<QWidget *>{Label9, optSkip, optOver, optPrompt, optRen})
         policy->addWidget(w);
@@ -164,32 +169,22 @@ void OptionsPages::buildSavePage(QFrame *page)
 
 void OptionsPages::buildDownloadPage(QFrame *page)
 {
-    const QString maxTip = QCoreApplication::translate(
-        "OptionsPages", "Max number of image downloads  to be attempted.  Once the "
-                        "limit is reached the attempts will stop.");
-    Label2 = label(page, "Label2", QCoreApplication::translate("OptionsPages", "Max downloads "),
-                   maxTip);
+    Label2 = label(page, "Label2", Key::max_downloads);
     Label3[0] = label(page, "Label3_0",
                       QCoreApplication::translate("OptionsPages", "(Including failed attempts)"));
-    txtMaxFiles = textBox(page, "txtMaxFiles", QStringLiteral("100"), Label2, maxTip);
-    Label5 =
-        label(page, "Label5", QCoreApplication::translate("OptionsPages", "Increment Mode"),
-              QCoreApplication::translate(
-                  "OptionsPages", ": Some image series increase by characters e.g.  A,B,C,D etc. "
-                                  "For such series change the mode to character. The Input Box 2 "
-                                  "on the main screen will change to Numeric to Character. and "
-                                  "vice versa"));
+    txtMaxFiles = textBox(page, "txtMaxFiles", QStringLiteral("100"), Label2, Label2->toolTip());
+    bind(txtMaxFiles, Key::max_downloads);
+    Label5 = label(page, "Label5", Key::is_number_mode);
     optCharactor =
         option(page, "optCharactor", QCoreApplication::translate("OptionsPages", "Charector Mode"));
     optNumber =
         option(page, "optNumber", QCoreApplication::translate("OptionsPages", "Number Mode"));
     group(page, {optCharactor, optNumber});
-    Label4 =
-        label(page, "Label4", QCoreApplication::translate("OptionsPages", "Increment by"),
-              QCoreApplication::translate(
-                  "OptionsPages", "Usually the increment step is 1.  But Sometimes you may find "
-                                  "the increments are by 3 or 4 etc"));
+    bind(optCharactor, Key::is_number_mode, "False");
+    bind(optNumber, Key::is_number_mode, "True");
+    Label4 = label(page, "Label4", Key::increment);
     txtIncrement = textBox(page, "txtIncrement", QStringLiteral("1"), Label4);
+    bind(txtIncrement, Key::increment);
     Label3[1] = wrappingLabel(page, "Label3_1",
                               QCoreApplication::translate(
                                   "OptionsPages", "(This parameter is used for both Cheractor mode "
@@ -197,22 +192,12 @@ void OptionsPages::buildDownloadPage(QFrame *page)
     Line1 =
         frame(page, "Line1", false, QCoreApplication::translate("OptionsPages", "Column divider"));
     Line1->setFrameShape(QFrame::VLine);
-    Label15 =
-        label(page, "Label15",
-              QCoreApplication::translate("OptionsPages", "Pause between downloads in seconds"));
-    txtPause = textBox(page, "txtPause", QString(), Label15);
-    Label16 = label(
-        page, "Label16", QCoreApplication::translate("OptionsPages", "Stop after misses in a row"),
-        QCoreApplication::translate("OptionsPages",
-                                    "End the run after this many pictures in a row were not found "
-                                    "or were no picture. 0 never ends it early."));
-    txtMisses = textBox(page, "txtMisses", QString(), Label16, Label16->toolTip());
-    Label17 =
-        label(page, "Label17", QCoreApplication::translate("OptionsPages", "Retries"),
-              QCoreApplication::translate(
-                  "OptionsPages", "How many more times a download is tried when it failed for "
-                                  "a passing reason, such as a timeout or a reset connection."));
-    txtRetries = textBox(page, "txtRetries", QString(), Label17, Label17->toolTip());
+    Label15 = label(page, "Label15", Key::pause_time);
+    txtPause = settingBox(page, "txtPause", Key::pause_time, Label15);
+    Label16 = label(page, "Label16", Key::stop_after_misses);
+    txtMisses = settingBox(page, "txtMisses", Key::stop_after_misses, Label16, Label16->toolTip());
+    Label17 = label(page, "Label17", Key::retries);
+    txtRetries = settingBox(page, "txtRetries", Key::retries, Label17, Label17->toolTip());
     // Each number box shows the longest number it takes whole.
     for (QLineEdit *box : {txtMaxFiles, txtIncrement, txtPause, txtMisses, txtRetries})
         fitToValue(box, QStringLiteral("32767"));

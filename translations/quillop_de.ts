@@ -231,84 +231,8 @@ Klicken Sie auf OK.</translation>
 <context>
     <name>GetOptions</name>
     <message>
-        <source>save the pictures in DIR</source>
-        <translation>die Bilder in DIR speichern</translation>
-    </message>
-    <message>
-        <source>write the daily log in DIR</source>
-        <translation>das Tagesprotokoll in DIR schreiben</translation>
-    </message>
-    <message>
-        <source>write no daily log</source>
-        <translation>kein Tagesprotokoll schreiben</translation>
-    </message>
-    <message>
-        <source>pause between attempts</source>
-        <translation>Pause zwischen den Versuchen</translation>
-    </message>
-    <message>
-        <source>make at most N attempts</source>
-        <translation>höchstens N Versuche</translation>
-    </message>
-    <message>
-        <source>step the counter by N (not 0)</source>
-        <translation>den Zähler um N weiterzählen (nicht 0)</translation>
-    </message>
-    <message>
-        <source>the counter counts letters</source>
-        <translation>der Zähler zählt Buchstaben</translation>
-    </message>
-    <message>
-        <source>the counter counts numbers</source>
-        <translation>der Zähler zählt Zahlen</translation>
-    </message>
-    <message>
-        <source>skip, overwrite or rename an existing file</source>
-        <translation>vorhandene Datei überspringen (skip), überschreiben (overwrite) oder umbenennen (rename)</translation>
-    </message>
-    <message>
-        <source>add TEXT to each saved name</source>
-        <translation>TEXT an jeden gespeicherten Namen anfügen</translation>
-    </message>
-    <message>
-        <source>where the text goes: start or end</source>
-        <translation>wohin der Text kommt: start (Anfang) oder end (Ende)</translation>
-    </message>
-    <message>
-        <source>fetch the one address only</source>
-        <translation>nur die eine Adresse abrufen</translation>
-    </message>
-    <message>
-        <source>end after N misses in a row</source>
-        <translation>nach N Fehlversuchen in Folge aufhören</translation>
-    </message>
-    <message>
-        <source>try a passing failure N more times</source>
-        <translation>einen vorübergehenden Fehler N-mal wiederholen</translation>
-    </message>
-    <message>
         <source>[socks5://][USER:PASSWORD@]HOST:PORT</source>
         <translation>[socks5://][BENUTZER:PASSWORT@]HOST:PORT</translation>
-    </message>
-    <message>
-        <source>connect directly</source>
-        <translation>direkt verbinden</translation>
-    </message>
-    <message>
-        <source>auto or an address to send as Referer</source>
-        <translation>auto oder eine Adresse, die als Referer gesendet wird</translation>
-    </message>
-    <message>
-        <source>the User-Agent sent</source>
-        <translation>der gesendete User-Agent</translation>
-    </message>
-    <message>
-        <source>send the cookies of a cookies.txt file</source>
-        <translation>die Cookies einer cookies.txt-Datei senden</translation>
-    </message>
-    <message>
-        <source>also trust the authorities in a PEM file</source>
-        <translation>auch den Zertifizierungsstellen einer PEM-Datei vertrauen</translation>
     </message>
     <message>
         <source>show what each attempt would do; fetch nothing</source>
@@ -349,14 +273,6 @@ Klicken Sie auf OK.</translation>
     <message>
         <source>--if-exists prompt needs the window; use skip, overwrite or rename</source>
         <translation>--if-exists prompt braucht das Fenster; verwenden Sie skip, overwrite oder rename</translation>
-    </message>
-    <message>
-        <source>--if-exists takes skip, overwrite or rename, not &quot;%1&quot;</source>
-        <translation>--if-exists erwartet skip, overwrite oder rename, nicht „%1“</translation>
-    </message>
-    <message>
-        <source>--append-at takes start or end, not &quot;%1&quot;</source>
-        <translation>--append-at erwartet start oder end, nicht „%1“</translation>
     </message>
     <message>
         <source>the counter (the second word) is empty</source>
@@ -425,6 +341,15 @@ Rückgabewert: 0 jeder Versuch hat ein Bild gespeichert oder übersprungen;
 abgerufen); 130 mit Strg+C oder SIGTERM angehalten (die begonnene Datei wird
 entfernt); 141 wenn die Standardausgabe geschlossen wurde.
 </translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <comment>the last of a list of choices</comment>
+        <translation>%1 oder %2</translation>
+    </message>
+    <message>
+        <source>--%1 takes %2, not &quot;%3&quot;</source>
+        <translation>--%1 erwartet %2, nicht „%3“</translation>
     </message>
 </context>
 <context>
@@ -623,33 +548,6 @@ Ohne Fenster, aus einem Terminal oder einem Skript:
     </message>
 </context>
 <context>
-    <name>NumericCheck</name>
-    <message>
-        <source>Error : Max Downloads Has to be a Number</source>
-        <translation>Fehler: Die Höchstzahl der Downloads muss eine Zahl sein</translation>
-    </message>
-    <message>
-        <source>Error : Increment Has to be a Number</source>
-        <translation>Fehler: Die Schrittweite muss eine Zahl sein</translation>
-    </message>
-    <message>
-        <source>Error : Pause time has be a positive Number</source>
-        <translation>Fehler: Die Pause muss eine positive Zahl sein</translation>
-    </message>
-    <message>
-        <source>Error : Misses in a row Has to be a Number</source>
-        <translation>Fehler: Die Fehlversuche in Folge müssen eine Zahl sein</translation>
-    </message>
-    <message>
-        <source>Error : Retries Has to be a Number</source>
-        <translation>Fehler: Die Wiederholungen müssen eine Zahl sein</translation>
-    </message>
-    <message>
-        <source>Error : Http Port Number Has to be a Number</source>
-        <translation>Fehler: Der Port muss eine Zahl sein</translation>
-    </message>
-</context>
-<context>
     <name>OptionsPages</name>
     <message>
         <source>Option pages</source>
@@ -704,10 +602,6 @@ Ohne Fenster, aus einem Terminal oder einem Skript:
         <translation>Zusatztext</translation>
     </message>
     <message>
-        <source>Add Charactors</source>
-        <translation>Zeichen anfügen</translation>
-    </message>
-    <message>
         <source>When saving downloaded files the text in the text box will be appended to beginning or end of file name</source>
         <translation>Beim Speichern heruntergeladener Dateien wird der Text aus dem Eingabefeld an den Anfang oder das Ende des Dateinamens gesetzt</translation>
     </message>
@@ -738,14 +632,6 @@ Ohne Fenster, aus einem Terminal oder einem Skript:
     <message>
         <source>Save directory</source>
         <translation>Speicherordner</translation>
-    </message>
-    <message>
-        <source>Save to</source>
-        <translation>Speichern in</translation>
-    </message>
-    <message>
-        <source>Select the save directory</source>
-        <translation>Den Speicherordner wählen</translation>
     </message>
     <message>
         <source>Select the save directory from below</source>
@@ -780,10 +666,6 @@ Ohne Fenster, aus einem Terminal oder einem Skript:
         <translation>Wenn der Dateiname existiert</translation>
     </message>
     <message>
-        <source>If the name of the file exists what application should do</source>
-        <translation>Was das Programm tun soll, wenn es den Dateinamen schon gibt</translation>
-    </message>
-    <message>
         <source>Skip Saving</source>
         <translation>Nicht speichern</translation>
     </message>
@@ -800,24 +682,8 @@ Ohne Fenster, aus einem Terminal oder einem Skript:
         <translation>Umbenennen &amp;&amp; speichern</translation>
     </message>
     <message>
-        <source>Max number of image downloads  to be attempted.  Once the limit is reached the attempts will stop.</source>
-        <translation>Höchstzahl der Downloadversuche. Ist sie erreicht, hören die Versuche auf.</translation>
-    </message>
-    <message>
-        <source>Max downloads </source>
-        <translation>Max. Downloads </translation>
-    </message>
-    <message>
         <source>(Including failed attempts)</source>
         <translation>(einschließlich fehlgeschlagener Versuche)</translation>
-    </message>
-    <message>
-        <source>Increment Mode</source>
-        <translation>Zählweise</translation>
-    </message>
-    <message>
-        <source>: Some image series increase by characters e.g.  A,B,C,D etc. For such series change the mode to character. The Input Box 2 on the main screen will change to Numeric to Character. and vice versa</source>
-        <translation>Manche Bilderserien zählen mit Buchstaben, z. B. A, B, C, D usw. Stellen Sie für solche Serien die Zählweise auf Buchstaben um. Feld 2 im Hauptfenster wechselt dann von Zahlen zu Buchstaben und umgekehrt.</translation>
     </message>
     <message>
         <source>Charector Mode</source>
@@ -828,48 +694,12 @@ Ohne Fenster, aus einem Terminal oder einem Skript:
         <translation>Zahlen</translation>
     </message>
     <message>
-        <source>Increment by</source>
-        <translation>Schrittweite</translation>
-    </message>
-    <message>
-        <source>Usually the increment step is 1.  But Sometimes you may find the increments are by 3 or 4 etc</source>
-        <translation>Meist ist die Schrittweite 1, manchmal aber auch 3, 4 usw.</translation>
-    </message>
-    <message>
         <source>(This parameter is used for both Cheractor mode increments and Number mode increments</source>
         <translation>(Gilt für das Zählen mit Buchstaben und mit Zahlen)</translation>
     </message>
     <message>
         <source>Column divider</source>
         <translation>Spaltentrenner</translation>
-    </message>
-    <message>
-        <source>Pause between downloads in seconds</source>
-        <translation>Pause zwischen Downloads in Sekunden</translation>
-    </message>
-    <message>
-        <source>Stop after misses in a row</source>
-        <translation>Nach Fehlversuchen in Folge aufhören</translation>
-    </message>
-    <message>
-        <source>End the run after this many pictures in a row were not found or were no picture. 0 never ends it early.</source>
-        <translation>Den Lauf beenden, wenn so viele Bilder in Folge nicht gefunden wurden oder keine Bilder waren. Bei 0 endet er nie vorzeitig.</translation>
-    </message>
-    <message>
-        <source>Retries</source>
-        <translation>Wiederholungen</translation>
-    </message>
-    <message>
-        <source>How many more times a download is tried when it failed for a passing reason, such as a timeout or a reset connection.</source>
-        <translation>Wie oft ein Download erneut versucht wird, der aus einem vorübergehenden Grund fehlschlug, etwa einer Zeitüberschreitung oder einer zurückgesetzten Verbindung.</translation>
-    </message>
-    <message>
-        <source>I use a proxy server to connect to internet</source>
-        <translation>Ich verbinde mich über einen Proxyserver mit dem Internet</translation>
-    </message>
-    <message>
-        <source>If you are using a proxy server select yes and fill details of the proxy</source>
-        <translation>Wenn Sie einen Proxyserver verwenden, wählen Sie „Ja“ und geben Sie die Proxydaten ein</translation>
     </message>
     <message>
         <source>Yes</source>
@@ -892,14 +722,6 @@ Ohne Fenster, aus einem Terminal oder einem Skript:
         <translation>Proxydaten</translation>
     </message>
     <message>
-        <source>Proxy type</source>
-        <translation>Proxytyp</translation>
-    </message>
-    <message>
-        <source>The kind of proxy server: an HTTP proxy or a SOCKS5 proxy</source>
-        <translation>Die Art des Proxyservers: ein HTTP- oder ein SOCKS5-Proxy</translation>
-    </message>
-    <message>
         <source>HTTP</source>
         <translation>HTTP</translation>
     </message>
@@ -916,48 +738,8 @@ Ohne Fenster, aus einem Terminal oder einem Skript:
         <translation>Wählen, wenn es ein SOCKS5-Proxy ist; er löst dann auch die Servernamen auf</translation>
     </message>
     <message>
-        <source>enter the server name or the IP address. This option is visible only when the yes is selected for the proxy server</source>
-        <translation>Den Servernamen oder die IP-Adresse eingeben. Nur sichtbar, wenn beim Proxyserver „Ja“ gewählt ist</translation>
-    </message>
-    <message>
-        <source>Proxy server</source>
-        <translation>Proxyserver</translation>
-    </message>
-    <message>
-        <source>: Enter the port which the proxy is running on the server. Usually this port is 80.  This option is visible only when the yes is selected for the proxy server.</source>
-        <translation>Den Port eingeben, auf dem der Proxy läuft; meist ist das 80. Nur sichtbar, wenn beim Proxyserver „Ja“ gewählt ist.</translation>
-    </message>
-    <message>
-        <source>Http Port</source>
-        <translation>Port</translation>
-    </message>
-    <message>
-        <source>Proxy user</source>
-        <translation>Proxy-Benutzer</translation>
-    </message>
-    <message>
-        <source>The user name the proxy asks for; leave it empty when the proxy asks for none</source>
-        <translation>Der Benutzername, den der Proxy verlangt; leer lassen, wenn er keinen verlangt</translation>
-    </message>
-    <message>
-        <source>Proxy password</source>
-        <translation>Proxy-Passwort</translation>
-    </message>
-    <message>
-        <source>The password of the proxy user</source>
-        <translation>Das Passwort des Proxy-Benutzers</translation>
-    </message>
-    <message>
         <source>Request details</source>
         <translation>Anfragedaten</translation>
-    </message>
-    <message>
-        <source>Referer</source>
-        <translation>Referer</translation>
-    </message>
-    <message>
-        <source>The page the requests say they come from: none, the address of the picture up to its last &quot;/&quot;, or the address typed here</source>
-        <translation>Die Seite, von der die Anfragen zu kommen angeben: keine, die Adresse des Bildes bis zum letzten „/“ oder die hier eingegebene Adresse</translation>
     </message>
     <message>
         <source>None</source>
@@ -992,22 +774,6 @@ Ohne Fenster, aus einem Terminal oder einem Skript:
         <translation>Eigener Referer</translation>
     </message>
     <message>
-        <source>User-Agent</source>
-        <translation>User-Agent</translation>
-    </message>
-    <message>
-        <source>How the program names itself to the servers</source>
-        <translation>Wie sich das Programm bei den Servern ausweist</translation>
-    </message>
-    <message>
-        <source>Cookie file</source>
-        <translation>Cookie-Datei</translation>
-    </message>
-    <message>
-        <source>A cookies.txt file whose cookies are sent with the requests; empty for none</source>
-        <translation>Eine cookies.txt-Datei, deren Cookies mit den Anfragen gesendet werden; leer für keine</translation>
-    </message>
-    <message>
         <source>Browse for the cookie file</source>
         <translation>Cookie-Datei suchen</translation>
     </message>
@@ -1016,28 +782,12 @@ Ohne Fenster, aus einem Terminal oder einem Skript:
         <translation>Die Cookie-Datei im Dateiauswahldialog wählen</translation>
     </message>
     <message>
-        <source>Certificate (CA) file</source>
-        <translation>Zertifikatsdatei (CA)</translation>
-    </message>
-    <message>
-        <source>A PEM file of certificate authorities to trust besides the system&apos;s; empty for none</source>
-        <translation>Eine PEM-Datei mit Zertifizierungsstellen, denen zusätzlich zu denen des Systems vertraut wird; leer für keine</translation>
-    </message>
-    <message>
         <source>Browse for the certificate file</source>
         <translation>Zertifikatsdatei suchen</translation>
     </message>
     <message>
         <source>Choose the certificate file in the file chooser</source>
         <translation>Die Zertifikatsdatei im Dateiauswahldialog wählen</translation>
-    </message>
-    <message>
-        <source>Log to file</source>
-        <translation>In Datei protokollieren</translation>
-    </message>
-    <message>
-        <source>If you need to log the file download attempts you may select yes option</source>
-        <translation>Wählen Sie „Ja“, wenn die Downloadversuche protokolliert werden sollen</translation>
     </message>
     <message>
         <source>Select yes to log downloads</source>
@@ -1150,6 +900,261 @@ Ohne Fenster, aus einem Terminal oder einem Skript:
     <message>
         <source>the log directory &quot;%1&quot; does not exist; give --log-dir or --no-log</source>
         <translation>der Protokollordner „%1“ existiert nicht; geben Sie --log-dir oder --no-log an</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsStore</name>
+    <message>
+        <source>fetch the one address only</source>
+        <translation>nur die eine Adresse abrufen</translation>
+    </message>
+    <message>
+        <source>Max downloads </source>
+        <translation>Max. Downloads </translation>
+    </message>
+    <message>
+        <source>Max number of image downloads  to be attempted.  Once the limit is reached the attempts will stop.</source>
+        <translation>Höchstzahl der Downloadversuche. Ist sie erreicht, hören die Versuche auf.</translation>
+    </message>
+    <message>
+        <source>Error : Max Downloads Has to be a Number</source>
+        <translation>Fehler: Die Höchstzahl der Downloads muss eine Zahl sein</translation>
+    </message>
+    <message>
+        <source>make at most N attempts</source>
+        <translation>höchstens N Versuche</translation>
+    </message>
+    <message>
+        <source>Increment Mode</source>
+        <translation>Zählweise</translation>
+    </message>
+    <message>
+        <source>: Some image series increase by characters e.g.  A,B,C,D etc. For such series change the mode to character. The Input Box 2 on the main screen will change to Numeric to Character. and vice versa</source>
+        <translation>Manche Bilderserien zählen mit Buchstaben, z. B. A, B, C, D usw. Stellen Sie für solche Serien die Zählweise auf Buchstaben um. Feld 2 im Hauptfenster wechselt dann von Zahlen zu Buchstaben und umgekehrt.</translation>
+    </message>
+    <message>
+        <source>the counter counts letters</source>
+        <translation>der Zähler zählt Buchstaben</translation>
+    </message>
+    <message>
+        <source>the counter counts numbers</source>
+        <translation>der Zähler zählt Zahlen</translation>
+    </message>
+    <message>
+        <source>Increment by</source>
+        <translation>Schrittweite</translation>
+    </message>
+    <message>
+        <source>Usually the increment step is 1.  But Sometimes you may find the increments are by 3 or 4 etc</source>
+        <translation>Meist ist die Schrittweite 1, manchmal aber auch 3, 4 usw.</translation>
+    </message>
+    <message>
+        <source>Error : Increment Has to be a Number</source>
+        <translation>Fehler: Die Schrittweite muss eine Zahl sein</translation>
+    </message>
+    <message>
+        <source>step the counter by N (not 0)</source>
+        <translation>den Zähler um N weiterzählen (nicht 0)</translation>
+    </message>
+    <message>
+        <source>Add Charactors</source>
+        <translation>Zeichen anfügen</translation>
+    </message>
+    <message>
+        <source>add TEXT to each saved name</source>
+        <translation>TEXT an jeden gespeicherten Namen anfügen</translation>
+    </message>
+    <message>
+        <source>where the text goes: start or end</source>
+        <translation>wohin der Text kommt: start (Anfang) oder end (Ende)</translation>
+    </message>
+    <message>
+        <source>Pause between downloads in seconds</source>
+        <translation>Pause zwischen Downloads in Sekunden</translation>
+    </message>
+    <message>
+        <source>Error : Pause time has be a positive Number</source>
+        <translation>Fehler: Die Pause muss eine positive Zahl sein</translation>
+    </message>
+    <message>
+        <source>pause between attempts</source>
+        <translation>Pause zwischen den Versuchen</translation>
+    </message>
+    <message>
+        <source>Save to</source>
+        <translation>Speichern in</translation>
+    </message>
+    <message>
+        <source>Select the save directory</source>
+        <translation>Den Speicherordner wählen</translation>
+    </message>
+    <message>
+        <source>save the pictures in DIR</source>
+        <translation>die Bilder in DIR speichern</translation>
+    </message>
+    <message>
+        <source>If file name exists</source>
+        <translation>Wenn der Dateiname existiert</translation>
+    </message>
+    <message>
+        <source>If the name of the file exists what application should do</source>
+        <translation>Was das Programm tun soll, wenn es den Dateinamen schon gibt</translation>
+    </message>
+    <message>
+        <source>skip, overwrite or rename an existing file</source>
+        <translation>vorhandene Datei überspringen (skip), überschreiben (overwrite) oder umbenennen (rename)</translation>
+    </message>
+    <message>
+        <source>I use a proxy server to connect to internet</source>
+        <translation>Ich verbinde mich über einen Proxyserver mit dem Internet</translation>
+    </message>
+    <message>
+        <source>If you are using a proxy server select yes and fill details of the proxy</source>
+        <translation>Wenn Sie einen Proxyserver verwenden, wählen Sie „Ja“ und geben Sie die Proxydaten ein</translation>
+    </message>
+    <message>
+        <source>connect directly</source>
+        <translation>direkt verbinden</translation>
+    </message>
+    <message>
+        <source>Proxy server</source>
+        <translation>Proxyserver</translation>
+    </message>
+    <message>
+        <source>enter the server name or the IP address. This option is visible only when the yes is selected for the proxy server</source>
+        <translation>Den Servernamen oder die IP-Adresse eingeben. Nur sichtbar, wenn beim Proxyserver „Ja“ gewählt ist</translation>
+    </message>
+    <message>
+        <source>Http Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>: Enter the port which the proxy is running on the server. Usually this port is 80.  This option is visible only when the yes is selected for the proxy server.</source>
+        <translation>Den Port eingeben, auf dem der Proxy läuft; meist ist das 80. Nur sichtbar, wenn beim Proxyserver „Ja“ gewählt ist.</translation>
+    </message>
+    <message>
+        <source>Error : Http Port Number Has to be a Number</source>
+        <translation>Fehler: Der Port muss eine Zahl sein</translation>
+    </message>
+    <message>
+        <source>Log to file</source>
+        <translation>In Datei protokollieren</translation>
+    </message>
+    <message>
+        <source>If you need to log the file download attempts you may select yes option</source>
+        <translation>Wählen Sie „Ja“, wenn die Downloadversuche protokolliert werden sollen</translation>
+    </message>
+    <message>
+        <source>write no daily log</source>
+        <translation>kein Tagesprotokoll schreiben</translation>
+    </message>
+    <message>
+        <source>write the daily log in DIR</source>
+        <translation>das Tagesprotokoll in DIR schreiben</translation>
+    </message>
+    <message>
+        <source>Proxy type</source>
+        <translation>Proxytyp</translation>
+    </message>
+    <message>
+        <source>The kind of proxy server: an HTTP proxy or a SOCKS5 proxy</source>
+        <translation>Die Art des Proxyservers: ein HTTP- oder ein SOCKS5-Proxy</translation>
+    </message>
+    <message>
+        <source>Proxy user</source>
+        <translation>Proxy-Benutzer</translation>
+    </message>
+    <message>
+        <source>The user name the proxy asks for; leave it empty when the proxy asks for none</source>
+        <translation>Der Benutzername, den der Proxy verlangt; leer lassen, wenn er keinen verlangt</translation>
+    </message>
+    <message>
+        <source>Proxy password</source>
+        <translation>Proxy-Passwort</translation>
+    </message>
+    <message>
+        <source>The password of the proxy user</source>
+        <translation>Das Passwort des Proxy-Benutzers</translation>
+    </message>
+    <message>
+        <source>User-Agent</source>
+        <translation>User-Agent</translation>
+    </message>
+    <message>
+        <source>How the program names itself to the servers</source>
+        <translation>Wie sich das Programm bei den Servern ausweist</translation>
+    </message>
+    <message>
+        <source>the User-Agent sent</source>
+        <translation>der gesendete User-Agent</translation>
+    </message>
+    <message>
+        <source>Referer</source>
+        <translation>Referer</translation>
+    </message>
+    <message>
+        <source>The page the requests say they come from: none, the address of the picture up to its last &quot;/&quot;, or the address typed here</source>
+        <translation>Die Seite, von der die Anfragen zu kommen angeben: keine, die Adresse des Bildes bis zum letzten „/“ oder die hier eingegebene Adresse</translation>
+    </message>
+    <message>
+        <source>auto or an address to send as Referer</source>
+        <translation>auto oder eine Adresse, die als Referer gesendet wird</translation>
+    </message>
+    <message>
+        <source>Cookie file</source>
+        <translation>Cookie-Datei</translation>
+    </message>
+    <message>
+        <source>A cookies.txt file whose cookies are sent with the requests; empty for none</source>
+        <translation>Eine cookies.txt-Datei, deren Cookies mit den Anfragen gesendet werden; leer für keine</translation>
+    </message>
+    <message>
+        <source>send the cookies of a cookies.txt file</source>
+        <translation>die Cookies einer cookies.txt-Datei senden</translation>
+    </message>
+    <message>
+        <source>Certificate (CA) file</source>
+        <translation>Zertifikatsdatei (CA)</translation>
+    </message>
+    <message>
+        <source>A PEM file of certificate authorities to trust besides the system&apos;s; empty for none</source>
+        <translation>Eine PEM-Datei mit Zertifizierungsstellen, denen zusätzlich zu denen des Systems vertraut wird; leer für keine</translation>
+    </message>
+    <message>
+        <source>also trust the authorities in a PEM file</source>
+        <translation>auch den Zertifizierungsstellen einer PEM-Datei vertrauen</translation>
+    </message>
+    <message>
+        <source>Stop after misses in a row</source>
+        <translation>Nach Fehlversuchen in Folge aufhören</translation>
+    </message>
+    <message>
+        <source>End the run after this many pictures in a row were not found or were no picture. 0 never ends it early.</source>
+        <translation>Den Lauf beenden, wenn so viele Bilder in Folge nicht gefunden wurden oder keine Bilder waren. Bei 0 endet er nie vorzeitig.</translation>
+    </message>
+    <message>
+        <source>Error : Misses in a row Has to be a Number</source>
+        <translation>Fehler: Die Fehlversuche in Folge müssen eine Zahl sein</translation>
+    </message>
+    <message>
+        <source>end after N misses in a row</source>
+        <translation>nach N Fehlversuchen in Folge aufhören</translation>
+    </message>
+    <message>
+        <source>Retries</source>
+        <translation>Wiederholungen</translation>
+    </message>
+    <message>
+        <source>How many more times a download is tried when it failed for a passing reason, such as a timeout or a reset connection.</source>
+        <translation>Wie oft ein Download erneut versucht wird, der aus einem vorübergehenden Grund fehlschlug, etwa einer Zeitüberschreitung oder einer zurückgesetzten Verbindung.</translation>
+    </message>
+    <message>
+        <source>Error : Retries Has to be a Number</source>
+        <translation>Fehler: Die Wiederholungen müssen eine Zahl sein</translation>
+    </message>
+    <message>
+        <source>try a passing failure N more times</source>
+        <translation>einen vorübergehenden Fehler N-mal wiederholen</translation>
     </message>
 </context>
 <context>

@@ -231,84 +231,8 @@ Pulse Aceptar.</translation>
 <context>
     <name>GetOptions</name>
     <message>
-        <source>save the pictures in DIR</source>
-        <translation>guardar las imágenes en DIR</translation>
-    </message>
-    <message>
-        <source>write the daily log in DIR</source>
-        <translation>escribir el registro diario en DIR</translation>
-    </message>
-    <message>
-        <source>write no daily log</source>
-        <translation>no escribir registro diario</translation>
-    </message>
-    <message>
-        <source>pause between attempts</source>
-        <translation>pausa entre intentos</translation>
-    </message>
-    <message>
-        <source>make at most N attempts</source>
-        <translation>como máximo N intentos</translation>
-    </message>
-    <message>
-        <source>step the counter by N (not 0)</source>
-        <translation>avanzar el contador de N en N (no 0)</translation>
-    </message>
-    <message>
-        <source>the counter counts letters</source>
-        <translation>el contador cuenta letras</translation>
-    </message>
-    <message>
-        <source>the counter counts numbers</source>
-        <translation>el contador cuenta números</translation>
-    </message>
-    <message>
-        <source>skip, overwrite or rename an existing file</source>
-        <translation>omitir (skip), sobrescribir (overwrite) o renombrar (rename) un archivo existente</translation>
-    </message>
-    <message>
-        <source>add TEXT to each saved name</source>
-        <translation>añadir TEXT a cada nombre guardado</translation>
-    </message>
-    <message>
-        <source>where the text goes: start or end</source>
-        <translation>dónde va el texto: start (inicio) o end (final)</translation>
-    </message>
-    <message>
-        <source>fetch the one address only</source>
-        <translation>descargar solo esa dirección</translation>
-    </message>
-    <message>
-        <source>end after N misses in a row</source>
-        <translation>terminar tras N fallos seguidos</translation>
-    </message>
-    <message>
-        <source>try a passing failure N more times</source>
-        <translation>reintentar N veces un fallo pasajero</translation>
-    </message>
-    <message>
         <source>[socks5://][USER:PASSWORD@]HOST:PORT</source>
         <translation>[socks5://][USUARIO:CONTRASEÑA@]HOST:PUERTO</translation>
-    </message>
-    <message>
-        <source>connect directly</source>
-        <translation>conectar directamente</translation>
-    </message>
-    <message>
-        <source>auto or an address to send as Referer</source>
-        <translation>auto o una dirección para enviar como Referer</translation>
-    </message>
-    <message>
-        <source>the User-Agent sent</source>
-        <translation>el User-Agent enviado</translation>
-    </message>
-    <message>
-        <source>send the cookies of a cookies.txt file</source>
-        <translation>enviar las cookies de un archivo cookies.txt</translation>
-    </message>
-    <message>
-        <source>also trust the authorities in a PEM file</source>
-        <translation>confiar también en las autoridades de un archivo PEM</translation>
     </message>
     <message>
         <source>show what each attempt would do; fetch nothing</source>
@@ -349,14 +273,6 @@ Pulse Aceptar.</translation>
     <message>
         <source>--if-exists prompt needs the window; use skip, overwrite or rename</source>
         <translation>--if-exists prompt necesita la ventana; use skip, overwrite o rename</translation>
-    </message>
-    <message>
-        <source>--if-exists takes skip, overwrite or rename, not &quot;%1&quot;</source>
-        <translation>--if-exists admite skip, overwrite o rename, no «%1»</translation>
-    </message>
-    <message>
-        <source>--append-at takes start or end, not &quot;%1&quot;</source>
-        <translation>--append-at admite start o end, no «%1»</translation>
     </message>
     <message>
         <source>the counter (the second word) is empty</source>
@@ -425,6 +341,15 @@ o no era una imagen; 2 un error de uso (no se descarga nada); 130 detenido con
 Ctrl+C o SIGTERM (se elimina el archivo en curso); 141 si se cerró la salida
 estándar.
 </translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <comment>the last of a list of choices</comment>
+        <translation>%1 o %2</translation>
+    </message>
+    <message>
+        <source>--%1 takes %2, not &quot;%3&quot;</source>
+        <translation>--%1 admite %2, no «%3»</translation>
     </message>
 </context>
 <context>
@@ -623,33 +548,6 @@ Sin ventana, desde una terminal o un script:
     </message>
 </context>
 <context>
-    <name>NumericCheck</name>
-    <message>
-        <source>Error : Max Downloads Has to be a Number</source>
-        <translation>Error: el máximo de descargas debe ser un número</translation>
-    </message>
-    <message>
-        <source>Error : Increment Has to be a Number</source>
-        <translation>Error: el incremento debe ser un número</translation>
-    </message>
-    <message>
-        <source>Error : Pause time has be a positive Number</source>
-        <translation>Error: la pausa debe ser un número positivo</translation>
-    </message>
-    <message>
-        <source>Error : Misses in a row Has to be a Number</source>
-        <translation>Error: los fallos seguidos deben ser un número</translation>
-    </message>
-    <message>
-        <source>Error : Retries Has to be a Number</source>
-        <translation>Error: los reintentos deben ser un número</translation>
-    </message>
-    <message>
-        <source>Error : Http Port Number Has to be a Number</source>
-        <translation>Error: el número de puerto debe ser un número</translation>
-    </message>
-</context>
-<context>
     <name>OptionsPages</name>
     <message>
         <source>Option pages</source>
@@ -704,10 +602,6 @@ Sin ventana, desde una terminal o un script:
         <translation>Texto añadido</translation>
     </message>
     <message>
-        <source>Add Charactors</source>
-        <translation>Añadir los caracteres</translation>
-    </message>
-    <message>
         <source>When saving downloaded files the text in the text box will be appended to beginning or end of file name</source>
         <translation>Al guardar los archivos descargados, el texto de este campo se añade al principio o al final del nombre</translation>
     </message>
@@ -738,14 +632,6 @@ Sin ventana, desde una terminal o un script:
     <message>
         <source>Save directory</source>
         <translation>Carpeta de guardado</translation>
-    </message>
-    <message>
-        <source>Save to</source>
-        <translation>Guardar en</translation>
-    </message>
-    <message>
-        <source>Select the save directory</source>
-        <translation>Elija la carpeta de guardado</translation>
     </message>
     <message>
         <source>Select the save directory from below</source>
@@ -780,10 +666,6 @@ Sin ventana, desde una terminal o un script:
         <translation>Si el nombre de archivo existe</translation>
     </message>
     <message>
-        <source>If the name of the file exists what application should do</source>
-        <translation>Qué debe hacer el programa si el nombre de archivo ya existe</translation>
-    </message>
-    <message>
         <source>Skip Saving</source>
         <translation>No guardar</translation>
     </message>
@@ -800,24 +682,8 @@ Sin ventana, desde una terminal o un script:
         <translation>Renombrar &amp;&amp; guardar</translation>
     </message>
     <message>
-        <source>Max number of image downloads  to be attempted.  Once the limit is reached the attempts will stop.</source>
-        <translation>Número máximo de descargas que se intentan. Al llegar al límite, los intentos se detienen.</translation>
-    </message>
-    <message>
-        <source>Max downloads </source>
-        <translation>Descargas máx. </translation>
-    </message>
-    <message>
         <source>(Including failed attempts)</source>
         <translation>(incluidos los intentos fallidos)</translation>
-    </message>
-    <message>
-        <source>Increment Mode</source>
-        <translation>Modo de incremento</translation>
-    </message>
-    <message>
-        <source>: Some image series increase by characters e.g.  A,B,C,D etc. For such series change the mode to character. The Input Box 2 on the main screen will change to Numeric to Character. and vice versa</source>
-        <translation>Algunas series de imágenes avanzan por letras, p. ej. A, B, C, D, etc. Para esas series cambie al modo de letras. El campo 2 de la ventana principal pasará de números a letras, y viceversa.</translation>
     </message>
     <message>
         <source>Charector Mode</source>
@@ -828,48 +694,12 @@ Sin ventana, desde una terminal o un script:
         <translation>Números</translation>
     </message>
     <message>
-        <source>Increment by</source>
-        <translation>Incremento</translation>
-    </message>
-    <message>
-        <source>Usually the increment step is 1.  But Sometimes you may find the increments are by 3 or 4 etc</source>
-        <translation>Normalmente el incremento es 1, pero a veces es de 3, de 4, etc.</translation>
-    </message>
-    <message>
         <source>(This parameter is used for both Cheractor mode increments and Number mode increments</source>
         <translation>(Vale tanto para letras como para números)</translation>
     </message>
     <message>
         <source>Column divider</source>
         <translation>Separador de columnas</translation>
-    </message>
-    <message>
-        <source>Pause between downloads in seconds</source>
-        <translation>Pausa entre descargas en segundos</translation>
-    </message>
-    <message>
-        <source>Stop after misses in a row</source>
-        <translation>Detener tras fallos seguidos</translation>
-    </message>
-    <message>
-        <source>End the run after this many pictures in a row were not found or were no picture. 0 never ends it early.</source>
-        <translation>Terminar la serie cuando tantas imágenes seguidas no se encontraron o no eran imágenes. Con 0 nunca termina antes.</translation>
-    </message>
-    <message>
-        <source>Retries</source>
-        <translation>Reintentos</translation>
-    </message>
-    <message>
-        <source>How many more times a download is tried when it failed for a passing reason, such as a timeout or a reset connection.</source>
-        <translation>Cuántas veces más se intenta una descarga que falló por un motivo pasajero, como un tiempo de espera agotado o una conexión restablecida.</translation>
-    </message>
-    <message>
-        <source>I use a proxy server to connect to internet</source>
-        <translation>Uso un servidor proxy para conectarme a Internet</translation>
-    </message>
-    <message>
-        <source>If you are using a proxy server select yes and fill details of the proxy</source>
-        <translation>Si usa un servidor proxy, elija «Sí» y rellene los datos del proxy</translation>
     </message>
     <message>
         <source>Yes</source>
@@ -892,14 +722,6 @@ Sin ventana, desde una terminal o un script:
         <translation>Datos del proxy</translation>
     </message>
     <message>
-        <source>Proxy type</source>
-        <translation>Tipo de proxy</translation>
-    </message>
-    <message>
-        <source>The kind of proxy server: an HTTP proxy or a SOCKS5 proxy</source>
-        <translation>El tipo de servidor proxy: HTTP o SOCKS5</translation>
-    </message>
-    <message>
         <source>HTTP</source>
         <translation>HTTP</translation>
     </message>
@@ -916,48 +738,8 @@ Sin ventana, desde una terminal o un script:
         <translation>Elíjalo si el proxy es SOCKS5; entonces también resuelve los nombres de los servidores</translation>
     </message>
     <message>
-        <source>enter the server name or the IP address. This option is visible only when the yes is selected for the proxy server</source>
-        <translation>Escriba el nombre del servidor o la dirección IP. Solo visible si se eligió «Sí» para el servidor proxy</translation>
-    </message>
-    <message>
-        <source>Proxy server</source>
-        <translation>Servidor proxy</translation>
-    </message>
-    <message>
-        <source>: Enter the port which the proxy is running on the server. Usually this port is 80.  This option is visible only when the yes is selected for the proxy server.</source>
-        <translation>Escriba el puerto del proxy en el servidor; normalmente es el 80. Solo visible si se eligió «Sí» para el servidor proxy.</translation>
-    </message>
-    <message>
-        <source>Http Port</source>
-        <translation>Puerto</translation>
-    </message>
-    <message>
-        <source>Proxy user</source>
-        <translation>Usuario del proxy</translation>
-    </message>
-    <message>
-        <source>The user name the proxy asks for; leave it empty when the proxy asks for none</source>
-        <translation>El nombre de usuario que pide el proxy; déjelo vacío si no pide ninguno</translation>
-    </message>
-    <message>
-        <source>Proxy password</source>
-        <translation>Contraseña del proxy</translation>
-    </message>
-    <message>
-        <source>The password of the proxy user</source>
-        <translation>La contraseña del usuario del proxy</translation>
-    </message>
-    <message>
         <source>Request details</source>
         <translation>Datos de las peticiones</translation>
-    </message>
-    <message>
-        <source>Referer</source>
-        <translation>Referer</translation>
-    </message>
-    <message>
-        <source>The page the requests say they come from: none, the address of the picture up to its last &quot;/&quot;, or the address typed here</source>
-        <translation>La página de la que dicen venir las peticiones: ninguna, la dirección de la imagen hasta su última «/», o la dirección escrita aquí</translation>
     </message>
     <message>
         <source>None</source>
@@ -992,22 +774,6 @@ Sin ventana, desde una terminal o un script:
         <translation>Referer personalizado</translation>
     </message>
     <message>
-        <source>User-Agent</source>
-        <translation>User-Agent</translation>
-    </message>
-    <message>
-        <source>How the program names itself to the servers</source>
-        <translation>Cómo se identifica el programa ante los servidores</translation>
-    </message>
-    <message>
-        <source>Cookie file</source>
-        <translation>Archivo de cookies</translation>
-    </message>
-    <message>
-        <source>A cookies.txt file whose cookies are sent with the requests; empty for none</source>
-        <translation>Un archivo cookies.txt cuyas cookies se envían con las peticiones; vacío para ninguno</translation>
-    </message>
-    <message>
         <source>Browse for the cookie file</source>
         <translation>Buscar el archivo de cookies</translation>
     </message>
@@ -1016,28 +782,12 @@ Sin ventana, desde una terminal o un script:
         <translation>Elegir el archivo de cookies en el selector de archivos</translation>
     </message>
     <message>
-        <source>Certificate (CA) file</source>
-        <translation>Archivo de certificados (CA)</translation>
-    </message>
-    <message>
-        <source>A PEM file of certificate authorities to trust besides the system&apos;s; empty for none</source>
-        <translation>Un archivo PEM de autoridades de certificación en las que confiar además de las del sistema; vacío para ninguno</translation>
-    </message>
-    <message>
         <source>Browse for the certificate file</source>
         <translation>Buscar el archivo de certificados</translation>
     </message>
     <message>
         <source>Choose the certificate file in the file chooser</source>
         <translation>Elegir el archivo de certificados en el selector de archivos</translation>
-    </message>
-    <message>
-        <source>Log to file</source>
-        <translation>Registrar en un archivo</translation>
-    </message>
-    <message>
-        <source>If you need to log the file download attempts you may select yes option</source>
-        <translation>Elija «Sí» si quiere registrar los intentos de descarga</translation>
     </message>
     <message>
         <source>Select yes to log downloads</source>
@@ -1150,6 +900,261 @@ Sin ventana, desde una terminal o un script:
     <message>
         <source>the log directory &quot;%1&quot; does not exist; give --log-dir or --no-log</source>
         <translation>la carpeta del registro «%1» no existe; indique --log-dir o --no-log</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsStore</name>
+    <message>
+        <source>fetch the one address only</source>
+        <translation>descargar solo esa dirección</translation>
+    </message>
+    <message>
+        <source>Max downloads </source>
+        <translation>Descargas máx. </translation>
+    </message>
+    <message>
+        <source>Max number of image downloads  to be attempted.  Once the limit is reached the attempts will stop.</source>
+        <translation>Número máximo de descargas que se intentan. Al llegar al límite, los intentos se detienen.</translation>
+    </message>
+    <message>
+        <source>Error : Max Downloads Has to be a Number</source>
+        <translation>Error: el máximo de descargas debe ser un número</translation>
+    </message>
+    <message>
+        <source>make at most N attempts</source>
+        <translation>como máximo N intentos</translation>
+    </message>
+    <message>
+        <source>Increment Mode</source>
+        <translation>Modo de incremento</translation>
+    </message>
+    <message>
+        <source>: Some image series increase by characters e.g.  A,B,C,D etc. For such series change the mode to character. The Input Box 2 on the main screen will change to Numeric to Character. and vice versa</source>
+        <translation>Algunas series de imágenes avanzan por letras, p. ej. A, B, C, D, etc. Para esas series cambie al modo de letras. El campo 2 de la ventana principal pasará de números a letras, y viceversa.</translation>
+    </message>
+    <message>
+        <source>the counter counts letters</source>
+        <translation>el contador cuenta letras</translation>
+    </message>
+    <message>
+        <source>the counter counts numbers</source>
+        <translation>el contador cuenta números</translation>
+    </message>
+    <message>
+        <source>Increment by</source>
+        <translation>Incremento</translation>
+    </message>
+    <message>
+        <source>Usually the increment step is 1.  But Sometimes you may find the increments are by 3 or 4 etc</source>
+        <translation>Normalmente el incremento es 1, pero a veces es de 3, de 4, etc.</translation>
+    </message>
+    <message>
+        <source>Error : Increment Has to be a Number</source>
+        <translation>Error: el incremento debe ser un número</translation>
+    </message>
+    <message>
+        <source>step the counter by N (not 0)</source>
+        <translation>avanzar el contador de N en N (no 0)</translation>
+    </message>
+    <message>
+        <source>Add Charactors</source>
+        <translation>Añadir los caracteres</translation>
+    </message>
+    <message>
+        <source>add TEXT to each saved name</source>
+        <translation>añadir TEXT a cada nombre guardado</translation>
+    </message>
+    <message>
+        <source>where the text goes: start or end</source>
+        <translation>dónde va el texto: start (inicio) o end (final)</translation>
+    </message>
+    <message>
+        <source>Pause between downloads in seconds</source>
+        <translation>Pausa entre descargas en segundos</translation>
+    </message>
+    <message>
+        <source>Error : Pause time has be a positive Number</source>
+        <translation>Error: la pausa debe ser un número positivo</translation>
+    </message>
+    <message>
+        <source>pause between attempts</source>
+        <translation>pausa entre intentos</translation>
+    </message>
+    <message>
+        <source>Save to</source>
+        <translation>Guardar en</translation>
+    </message>
+    <message>
+        <source>Select the save directory</source>
+        <translation>Elija la carpeta de guardado</translation>
+    </message>
+    <message>
+        <source>save the pictures in DIR</source>
+        <translation>guardar las imágenes en DIR</translation>
+    </message>
+    <message>
+        <source>If file name exists</source>
+        <translation>Si el nombre de archivo existe</translation>
+    </message>
+    <message>
+        <source>If the name of the file exists what application should do</source>
+        <translation>Qué debe hacer el programa si el nombre de archivo ya existe</translation>
+    </message>
+    <message>
+        <source>skip, overwrite or rename an existing file</source>
+        <translation>omitir (skip), sobrescribir (overwrite) o renombrar (rename) un archivo existente</translation>
+    </message>
+    <message>
+        <source>I use a proxy server to connect to internet</source>
+        <translation>Uso un servidor proxy para conectarme a Internet</translation>
+    </message>
+    <message>
+        <source>If you are using a proxy server select yes and fill details of the proxy</source>
+        <translation>Si usa un servidor proxy, elija «Sí» y rellene los datos del proxy</translation>
+    </message>
+    <message>
+        <source>connect directly</source>
+        <translation>conectar directamente</translation>
+    </message>
+    <message>
+        <source>Proxy server</source>
+        <translation>Servidor proxy</translation>
+    </message>
+    <message>
+        <source>enter the server name or the IP address. This option is visible only when the yes is selected for the proxy server</source>
+        <translation>Escriba el nombre del servidor o la dirección IP. Solo visible si se eligió «Sí» para el servidor proxy</translation>
+    </message>
+    <message>
+        <source>Http Port</source>
+        <translation>Puerto</translation>
+    </message>
+    <message>
+        <source>: Enter the port which the proxy is running on the server. Usually this port is 80.  This option is visible only when the yes is selected for the proxy server.</source>
+        <translation>Escriba el puerto del proxy en el servidor; normalmente es el 80. Solo visible si se eligió «Sí» para el servidor proxy.</translation>
+    </message>
+    <message>
+        <source>Error : Http Port Number Has to be a Number</source>
+        <translation>Error: el número de puerto debe ser un número</translation>
+    </message>
+    <message>
+        <source>Log to file</source>
+        <translation>Registrar en un archivo</translation>
+    </message>
+    <message>
+        <source>If you need to log the file download attempts you may select yes option</source>
+        <translation>Elija «Sí» si quiere registrar los intentos de descarga</translation>
+    </message>
+    <message>
+        <source>write no daily log</source>
+        <translation>no escribir registro diario</translation>
+    </message>
+    <message>
+        <source>write the daily log in DIR</source>
+        <translation>escribir el registro diario en DIR</translation>
+    </message>
+    <message>
+        <source>Proxy type</source>
+        <translation>Tipo de proxy</translation>
+    </message>
+    <message>
+        <source>The kind of proxy server: an HTTP proxy or a SOCKS5 proxy</source>
+        <translation>El tipo de servidor proxy: HTTP o SOCKS5</translation>
+    </message>
+    <message>
+        <source>Proxy user</source>
+        <translation>Usuario del proxy</translation>
+    </message>
+    <message>
+        <source>The user name the proxy asks for; leave it empty when the proxy asks for none</source>
+        <translation>El nombre de usuario que pide el proxy; déjelo vacío si no pide ninguno</translation>
+    </message>
+    <message>
+        <source>Proxy password</source>
+        <translation>Contraseña del proxy</translation>
+    </message>
+    <message>
+        <source>The password of the proxy user</source>
+        <translation>La contraseña del usuario del proxy</translation>
+    </message>
+    <message>
+        <source>User-Agent</source>
+        <translation>User-Agent</translation>
+    </message>
+    <message>
+        <source>How the program names itself to the servers</source>
+        <translation>Cómo se identifica el programa ante los servidores</translation>
+    </message>
+    <message>
+        <source>the User-Agent sent</source>
+        <translation>el User-Agent enviado</translation>
+    </message>
+    <message>
+        <source>Referer</source>
+        <translation>Referer</translation>
+    </message>
+    <message>
+        <source>The page the requests say they come from: none, the address of the picture up to its last &quot;/&quot;, or the address typed here</source>
+        <translation>La página de la que dicen venir las peticiones: ninguna, la dirección de la imagen hasta su última «/», o la dirección escrita aquí</translation>
+    </message>
+    <message>
+        <source>auto or an address to send as Referer</source>
+        <translation>auto o una dirección para enviar como Referer</translation>
+    </message>
+    <message>
+        <source>Cookie file</source>
+        <translation>Archivo de cookies</translation>
+    </message>
+    <message>
+        <source>A cookies.txt file whose cookies are sent with the requests; empty for none</source>
+        <translation>Un archivo cookies.txt cuyas cookies se envían con las peticiones; vacío para ninguno</translation>
+    </message>
+    <message>
+        <source>send the cookies of a cookies.txt file</source>
+        <translation>enviar las cookies de un archivo cookies.txt</translation>
+    </message>
+    <message>
+        <source>Certificate (CA) file</source>
+        <translation>Archivo de certificados (CA)</translation>
+    </message>
+    <message>
+        <source>A PEM file of certificate authorities to trust besides the system&apos;s; empty for none</source>
+        <translation>Un archivo PEM de autoridades de certificación en las que confiar además de las del sistema; vacío para ninguno</translation>
+    </message>
+    <message>
+        <source>also trust the authorities in a PEM file</source>
+        <translation>confiar también en las autoridades de un archivo PEM</translation>
+    </message>
+    <message>
+        <source>Stop after misses in a row</source>
+        <translation>Detener tras fallos seguidos</translation>
+    </message>
+    <message>
+        <source>End the run after this many pictures in a row were not found or were no picture. 0 never ends it early.</source>
+        <translation>Terminar la serie cuando tantas imágenes seguidas no se encontraron o no eran imágenes. Con 0 nunca termina antes.</translation>
+    </message>
+    <message>
+        <source>Error : Misses in a row Has to be a Number</source>
+        <translation>Error: los fallos seguidos deben ser un número</translation>
+    </message>
+    <message>
+        <source>end after N misses in a row</source>
+        <translation>terminar tras N fallos seguidos</translation>
+    </message>
+    <message>
+        <source>Retries</source>
+        <translation>Reintentos</translation>
+    </message>
+    <message>
+        <source>How many more times a download is tried when it failed for a passing reason, such as a timeout or a reset connection.</source>
+        <translation>Cuántas veces más se intenta una descarga que falló por un motivo pasajero, como un tiempo de espera agotado o una conexión restablecida.</translation>
+    </message>
+    <message>
+        <source>Error : Retries Has to be a Number</source>
+        <translation>Error: los reintentos deben ser un número</translation>
+    </message>
+    <message>
+        <source>try a passing failure N more times</source>
+        <translation>reintentar N veces un fallo pasajero</translation>
     </message>
 </context>
 <context>

@@ -231,84 +231,8 @@ Cliquez sur OK.</translation>
 <context>
     <name>GetOptions</name>
     <message>
-        <source>save the pictures in DIR</source>
-        <translation>enregistrer les images dans DIR</translation>
-    </message>
-    <message>
-        <source>write the daily log in DIR</source>
-        <translation>écrire le journal du jour dans DIR</translation>
-    </message>
-    <message>
-        <source>write no daily log</source>
-        <translation>n’écrire aucun journal du jour</translation>
-    </message>
-    <message>
-        <source>pause between attempts</source>
-        <translation>pause entre les tentatives</translation>
-    </message>
-    <message>
-        <source>make at most N attempts</source>
-        <translation>au plus N tentatives</translation>
-    </message>
-    <message>
-        <source>step the counter by N (not 0)</source>
-        <translation>avancer le compteur de N (pas 0)</translation>
-    </message>
-    <message>
-        <source>the counter counts letters</source>
-        <translation>le compteur compte des lettres</translation>
-    </message>
-    <message>
-        <source>the counter counts numbers</source>
-        <translation>le compteur compte des nombres</translation>
-    </message>
-    <message>
-        <source>skip, overwrite or rename an existing file</source>
-        <translation>ignorer (skip), écraser (overwrite) ou renommer (rename) un fichier existant</translation>
-    </message>
-    <message>
-        <source>add TEXT to each saved name</source>
-        <translation>ajouter TEXT à chaque nom enregistré</translation>
-    </message>
-    <message>
-        <source>where the text goes: start or end</source>
-        <translation>où va le texte : start (début) ou end (fin)</translation>
-    </message>
-    <message>
-        <source>fetch the one address only</source>
-        <translation>ne récupérer que cette seule adresse</translation>
-    </message>
-    <message>
-        <source>end after N misses in a row</source>
-        <translation>s’arrêter après N échecs d’affilée</translation>
-    </message>
-    <message>
-        <source>try a passing failure N more times</source>
-        <translation>réessayer N fois après un échec passager</translation>
-    </message>
-    <message>
         <source>[socks5://][USER:PASSWORD@]HOST:PORT</source>
         <translation>[socks5://][UTILISATEUR:MOTDEPASSE@]HÔTE:PORT</translation>
-    </message>
-    <message>
-        <source>connect directly</source>
-        <translation>se connecter directement</translation>
-    </message>
-    <message>
-        <source>auto or an address to send as Referer</source>
-        <translation>auto ou une adresse à envoyer comme Referer</translation>
-    </message>
-    <message>
-        <source>the User-Agent sent</source>
-        <translation>le User-Agent envoyé</translation>
-    </message>
-    <message>
-        <source>send the cookies of a cookies.txt file</source>
-        <translation>envoyer les cookies d’un fichier cookies.txt</translation>
-    </message>
-    <message>
-        <source>also trust the authorities in a PEM file</source>
-        <translation>faire aussi confiance aux autorités d’un fichier PEM</translation>
     </message>
     <message>
         <source>show what each attempt would do; fetch nothing</source>
@@ -349,14 +273,6 @@ Cliquez sur OK.</translation>
     <message>
         <source>--if-exists prompt needs the window; use skip, overwrite or rename</source>
         <translation>--if-exists prompt nécessite la fenêtre ; utilisez skip, overwrite ou rename</translation>
-    </message>
-    <message>
-        <source>--if-exists takes skip, overwrite or rename, not &quot;%1&quot;</source>
-        <translation>--if-exists attend skip, overwrite ou rename, pas « %1 »</translation>
-    </message>
-    <message>
-        <source>--append-at takes start or end, not &quot;%1&quot;</source>
-        <translation>--append-at attend start ou end, pas « %1 »</translation>
     </message>
     <message>
         <source>the counter (the second word) is empty</source>
@@ -425,6 +341,15 @@ tentative a échoué ou n’était pas une image ; 2 une erreur d’utilisation 
 n’est récupéré) ; 130 arrêt par Ctrl+C ou SIGTERM (le fichier en cours est
 supprimé) ; 141 quand la sortie standard a été fermée.
 </translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <comment>the last of a list of choices</comment>
+        <translation>%1 ou %2</translation>
+    </message>
+    <message>
+        <source>--%1 takes %2, not &quot;%3&quot;</source>
+        <translation>--%1 attend %2, pas « %3 »</translation>
     </message>
 </context>
 <context>
@@ -623,33 +548,6 @@ Sans fenêtre, depuis un terminal ou un script :
     </message>
 </context>
 <context>
-    <name>NumericCheck</name>
-    <message>
-        <source>Error : Max Downloads Has to be a Number</source>
-        <translation>Erreur : le nombre maximal de téléchargements doit être un nombre</translation>
-    </message>
-    <message>
-        <source>Error : Increment Has to be a Number</source>
-        <translation>Erreur : le pas doit être un nombre</translation>
-    </message>
-    <message>
-        <source>Error : Pause time has be a positive Number</source>
-        <translation>Erreur : la pause doit être un nombre positif</translation>
-    </message>
-    <message>
-        <source>Error : Misses in a row Has to be a Number</source>
-        <translation>Erreur : le nombre d’échecs d’affilée doit être un nombre</translation>
-    </message>
-    <message>
-        <source>Error : Retries Has to be a Number</source>
-        <translation>Erreur : le nombre de nouvelles tentatives doit être un nombre</translation>
-    </message>
-    <message>
-        <source>Error : Http Port Number Has to be a Number</source>
-        <translation>Erreur : le numéro de port doit être un nombre</translation>
-    </message>
-</context>
-<context>
     <name>OptionsPages</name>
     <message>
         <source>Option pages</source>
@@ -704,10 +602,6 @@ Sans fenêtre, depuis un terminal ou un script :
         <translation>Texte ajouté</translation>
     </message>
     <message>
-        <source>Add Charactors</source>
-        <translation>Ajouter les caractères</translation>
-    </message>
-    <message>
         <source>When saving downloaded files the text in the text box will be appended to beginning or end of file name</source>
         <translation>À l’enregistrement des fichiers téléchargés, le texte de ce champ est ajouté au début ou à la fin du nom de fichier</translation>
     </message>
@@ -738,14 +632,6 @@ Sans fenêtre, depuis un terminal ou un script :
     <message>
         <source>Save directory</source>
         <translation>Dossier d’enregistrement</translation>
-    </message>
-    <message>
-        <source>Save to</source>
-        <translation>Enregistrer dans</translation>
-    </message>
-    <message>
-        <source>Select the save directory</source>
-        <translation>Choisissez le dossier d’enregistrement</translation>
     </message>
     <message>
         <source>Select the save directory from below</source>
@@ -780,10 +666,6 @@ Sans fenêtre, depuis un terminal ou un script :
         <translation>Si le nom de fichier existe</translation>
     </message>
     <message>
-        <source>If the name of the file exists what application should do</source>
-        <translation>Ce que le programme doit faire si le nom de fichier existe déjà</translation>
-    </message>
-    <message>
         <source>Skip Saving</source>
         <translation>Ne pas enregistrer</translation>
     </message>
@@ -800,24 +682,8 @@ Sans fenêtre, depuis un terminal ou un script :
         <translation>Renommer &amp;&amp; enregistrer</translation>
     </message>
     <message>
-        <source>Max number of image downloads  to be attempted.  Once the limit is reached the attempts will stop.</source>
-        <translation>Nombre maximal de téléchargements tentés. Une fois la limite atteinte, les tentatives s’arrêtent.</translation>
-    </message>
-    <message>
-        <source>Max downloads </source>
-        <translation>Téléchargements max. </translation>
-    </message>
-    <message>
         <source>(Including failed attempts)</source>
         <translation>(tentatives échouées comprises)</translation>
-    </message>
-    <message>
-        <source>Increment Mode</source>
-        <translation>Mode de comptage</translation>
-    </message>
-    <message>
-        <source>: Some image series increase by characters e.g.  A,B,C,D etc. For such series change the mode to character. The Input Box 2 on the main screen will change to Numeric to Character. and vice versa</source>
-        <translation>Certaines séries d’images avancent par lettres, par ex. A, B, C, D, etc. Pour ces séries, passez en mode lettres. Le champ 2 de la fenêtre principale passe alors des chiffres aux lettres, et inversement.</translation>
     </message>
     <message>
         <source>Charector Mode</source>
@@ -828,48 +694,12 @@ Sans fenêtre, depuis un terminal ou un script :
         <translation>Nombres</translation>
     </message>
     <message>
-        <source>Increment by</source>
-        <translation>Pas</translation>
-    </message>
-    <message>
-        <source>Usually the increment step is 1.  But Sometimes you may find the increments are by 3 or 4 etc</source>
-        <translation>Le pas est le plus souvent 1, mais il arrive qu’il soit de 3, de 4, etc.</translation>
-    </message>
-    <message>
         <source>(This parameter is used for both Cheractor mode increments and Number mode increments</source>
         <translation>(Vaut pour les lettres comme pour les nombres)</translation>
     </message>
     <message>
         <source>Column divider</source>
         <translation>Séparateur de colonnes</translation>
-    </message>
-    <message>
-        <source>Pause between downloads in seconds</source>
-        <translation>Pause entre les téléchargements, en secondes</translation>
-    </message>
-    <message>
-        <source>Stop after misses in a row</source>
-        <translation>Arrêter après des échecs d’affilée</translation>
-    </message>
-    <message>
-        <source>End the run after this many pictures in a row were not found or were no picture. 0 never ends it early.</source>
-        <translation>Terminer la série après ce nombre d’images d’affilée introuvables ou qui n’étaient pas des images. Avec 0, elle ne s’arrête jamais plus tôt.</translation>
-    </message>
-    <message>
-        <source>Retries</source>
-        <translation>Nouvelles tentatives</translation>
-    </message>
-    <message>
-        <source>How many more times a download is tried when it failed for a passing reason, such as a timeout or a reset connection.</source>
-        <translation>Combien de fois un téléchargement est retenté après un échec passager, comme un délai dépassé ou une connexion réinitialisée.</translation>
-    </message>
-    <message>
-        <source>I use a proxy server to connect to internet</source>
-        <translation>J’utilise un serveur proxy pour me connecter à Internet</translation>
-    </message>
-    <message>
-        <source>If you are using a proxy server select yes and fill details of the proxy</source>
-        <translation>Si vous utilisez un serveur proxy, choisissez « Oui » et remplissez ses paramètres</translation>
     </message>
     <message>
         <source>Yes</source>
@@ -892,14 +722,6 @@ Sans fenêtre, depuis un terminal ou un script :
         <translation>Paramètres du proxy</translation>
     </message>
     <message>
-        <source>Proxy type</source>
-        <translation>Type de proxy</translation>
-    </message>
-    <message>
-        <source>The kind of proxy server: an HTTP proxy or a SOCKS5 proxy</source>
-        <translation>Le type de serveur proxy : HTTP ou SOCKS5</translation>
-    </message>
-    <message>
         <source>HTTP</source>
         <translation>HTTP</translation>
     </message>
@@ -916,48 +738,8 @@ Sans fenêtre, depuis un terminal ou un script :
         <translation>Choisissez si le proxy est un proxy SOCKS5 ; il résout alors aussi les noms des serveurs</translation>
     </message>
     <message>
-        <source>enter the server name or the IP address. This option is visible only when the yes is selected for the proxy server</source>
-        <translation>Saisissez le nom du serveur ou son adresse IP. Visible seulement si « Oui » est choisi pour le serveur proxy</translation>
-    </message>
-    <message>
-        <source>Proxy server</source>
-        <translation>Serveur proxy</translation>
-    </message>
-    <message>
-        <source>: Enter the port which the proxy is running on the server. Usually this port is 80.  This option is visible only when the yes is selected for the proxy server.</source>
-        <translation>Saisissez le port du proxy sur le serveur, le plus souvent 80. Visible seulement si « Oui » est choisi pour le serveur proxy.</translation>
-    </message>
-    <message>
-        <source>Http Port</source>
-        <translation>Port</translation>
-    </message>
-    <message>
-        <source>Proxy user</source>
-        <translation>Utilisateur du proxy</translation>
-    </message>
-    <message>
-        <source>The user name the proxy asks for; leave it empty when the proxy asks for none</source>
-        <translation>Le nom d’utilisateur demandé par le proxy ; laissez vide s’il n’en demande pas</translation>
-    </message>
-    <message>
-        <source>Proxy password</source>
-        <translation>Mot de passe du proxy</translation>
-    </message>
-    <message>
-        <source>The password of the proxy user</source>
-        <translation>Le mot de passe de l’utilisateur du proxy</translation>
-    </message>
-    <message>
         <source>Request details</source>
         <translation>Paramètres des requêtes</translation>
-    </message>
-    <message>
-        <source>Referer</source>
-        <translation>Referer</translation>
-    </message>
-    <message>
-        <source>The page the requests say they come from: none, the address of the picture up to its last &quot;/&quot;, or the address typed here</source>
-        <translation>La page d’où les requêtes disent venir : aucune, l’adresse de l’image jusqu’à son dernier « / », ou l’adresse saisie ici</translation>
     </message>
     <message>
         <source>None</source>
@@ -992,22 +774,6 @@ Sans fenêtre, depuis un terminal ou un script :
         <translation>Referer personnalisé</translation>
     </message>
     <message>
-        <source>User-Agent</source>
-        <translation>User-Agent</translation>
-    </message>
-    <message>
-        <source>How the program names itself to the servers</source>
-        <translation>Le nom sous lequel le programme se présente aux serveurs</translation>
-    </message>
-    <message>
-        <source>Cookie file</source>
-        <translation>Fichier de cookies</translation>
-    </message>
-    <message>
-        <source>A cookies.txt file whose cookies are sent with the requests; empty for none</source>
-        <translation>Un fichier cookies.txt dont les cookies sont envoyés avec les requêtes ; vide pour aucun</translation>
-    </message>
-    <message>
         <source>Browse for the cookie file</source>
         <translation>Rechercher le fichier de cookies</translation>
     </message>
@@ -1016,28 +782,12 @@ Sans fenêtre, depuis un terminal ou un script :
         <translation>Choisir le fichier de cookies dans le sélecteur de fichiers</translation>
     </message>
     <message>
-        <source>Certificate (CA) file</source>
-        <translation>Fichier de certificats (CA)</translation>
-    </message>
-    <message>
-        <source>A PEM file of certificate authorities to trust besides the system&apos;s; empty for none</source>
-        <translation>Un fichier PEM d’autorités de certification auxquelles se fier en plus de celles du système ; vide pour aucun</translation>
-    </message>
-    <message>
         <source>Browse for the certificate file</source>
         <translation>Rechercher le fichier de certificats</translation>
     </message>
     <message>
         <source>Choose the certificate file in the file chooser</source>
         <translation>Choisir le fichier de certificats dans le sélecteur de fichiers</translation>
-    </message>
-    <message>
-        <source>Log to file</source>
-        <translation>Journaliser dans un fichier</translation>
-    </message>
-    <message>
-        <source>If you need to log the file download attempts you may select yes option</source>
-        <translation>Choisissez « Oui » pour consigner les tentatives de téléchargement dans un journal</translation>
     </message>
     <message>
         <source>Select yes to log downloads</source>
@@ -1150,6 +900,261 @@ Sans fenêtre, depuis un terminal ou un script :
     <message>
         <source>the log directory &quot;%1&quot; does not exist; give --log-dir or --no-log</source>
         <translation>le dossier du journal « %1 » n’existe pas ; indiquez --log-dir ou --no-log</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsStore</name>
+    <message>
+        <source>fetch the one address only</source>
+        <translation>ne récupérer que cette seule adresse</translation>
+    </message>
+    <message>
+        <source>Max downloads </source>
+        <translation>Téléchargements max. </translation>
+    </message>
+    <message>
+        <source>Max number of image downloads  to be attempted.  Once the limit is reached the attempts will stop.</source>
+        <translation>Nombre maximal de téléchargements tentés. Une fois la limite atteinte, les tentatives s’arrêtent.</translation>
+    </message>
+    <message>
+        <source>Error : Max Downloads Has to be a Number</source>
+        <translation>Erreur : le nombre maximal de téléchargements doit être un nombre</translation>
+    </message>
+    <message>
+        <source>make at most N attempts</source>
+        <translation>au plus N tentatives</translation>
+    </message>
+    <message>
+        <source>Increment Mode</source>
+        <translation>Mode de comptage</translation>
+    </message>
+    <message>
+        <source>: Some image series increase by characters e.g.  A,B,C,D etc. For such series change the mode to character. The Input Box 2 on the main screen will change to Numeric to Character. and vice versa</source>
+        <translation>Certaines séries d’images avancent par lettres, par ex. A, B, C, D, etc. Pour ces séries, passez en mode lettres. Le champ 2 de la fenêtre principale passe alors des chiffres aux lettres, et inversement.</translation>
+    </message>
+    <message>
+        <source>the counter counts letters</source>
+        <translation>le compteur compte des lettres</translation>
+    </message>
+    <message>
+        <source>the counter counts numbers</source>
+        <translation>le compteur compte des nombres</translation>
+    </message>
+    <message>
+        <source>Increment by</source>
+        <translation>Pas</translation>
+    </message>
+    <message>
+        <source>Usually the increment step is 1.  But Sometimes you may find the increments are by 3 or 4 etc</source>
+        <translation>Le pas est le plus souvent 1, mais il arrive qu’il soit de 3, de 4, etc.</translation>
+    </message>
+    <message>
+        <source>Error : Increment Has to be a Number</source>
+        <translation>Erreur : le pas doit être un nombre</translation>
+    </message>
+    <message>
+        <source>step the counter by N (not 0)</source>
+        <translation>avancer le compteur de N (pas 0)</translation>
+    </message>
+    <message>
+        <source>Add Charactors</source>
+        <translation>Ajouter les caractères</translation>
+    </message>
+    <message>
+        <source>add TEXT to each saved name</source>
+        <translation>ajouter TEXT à chaque nom enregistré</translation>
+    </message>
+    <message>
+        <source>where the text goes: start or end</source>
+        <translation>où va le texte : start (début) ou end (fin)</translation>
+    </message>
+    <message>
+        <source>Pause between downloads in seconds</source>
+        <translation>Pause entre les téléchargements, en secondes</translation>
+    </message>
+    <message>
+        <source>Error : Pause time has be a positive Number</source>
+        <translation>Erreur : la pause doit être un nombre positif</translation>
+    </message>
+    <message>
+        <source>pause between attempts</source>
+        <translation>pause entre les tentatives</translation>
+    </message>
+    <message>
+        <source>Save to</source>
+        <translation>Enregistrer dans</translation>
+    </message>
+    <message>
+        <source>Select the save directory</source>
+        <translation>Choisissez le dossier d’enregistrement</translation>
+    </message>
+    <message>
+        <source>save the pictures in DIR</source>
+        <translation>enregistrer les images dans DIR</translation>
+    </message>
+    <message>
+        <source>If file name exists</source>
+        <translation>Si le nom de fichier existe</translation>
+    </message>
+    <message>
+        <source>If the name of the file exists what application should do</source>
+        <translation>Ce que le programme doit faire si le nom de fichier existe déjà</translation>
+    </message>
+    <message>
+        <source>skip, overwrite or rename an existing file</source>
+        <translation>ignorer (skip), écraser (overwrite) ou renommer (rename) un fichier existant</translation>
+    </message>
+    <message>
+        <source>I use a proxy server to connect to internet</source>
+        <translation>J’utilise un serveur proxy pour me connecter à Internet</translation>
+    </message>
+    <message>
+        <source>If you are using a proxy server select yes and fill details of the proxy</source>
+        <translation>Si vous utilisez un serveur proxy, choisissez « Oui » et remplissez ses paramètres</translation>
+    </message>
+    <message>
+        <source>connect directly</source>
+        <translation>se connecter directement</translation>
+    </message>
+    <message>
+        <source>Proxy server</source>
+        <translation>Serveur proxy</translation>
+    </message>
+    <message>
+        <source>enter the server name or the IP address. This option is visible only when the yes is selected for the proxy server</source>
+        <translation>Saisissez le nom du serveur ou son adresse IP. Visible seulement si « Oui » est choisi pour le serveur proxy</translation>
+    </message>
+    <message>
+        <source>Http Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>: Enter the port which the proxy is running on the server. Usually this port is 80.  This option is visible only when the yes is selected for the proxy server.</source>
+        <translation>Saisissez le port du proxy sur le serveur, le plus souvent 80. Visible seulement si « Oui » est choisi pour le serveur proxy.</translation>
+    </message>
+    <message>
+        <source>Error : Http Port Number Has to be a Number</source>
+        <translation>Erreur : le numéro de port doit être un nombre</translation>
+    </message>
+    <message>
+        <source>Log to file</source>
+        <translation>Journaliser dans un fichier</translation>
+    </message>
+    <message>
+        <source>If you need to log the file download attempts you may select yes option</source>
+        <translation>Choisissez « Oui » pour consigner les tentatives de téléchargement dans un journal</translation>
+    </message>
+    <message>
+        <source>write no daily log</source>
+        <translation>n’écrire aucun journal du jour</translation>
+    </message>
+    <message>
+        <source>write the daily log in DIR</source>
+        <translation>écrire le journal du jour dans DIR</translation>
+    </message>
+    <message>
+        <source>Proxy type</source>
+        <translation>Type de proxy</translation>
+    </message>
+    <message>
+        <source>The kind of proxy server: an HTTP proxy or a SOCKS5 proxy</source>
+        <translation>Le type de serveur proxy : HTTP ou SOCKS5</translation>
+    </message>
+    <message>
+        <source>Proxy user</source>
+        <translation>Utilisateur du proxy</translation>
+    </message>
+    <message>
+        <source>The user name the proxy asks for; leave it empty when the proxy asks for none</source>
+        <translation>Le nom d’utilisateur demandé par le proxy ; laissez vide s’il n’en demande pas</translation>
+    </message>
+    <message>
+        <source>Proxy password</source>
+        <translation>Mot de passe du proxy</translation>
+    </message>
+    <message>
+        <source>The password of the proxy user</source>
+        <translation>Le mot de passe de l’utilisateur du proxy</translation>
+    </message>
+    <message>
+        <source>User-Agent</source>
+        <translation>User-Agent</translation>
+    </message>
+    <message>
+        <source>How the program names itself to the servers</source>
+        <translation>Le nom sous lequel le programme se présente aux serveurs</translation>
+    </message>
+    <message>
+        <source>the User-Agent sent</source>
+        <translation>le User-Agent envoyé</translation>
+    </message>
+    <message>
+        <source>Referer</source>
+        <translation>Referer</translation>
+    </message>
+    <message>
+        <source>The page the requests say they come from: none, the address of the picture up to its last &quot;/&quot;, or the address typed here</source>
+        <translation>La page d’où les requêtes disent venir : aucune, l’adresse de l’image jusqu’à son dernier « / », ou l’adresse saisie ici</translation>
+    </message>
+    <message>
+        <source>auto or an address to send as Referer</source>
+        <translation>auto ou une adresse à envoyer comme Referer</translation>
+    </message>
+    <message>
+        <source>Cookie file</source>
+        <translation>Fichier de cookies</translation>
+    </message>
+    <message>
+        <source>A cookies.txt file whose cookies are sent with the requests; empty for none</source>
+        <translation>Un fichier cookies.txt dont les cookies sont envoyés avec les requêtes ; vide pour aucun</translation>
+    </message>
+    <message>
+        <source>send the cookies of a cookies.txt file</source>
+        <translation>envoyer les cookies d’un fichier cookies.txt</translation>
+    </message>
+    <message>
+        <source>Certificate (CA) file</source>
+        <translation>Fichier de certificats (CA)</translation>
+    </message>
+    <message>
+        <source>A PEM file of certificate authorities to trust besides the system&apos;s; empty for none</source>
+        <translation>Un fichier PEM d’autorités de certification auxquelles se fier en plus de celles du système ; vide pour aucun</translation>
+    </message>
+    <message>
+        <source>also trust the authorities in a PEM file</source>
+        <translation>faire aussi confiance aux autorités d’un fichier PEM</translation>
+    </message>
+    <message>
+        <source>Stop after misses in a row</source>
+        <translation>Arrêter après des échecs d’affilée</translation>
+    </message>
+    <message>
+        <source>End the run after this many pictures in a row were not found or were no picture. 0 never ends it early.</source>
+        <translation>Terminer la série après ce nombre d’images d’affilée introuvables ou qui n’étaient pas des images. Avec 0, elle ne s’arrête jamais plus tôt.</translation>
+    </message>
+    <message>
+        <source>Error : Misses in a row Has to be a Number</source>
+        <translation>Erreur : le nombre d’échecs d’affilée doit être un nombre</translation>
+    </message>
+    <message>
+        <source>end after N misses in a row</source>
+        <translation>s’arrêter après N échecs d’affilée</translation>
+    </message>
+    <message>
+        <source>Retries</source>
+        <translation>Nouvelles tentatives</translation>
+    </message>
+    <message>
+        <source>How many more times a download is tried when it failed for a passing reason, such as a timeout or a reset connection.</source>
+        <translation>Combien de fois un téléchargement est retenté après un échec passager, comme un délai dépassé ou une connexion réinitialisée.</translation>
+    </message>
+    <message>
+        <source>Error : Retries Has to be a Number</source>
+        <translation>Erreur : le nombre de nouvelles tentatives doit être un nombre</translation>
+    </message>
+    <message>
+        <source>try a passing failure N more times</source>
+        <translation>réessayer N fois après un échec passager</translation>
     </message>
 </context>
 <context>

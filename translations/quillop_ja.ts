@@ -226,84 +226,8 @@ OK をクリックしてください。</translation>
 <context>
     <name>GetOptions</name>
     <message>
-        <source>save the pictures in DIR</source>
-        <translation>画像を DIR に保存する</translation>
-    </message>
-    <message>
-        <source>write the daily log in DIR</source>
-        <translation>日ごとのログを DIR に書く</translation>
-    </message>
-    <message>
-        <source>write no daily log</source>
-        <translation>日ごとのログを書かない</translation>
-    </message>
-    <message>
-        <source>pause between attempts</source>
-        <translation>試行の間の待ち時間</translation>
-    </message>
-    <message>
-        <source>make at most N attempts</source>
-        <translation>試行を最大 N 回にする</translation>
-    </message>
-    <message>
-        <source>step the counter by N (not 0)</source>
-        <translation>カウンターを N ずつ進める (0 以外)</translation>
-    </message>
-    <message>
-        <source>the counter counts letters</source>
-        <translation>カウンターは文字で数える</translation>
-    </message>
-    <message>
-        <source>the counter counts numbers</source>
-        <translation>カウンターは数字で数える</translation>
-    </message>
-    <message>
-        <source>skip, overwrite or rename an existing file</source>
-        <translation>既存のファイルをスキップ (skip)、上書き (overwrite)、名前変更 (rename)</translation>
-    </message>
-    <message>
-        <source>add TEXT to each saved name</source>
-        <translation>保存する名前に TEXT を付け加える</translation>
-    </message>
-    <message>
-        <source>where the text goes: start or end</source>
-        <translation>テキストの位置: start (先頭) または end (末尾)</translation>
-    </message>
-    <message>
-        <source>fetch the one address only</source>
-        <translation>そのアドレスだけを取得する</translation>
-    </message>
-    <message>
-        <source>end after N misses in a row</source>
-        <translation>N 回連続で見つからなければ終了する</translation>
-    </message>
-    <message>
-        <source>try a passing failure N more times</source>
-        <translation>一時的な失敗をさらに N 回試す</translation>
-    </message>
-    <message>
         <source>[socks5://][USER:PASSWORD@]HOST:PORT</source>
         <translation>[socks5://][ユーザー:パスワード@]ホスト:ポート</translation>
-    </message>
-    <message>
-        <source>connect directly</source>
-        <translation>直接接続する</translation>
-    </message>
-    <message>
-        <source>auto or an address to send as Referer</source>
-        <translation>auto、または Referer として送るアドレス</translation>
-    </message>
-    <message>
-        <source>the User-Agent sent</source>
-        <translation>送信する User-Agent</translation>
-    </message>
-    <message>
-        <source>send the cookies of a cookies.txt file</source>
-        <translation>cookies.txt ファイルの Cookie を送る</translation>
-    </message>
-    <message>
-        <source>also trust the authorities in a PEM file</source>
-        <translation>PEM ファイルの認証局も信頼する</translation>
     </message>
     <message>
         <source>show what each attempt would do; fetch nothing</source>
@@ -344,14 +268,6 @@ OK をクリックしてください。</translation>
     <message>
         <source>--if-exists prompt needs the window; use skip, overwrite or rename</source>
         <translation>--if-exists prompt はウィンドウが必要です。skip、overwrite、rename のいずれかを使ってください</translation>
-    </message>
-    <message>
-        <source>--if-exists takes skip, overwrite or rename, not &quot;%1&quot;</source>
-        <translation>--if-exists には skip、overwrite、rename のいずれかを指定してください (「%1」は使えません)</translation>
-    </message>
-    <message>
-        <source>--append-at takes start or end, not &quot;%1&quot;</source>
-        <translation>--append-at には start または end を指定してください (「%1」は使えません)</translation>
     </message>
     <message>
         <source>the counter (the second word) is empty</source>
@@ -418,6 +334,15 @@ SIGTERM (the file in progress removed); 141 when standard output was closed.
 画像でなかった試行がある。2 使い方の誤り (何も取得しない)。130 Ctrl+C または
 SIGTERM で停止した (途中のファイルは削除)。141 標準出力が閉じられた。
 </translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <comment>the last of a list of choices</comment>
+        <translation>%1、%2</translation>
+    </message>
+    <message>
+        <source>--%1 takes %2, not &quot;%3&quot;</source>
+        <translation>--%1 には %2 のいずれかを指定してください (「%3」は使えません)</translation>
     </message>
 </context>
 <context>
@@ -616,33 +541,6 @@ Without a window, from a terminal or a script:
     </message>
 </context>
 <context>
-    <name>NumericCheck</name>
-    <message>
-        <source>Error : Max Downloads Has to be a Number</source>
-        <translation>エラー: 最大ダウンロード数には数値を入力してください</translation>
-    </message>
-    <message>
-        <source>Error : Increment Has to be a Number</source>
-        <translation>エラー: 増分には数値を入力してください</translation>
-    </message>
-    <message>
-        <source>Error : Pause time has be a positive Number</source>
-        <translation>エラー: 待ち時間には正の数値を入力してください</translation>
-    </message>
-    <message>
-        <source>Error : Misses in a row Has to be a Number</source>
-        <translation>エラー: 連続して見つからない回数には数値を入力してください</translation>
-    </message>
-    <message>
-        <source>Error : Retries Has to be a Number</source>
-        <translation>エラー: 再試行回数には数値を入力してください</translation>
-    </message>
-    <message>
-        <source>Error : Http Port Number Has to be a Number</source>
-        <translation>エラー: ポート番号には数値を入力してください</translation>
-    </message>
-</context>
-<context>
     <name>OptionsPages</name>
     <message>
         <source>Option pages</source>
@@ -697,10 +595,6 @@ Without a window, from a terminal or a script:
         <translation>付け加える文字</translation>
     </message>
     <message>
-        <source>Add Charactors</source>
-        <translation>追加する文字</translation>
-    </message>
-    <message>
         <source>When saving downloaded files the text in the text box will be appended to beginning or end of file name</source>
         <translation>ダウンロードしたファイルを保存するとき、この欄の文字をファイル名の先頭または末尾に付け加えます</translation>
     </message>
@@ -731,14 +625,6 @@ Without a window, from a terminal or a script:
     <message>
         <source>Save directory</source>
         <translation>保存先フォルダー</translation>
-    </message>
-    <message>
-        <source>Save to</source>
-        <translation>保存先</translation>
-    </message>
-    <message>
-        <source>Select the save directory</source>
-        <translation>保存先フォルダーを選びます</translation>
     </message>
     <message>
         <source>Select the save directory from below</source>
@@ -773,10 +659,6 @@ Without a window, from a terminal or a script:
         <translation>同名のファイルがある場合</translation>
     </message>
     <message>
-        <source>If the name of the file exists what application should do</source>
-        <translation>同じ名前のファイルが既にあるときの動作</translation>
-    </message>
-    <message>
         <source>Skip Saving</source>
         <translation>保存しない</translation>
     </message>
@@ -793,24 +675,8 @@ Without a window, from a terminal or a script:
         <translation>名前を変えて保存</translation>
     </message>
     <message>
-        <source>Max number of image downloads  to be attempted.  Once the limit is reached the attempts will stop.</source>
-        <translation>試行するダウンロードの最大数です。上限に達すると試行を終えます。</translation>
-    </message>
-    <message>
-        <source>Max downloads </source>
-        <translation>最大ダウンロード数 </translation>
-    </message>
-    <message>
         <source>(Including failed attempts)</source>
         <translation>(失敗した試行を含む)</translation>
-    </message>
-    <message>
-        <source>Increment Mode</source>
-        <translation>カウントの方式</translation>
-    </message>
-    <message>
-        <source>: Some image series increase by characters e.g.  A,B,C,D etc. For such series change the mode to character. The Input Box 2 on the main screen will change to Numeric to Character. and vice versa</source>
-        <translation>画像のシリーズには A、B、C、D のように文字で進むものがあります。その場合は方式を「文字」に切り替えてください。メイン画面の欄 2 が数字から文字に (またはその逆に) 変わります。</translation>
     </message>
     <message>
         <source>Charector Mode</source>
@@ -821,48 +687,12 @@ Without a window, from a terminal or a script:
         <translation>数字</translation>
     </message>
     <message>
-        <source>Increment by</source>
-        <translation>増分</translation>
-    </message>
-    <message>
-        <source>Usually the increment step is 1.  But Sometimes you may find the increments are by 3 or 4 etc</source>
-        <translation>増分は通常 1 ですが、3 や 4 などの場合もあります</translation>
-    </message>
-    <message>
         <source>(This parameter is used for both Cheractor mode increments and Number mode increments</source>
         <translation>(文字にも数字にも使われます)</translation>
     </message>
     <message>
         <source>Column divider</source>
         <translation>列の区切り</translation>
-    </message>
-    <message>
-        <source>Pause between downloads in seconds</source>
-        <translation>ダウンロードの間隔 (秒)</translation>
-    </message>
-    <message>
-        <source>Stop after misses in a row</source>
-        <translation>連続で見つからなければ停止</translation>
-    </message>
-    <message>
-        <source>End the run after this many pictures in a row were not found or were no picture. 0 never ends it early.</source>
-        <translation>この数だけ続けて画像が見つからないか画像でなかったら終了します。0 なら途中で終了しません。</translation>
-    </message>
-    <message>
-        <source>Retries</source>
-        <translation>再試行回数</translation>
-    </message>
-    <message>
-        <source>How many more times a download is tried when it failed for a passing reason, such as a timeout or a reset connection.</source>
-        <translation>タイムアウトや接続のリセットなど、一時的な理由で失敗したダウンロードを何回再試行するか。</translation>
-    </message>
-    <message>
-        <source>I use a proxy server to connect to internet</source>
-        <translation>インターネットへの接続にプロキシサーバーを使う</translation>
-    </message>
-    <message>
-        <source>If you are using a proxy server select yes and fill details of the proxy</source>
-        <translation>プロキシサーバーを使う場合は「はい」を選び、プロキシの詳細を入力します</translation>
     </message>
     <message>
         <source>Yes</source>
@@ -885,14 +715,6 @@ Without a window, from a terminal or a script:
         <translation>プロキシの詳細</translation>
     </message>
     <message>
-        <source>Proxy type</source>
-        <translation>プロキシの種類</translation>
-    </message>
-    <message>
-        <source>The kind of proxy server: an HTTP proxy or a SOCKS5 proxy</source>
-        <translation>プロキシサーバーの種類 (HTTP または SOCKS5)</translation>
-    </message>
-    <message>
         <source>HTTP</source>
         <translation>HTTP</translation>
     </message>
@@ -909,48 +731,8 @@ Without a window, from a terminal or a script:
         <translation>SOCKS5 プロキシの場合に選びます。サーバー名の解決もプロキシが行います</translation>
     </message>
     <message>
-        <source>enter the server name or the IP address. This option is visible only when the yes is selected for the proxy server</source>
-        <translation>サーバー名または IP アドレスを入力します。プロキシサーバーで「はい」を選んだときだけ表示されます</translation>
-    </message>
-    <message>
-        <source>Proxy server</source>
-        <translation>プロキシサーバー</translation>
-    </message>
-    <message>
-        <source>: Enter the port which the proxy is running on the server. Usually this port is 80.  This option is visible only when the yes is selected for the proxy server.</source>
-        <translation>プロキシが動作しているポートを入力します (通常は 80)。プロキシサーバーで「はい」を選んだときだけ表示されます。</translation>
-    </message>
-    <message>
-        <source>Http Port</source>
-        <translation>ポート</translation>
-    </message>
-    <message>
-        <source>Proxy user</source>
-        <translation>プロキシのユーザー</translation>
-    </message>
-    <message>
-        <source>The user name the proxy asks for; leave it empty when the proxy asks for none</source>
-        <translation>プロキシが求めるユーザー名。求められない場合は空のままにします</translation>
-    </message>
-    <message>
-        <source>Proxy password</source>
-        <translation>プロキシのパスワード</translation>
-    </message>
-    <message>
-        <source>The password of the proxy user</source>
-        <translation>プロキシのユーザーのパスワード</translation>
-    </message>
-    <message>
         <source>Request details</source>
         <translation>リクエストの詳細</translation>
-    </message>
-    <message>
-        <source>Referer</source>
-        <translation>Referer</translation>
-    </message>
-    <message>
-        <source>The page the requests say they come from: none, the address of the picture up to its last &quot;/&quot;, or the address typed here</source>
-        <translation>リクエストの参照元として送るページ: なし、画像のアドレスの最後の「/」まで、またはここに入力したアドレス</translation>
     </message>
     <message>
         <source>None</source>
@@ -985,22 +767,6 @@ Without a window, from a terminal or a script:
         <translation>指定の Referer</translation>
     </message>
     <message>
-        <source>User-Agent</source>
-        <translation>User-Agent</translation>
-    </message>
-    <message>
-        <source>How the program names itself to the servers</source>
-        <translation>プログラムがサーバーに名乗る名前</translation>
-    </message>
-    <message>
-        <source>Cookie file</source>
-        <translation>Cookie ファイル</translation>
-    </message>
-    <message>
-        <source>A cookies.txt file whose cookies are sent with the requests; empty for none</source>
-        <translation>リクエストで送る Cookie を含む cookies.txt ファイル。使わない場合は空にします</translation>
-    </message>
-    <message>
         <source>Browse for the cookie file</source>
         <translation>Cookie ファイルを参照</translation>
     </message>
@@ -1009,28 +775,12 @@ Without a window, from a terminal or a script:
         <translation>ファイル選択ダイアログで Cookie ファイルを選びます</translation>
     </message>
     <message>
-        <source>Certificate (CA) file</source>
-        <translation>証明書 (CA) ファイル</translation>
-    </message>
-    <message>
-        <source>A PEM file of certificate authorities to trust besides the system&apos;s; empty for none</source>
-        <translation>システムの認証局に加えて信頼する認証局の PEM ファイル。使わない場合は空にします</translation>
-    </message>
-    <message>
         <source>Browse for the certificate file</source>
         <translation>証明書ファイルを参照</translation>
     </message>
     <message>
         <source>Choose the certificate file in the file chooser</source>
         <translation>ファイル選択ダイアログで証明書ファイルを選びます</translation>
-    </message>
-    <message>
-        <source>Log to file</source>
-        <translation>ファイルにログを残す</translation>
-    </message>
-    <message>
-        <source>If you need to log the file download attempts you may select yes option</source>
-        <translation>ダウンロードの試行をログに残す場合は「はい」を選びます</translation>
     </message>
     <message>
         <source>Select yes to log downloads</source>
@@ -1142,6 +892,261 @@ Without a window, from a terminal or a script:
     <message>
         <source>the log directory &quot;%1&quot; does not exist; give --log-dir or --no-log</source>
         <translation>ログのフォルダー「%1」が存在しません。--log-dir か --no-log を指定してください</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsStore</name>
+    <message>
+        <source>fetch the one address only</source>
+        <translation>そのアドレスだけを取得する</translation>
+    </message>
+    <message>
+        <source>Max downloads </source>
+        <translation>最大ダウンロード数 </translation>
+    </message>
+    <message>
+        <source>Max number of image downloads  to be attempted.  Once the limit is reached the attempts will stop.</source>
+        <translation>試行するダウンロードの最大数です。上限に達すると試行を終えます。</translation>
+    </message>
+    <message>
+        <source>Error : Max Downloads Has to be a Number</source>
+        <translation>エラー: 最大ダウンロード数には数値を入力してください</translation>
+    </message>
+    <message>
+        <source>make at most N attempts</source>
+        <translation>試行を最大 N 回にする</translation>
+    </message>
+    <message>
+        <source>Increment Mode</source>
+        <translation>カウントの方式</translation>
+    </message>
+    <message>
+        <source>: Some image series increase by characters e.g.  A,B,C,D etc. For such series change the mode to character. The Input Box 2 on the main screen will change to Numeric to Character. and vice versa</source>
+        <translation>画像のシリーズには A、B、C、D のように文字で進むものがあります。その場合は方式を「文字」に切り替えてください。メイン画面の欄 2 が数字から文字に (またはその逆に) 変わります。</translation>
+    </message>
+    <message>
+        <source>the counter counts letters</source>
+        <translation>カウンターは文字で数える</translation>
+    </message>
+    <message>
+        <source>the counter counts numbers</source>
+        <translation>カウンターは数字で数える</translation>
+    </message>
+    <message>
+        <source>Increment by</source>
+        <translation>増分</translation>
+    </message>
+    <message>
+        <source>Usually the increment step is 1.  But Sometimes you may find the increments are by 3 or 4 etc</source>
+        <translation>増分は通常 1 ですが、3 や 4 などの場合もあります</translation>
+    </message>
+    <message>
+        <source>Error : Increment Has to be a Number</source>
+        <translation>エラー: 増分には数値を入力してください</translation>
+    </message>
+    <message>
+        <source>step the counter by N (not 0)</source>
+        <translation>カウンターを N ずつ進める (0 以外)</translation>
+    </message>
+    <message>
+        <source>Add Charactors</source>
+        <translation>追加する文字</translation>
+    </message>
+    <message>
+        <source>add TEXT to each saved name</source>
+        <translation>保存する名前に TEXT を付け加える</translation>
+    </message>
+    <message>
+        <source>where the text goes: start or end</source>
+        <translation>テキストの位置: start (先頭) または end (末尾)</translation>
+    </message>
+    <message>
+        <source>Pause between downloads in seconds</source>
+        <translation>ダウンロードの間隔 (秒)</translation>
+    </message>
+    <message>
+        <source>Error : Pause time has be a positive Number</source>
+        <translation>エラー: 待ち時間には正の数値を入力してください</translation>
+    </message>
+    <message>
+        <source>pause between attempts</source>
+        <translation>試行の間の待ち時間</translation>
+    </message>
+    <message>
+        <source>Save to</source>
+        <translation>保存先</translation>
+    </message>
+    <message>
+        <source>Select the save directory</source>
+        <translation>保存先フォルダーを選びます</translation>
+    </message>
+    <message>
+        <source>save the pictures in DIR</source>
+        <translation>画像を DIR に保存する</translation>
+    </message>
+    <message>
+        <source>If file name exists</source>
+        <translation>同名のファイルがある場合</translation>
+    </message>
+    <message>
+        <source>If the name of the file exists what application should do</source>
+        <translation>同じ名前のファイルが既にあるときの動作</translation>
+    </message>
+    <message>
+        <source>skip, overwrite or rename an existing file</source>
+        <translation>既存のファイルをスキップ (skip)、上書き (overwrite)、名前変更 (rename)</translation>
+    </message>
+    <message>
+        <source>I use a proxy server to connect to internet</source>
+        <translation>インターネットへの接続にプロキシサーバーを使う</translation>
+    </message>
+    <message>
+        <source>If you are using a proxy server select yes and fill details of the proxy</source>
+        <translation>プロキシサーバーを使う場合は「はい」を選び、プロキシの詳細を入力します</translation>
+    </message>
+    <message>
+        <source>connect directly</source>
+        <translation>直接接続する</translation>
+    </message>
+    <message>
+        <source>Proxy server</source>
+        <translation>プロキシサーバー</translation>
+    </message>
+    <message>
+        <source>enter the server name or the IP address. This option is visible only when the yes is selected for the proxy server</source>
+        <translation>サーバー名または IP アドレスを入力します。プロキシサーバーで「はい」を選んだときだけ表示されます</translation>
+    </message>
+    <message>
+        <source>Http Port</source>
+        <translation>ポート</translation>
+    </message>
+    <message>
+        <source>: Enter the port which the proxy is running on the server. Usually this port is 80.  This option is visible only when the yes is selected for the proxy server.</source>
+        <translation>プロキシが動作しているポートを入力します (通常は 80)。プロキシサーバーで「はい」を選んだときだけ表示されます。</translation>
+    </message>
+    <message>
+        <source>Error : Http Port Number Has to be a Number</source>
+        <translation>エラー: ポート番号には数値を入力してください</translation>
+    </message>
+    <message>
+        <source>Log to file</source>
+        <translation>ファイルにログを残す</translation>
+    </message>
+    <message>
+        <source>If you need to log the file download attempts you may select yes option</source>
+        <translation>ダウンロードの試行をログに残す場合は「はい」を選びます</translation>
+    </message>
+    <message>
+        <source>write no daily log</source>
+        <translation>日ごとのログを書かない</translation>
+    </message>
+    <message>
+        <source>write the daily log in DIR</source>
+        <translation>日ごとのログを DIR に書く</translation>
+    </message>
+    <message>
+        <source>Proxy type</source>
+        <translation>プロキシの種類</translation>
+    </message>
+    <message>
+        <source>The kind of proxy server: an HTTP proxy or a SOCKS5 proxy</source>
+        <translation>プロキシサーバーの種類 (HTTP または SOCKS5)</translation>
+    </message>
+    <message>
+        <source>Proxy user</source>
+        <translation>プロキシのユーザー</translation>
+    </message>
+    <message>
+        <source>The user name the proxy asks for; leave it empty when the proxy asks for none</source>
+        <translation>プロキシが求めるユーザー名。求められない場合は空のままにします</translation>
+    </message>
+    <message>
+        <source>Proxy password</source>
+        <translation>プロキシのパスワード</translation>
+    </message>
+    <message>
+        <source>The password of the proxy user</source>
+        <translation>プロキシのユーザーのパスワード</translation>
+    </message>
+    <message>
+        <source>User-Agent</source>
+        <translation>User-Agent</translation>
+    </message>
+    <message>
+        <source>How the program names itself to the servers</source>
+        <translation>プログラムがサーバーに名乗る名前</translation>
+    </message>
+    <message>
+        <source>the User-Agent sent</source>
+        <translation>送信する User-Agent</translation>
+    </message>
+    <message>
+        <source>Referer</source>
+        <translation>Referer</translation>
+    </message>
+    <message>
+        <source>The page the requests say they come from: none, the address of the picture up to its last &quot;/&quot;, or the address typed here</source>
+        <translation>リクエストの参照元として送るページ: なし、画像のアドレスの最後の「/」まで、またはここに入力したアドレス</translation>
+    </message>
+    <message>
+        <source>auto or an address to send as Referer</source>
+        <translation>auto、または Referer として送るアドレス</translation>
+    </message>
+    <message>
+        <source>Cookie file</source>
+        <translation>Cookie ファイル</translation>
+    </message>
+    <message>
+        <source>A cookies.txt file whose cookies are sent with the requests; empty for none</source>
+        <translation>リクエストで送る Cookie を含む cookies.txt ファイル。使わない場合は空にします</translation>
+    </message>
+    <message>
+        <source>send the cookies of a cookies.txt file</source>
+        <translation>cookies.txt ファイルの Cookie を送る</translation>
+    </message>
+    <message>
+        <source>Certificate (CA) file</source>
+        <translation>証明書 (CA) ファイル</translation>
+    </message>
+    <message>
+        <source>A PEM file of certificate authorities to trust besides the system&apos;s; empty for none</source>
+        <translation>システムの認証局に加えて信頼する認証局の PEM ファイル。使わない場合は空にします</translation>
+    </message>
+    <message>
+        <source>also trust the authorities in a PEM file</source>
+        <translation>PEM ファイルの認証局も信頼する</translation>
+    </message>
+    <message>
+        <source>Stop after misses in a row</source>
+        <translation>連続で見つからなければ停止</translation>
+    </message>
+    <message>
+        <source>End the run after this many pictures in a row were not found or were no picture. 0 never ends it early.</source>
+        <translation>この数だけ続けて画像が見つからないか画像でなかったら終了します。0 なら途中で終了しません。</translation>
+    </message>
+    <message>
+        <source>Error : Misses in a row Has to be a Number</source>
+        <translation>エラー: 連続して見つからない回数には数値を入力してください</translation>
+    </message>
+    <message>
+        <source>end after N misses in a row</source>
+        <translation>N 回連続で見つからなければ終了する</translation>
+    </message>
+    <message>
+        <source>Retries</source>
+        <translation>再試行回数</translation>
+    </message>
+    <message>
+        <source>How many more times a download is tried when it failed for a passing reason, such as a timeout or a reset connection.</source>
+        <translation>タイムアウトや接続のリセットなど、一時的な理由で失敗したダウンロードを何回再試行するか。</translation>
+    </message>
+    <message>
+        <source>Error : Retries Has to be a Number</source>
+        <translation>エラー: 再試行回数には数値を入力してください</translation>
+    </message>
+    <message>
+        <source>try a passing failure N more times</source>
+        <translation>一時的な失敗をさらに N 回試す</translation>
     </message>
 </context>
 <context>
