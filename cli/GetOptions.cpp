@@ -117,6 +117,43 @@ QString existingDir(const QString &option, const QString &path)
         .arg(option, path);
 }
 
+// Columns a text takes on a terminal: East Asian wide characters take two.
+qsizetype columns(const QString &text)
+{
+    qsizetype n = 0;
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        const bool wide = (u >= 0x1100 && u <= 0x115F) || (u >= 0x2E80 && u <= 0xA4CF) ||
+                          (u >= 0xAC00 && u <= 0xD7A3) || (u >= 0xF900 && u <= 0xFAFF) ||
+                          (u >= 0xFE30 && u <= 0xFE4F) || (u >= 0xFF00 && u <= 0xFF60) ||
+                          (u >= 0xFFE0 && u <= 0xFFE6);
+        n += wide ? 2 : 1;
+    }
+    return n;
+}
+
+// An option's description, broken at blanks so that no line passes 79 columns (a translated
+// one is often longer than the English); later lines start under the first.
+QString wrapped(const QString &description, qsizetype indent)
+{
+    constexpr qsizetype width = 79;
+    QString out;
+    qsizetype used = indent;
+    for (const QString &word : description.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const qsizetype w = columns(word);
+        if (!out.isEmpty() && used + 1 + w > width) {
+            out += QLatin1Char('\n') + QString(indent, u' ');
+            used = indent;
+        } else if (!out.isEmpty()) {
+            out += QLatin1Char(' ');
+            ++used;
+        }
+        out += word;
+        used += w;
+    }
+    return out;
+}
+
 // "skip=1 overwrite=2" as pairs of word and stored text.
 QList<std::pair<QString, QString>> choicesOf(const SettingsStore::CliOption &o)
 {
@@ -316,7 +353,7 @@ QString GetOptionsParser::helpText()
         const qsizetype column = 25;
         help += left.size() < column ? left.leftJustified(column)
                                      : left + QLatin1Char('\n') + QString(column, u' ');
-        help += right + QLatin1Char('\n');
+        help += wrapped(right, column) + QLatin1Char('\n');
     }
     help += QCoreApplication::translate(
         "GetOptions",

@@ -334,7 +334,8 @@ SIGTERM (the file in progress removed); 141 when standard output was closed.
 </source>
         <translation>
 Je Versuch geht eine Protokollzeile auf die Standardausgabe (mit --json ein
-JSON-Objekt); Fortschritt und Zusammenfassung gehen auf die Standardfehlerausgabe.
+JSON-Objekt); Fortschritt und Zusammenfassung gehen auf die
+Standardfehlerausgabe.
 
 Rückgabewert: 0 jeder Versuch hat ein Bild gespeichert oder übersprungen;
 1 ein Versuch ist fehlgeschlagen oder war kein Bild; 2 ein Aufruffehler (nichts
@@ -966,7 +967,7 @@ Ohne Fenster, aus einem Terminal oder einem Skript:
     </message>
     <message>
         <source>where the text goes: start or end</source>
-        <translation>wohin der Text kommt: start (Anfang) oder end (Ende)</translation>
+        <translation>wohin der Text kommt: start oder end</translation>
     </message>
     <message>
         <source>Pause between downloads in seconds</source>
@@ -1002,7 +1003,7 @@ Ohne Fenster, aus einem Terminal oder einem Skript:
     </message>
     <message>
         <source>skip, overwrite or rename an existing file</source>
-        <translation>vorhandene Datei überspringen (skip), überschreiben (overwrite) oder umbenennen (rename)</translation>
+        <translation>bei vorhandener Datei: skip, overwrite oder rename</translation>
     </message>
     <message>
         <source>I use a proxy server to connect to internet</source>

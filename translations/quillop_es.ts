@@ -333,8 +333,8 @@ was not a picture; 2 a usage error (nothing fetched); 130 stopped by Ctrl+C or
 SIGTERM (the file in progress removed); 141 when standard output was closed.
 </source>
         <translation>
-Cada intento escribe una línea de registro en la salida estándar (un objeto JSON
-con --json); el progreso y el resumen van a la salida de error.
+Cada intento escribe una línea de registro en la salida estándar (un objeto
+JSON con --json); el progreso y el resumen van a la salida de error.
 
 Estado de salida: 0 cada intento guardó u omitió una imagen; 1 un intento falló
 o no era una imagen; 2 un error de uso (no se descarga nada); 130 detenido con
@@ -966,7 +966,7 @@ Sin ventana, desde una terminal o un script:
     </message>
     <message>
         <source>where the text goes: start or end</source>
-        <translation>dónde va el texto: start (inicio) o end (final)</translation>
+        <translation>dónde va el texto: start o end</translation>
     </message>
     <message>
         <source>Pause between downloads in seconds</source>
@@ -1002,7 +1002,7 @@ Sin ventana, desde una terminal o un script:
     </message>
     <message>
         <source>skip, overwrite or rename an existing file</source>
-        <translation>omitir (skip), sobrescribir (overwrite) o renombrar (rename) un archivo existente</translation>
+        <translation>si el archivo existe: skip, overwrite o rename</translation>
     </message>
     <message>
         <source>I use a proxy server to connect to internet</source>

@@ -333,8 +333,8 @@ was not a picture; 2 a usage error (nothing fetched); 130 stopped by Ctrl+C or
 SIGTERM (the file in progress removed); 141 when standard output was closed.
 </source>
         <translation>
-Une ligne de journal par tentative va sur la sortie standard (un objet JSON avec
---json) ; la progression et le résumé vont sur la sortie d’erreur.
+Une ligne de journal par tentative va sur la sortie standard (un objet JSON
+avec --json) ; la progression et le résumé vont sur la sortie d’erreur.
 
 Code de sortie : 0 chaque tentative a enregistré ou ignoré une image ; 1 une
 tentative a échoué ou n’était pas une image ; 2 une erreur d’utilisation (rien
@@ -966,7 +966,7 @@ Sans fenêtre, depuis un terminal ou un script :
     </message>
     <message>
         <source>where the text goes: start or end</source>
-        <translation>où va le texte : start (début) ou end (fin)</translation>
+        <translation>où va le texte : start ou end</translation>
     </message>
     <message>
         <source>Pause between downloads in seconds</source>
@@ -1002,7 +1002,7 @@ Sans fenêtre, depuis un terminal ou un script :
     </message>
     <message>
         <source>skip, overwrite or rename an existing file</source>
-        <translation>ignorer (skip), écraser (overwrite) ou renommer (rename) un fichier existant</translation>
+        <translation>si le fichier existe : skip, overwrite ou rename</translation>
     </message>
     <message>
         <source>I use a proxy server to connect to internet</source>

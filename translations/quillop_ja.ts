@@ -958,7 +958,7 @@ Without a window, from a terminal or a script:
     </message>
     <message>
         <source>where the text goes: start or end</source>
-        <translation>テキストの位置: start (先頭) または end (末尾)</translation>
+        <translation>テキストの位置: start または end</translation>
     </message>
     <message>
         <source>Pause between downloads in seconds</source>
@@ -994,7 +994,7 @@ Without a window, from a terminal or a script:
     </message>
     <message>
         <source>skip, overwrite or rename an existing file</source>
-        <translation>既存のファイルをスキップ (skip)、上書き (overwrite)、名前変更 (rename)</translation>
+        <translation>既存のファイルの扱い: skip、overwrite、rename</translation>
     </message>
     <message>
         <source>I use a proxy server to connect to internet</source>
