@@ -1,6 +1,7 @@
 #include "ProgramPaths.h"
 
 #include "FileOps.h"
+#include "Translations.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -65,7 +66,8 @@ QString ProgramPaths::defaultLogDir()
 }
 
 // A build keeps the picture beside the program; an installed program (prefix/bin) finds it
-// in prefix/share/quillop, wherever the prefix is.
+// in prefix/share/quillop, wherever the prefix is. Its caption is text: a copy captioned in
+// the language of the translation in use (nai2_de.jpg) comes first where there is one.
 QString ProgramPaths::placeholderPath()
 {
     const QString program = programDirectory();
@@ -75,9 +77,17 @@ QString ProgramPaths::placeholderPath()
         QDir::cleanPath(
             FileOps::BuildPath(program, QStringLiteral("../share/quillop/images/nai2.jpg"))),
     };
+    const QString language = Translations::language();
     for (const QString &candidate : candidates) {
-        if (QFileInfo(candidate).isFile())
-            return candidate;
+        if (!QFileInfo(candidate).isFile())
+            continue;
+        if (!language.isEmpty()) {
+            QString captioned = candidate;
+            captioned.insert(captioned.size() - 4, u'_' + language);
+            if (QFileInfo(captioned).isFile())
+                return captioned;
+        }
+        return candidate;
     }
     return besideProgram;
 }

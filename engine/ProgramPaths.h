@@ -17,8 +17,9 @@ QString defaultSaveDir();
 QString defaultLogDir();
 
 // The placeholder picture shown for a response that is not an image: images/nai2.jpg beside
-// the program, else ../share/quillop/images/nai2.jpg from it. When neither exists the first
-// is returned anyway, and the window falls back to its compiled-in copy.
+// the program, else ../share/quillop/images/nai2.jpg from it; its copy with the caption in the
+// language of the translation in use (nai2_de.jpg) where that exists beside it. When neither
+// exists the first is returned anyway, and the window falls back to its compiled-in copy.
 QString placeholderPath();
 
 // The user manual: docs/manual.html beside the program (a build), else

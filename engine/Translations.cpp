@@ -8,6 +8,26 @@
 #include <QLocale>
 #include <QTranslator>
 
+namespace {
+
+QString &loadedLanguage()
+{
+    static QString language;
+    return language;
+}
+
+} // namespace
+
+QString Translations::language()
+{
+    return loadedLanguage();
+}
+
+void Translations::setLanguageForTesting(const QString &language)
+{
+    loadedLanguage() = language;
+}
+
 QStringList Translations::searchDirectories()
 {
     const QDir program(ProgramPaths::programDirectory());
@@ -32,7 +52,8 @@ QString Translations::install(QCoreApplication &app)
     }
     QCoreApplication::installTranslator(own);
     // Qt's texts in the language ours were found in, not in a later one of the user's list.
-    const QString language = own->language();
+    const QString language = QLocale(own->language()).name().section(u'_', 0, 0);
+    loadedLanguage() = language;
     auto *qt = new QTranslator(&app);
     if (qt->load(QLocale(language), QStringLiteral("qtbase"), QStringLiteral("_"),
                  QLibraryInfo::path(QLibraryInfo::TranslationsPath)))

@@ -18,4 +18,8 @@ QStringList searchDirectories();
 // loaded ("de", "ja", ...) or an empty text when English stays.
 QString install(QCoreApplication &app);
 
+// The language install() loaded ("de", "ja"), or empty while English stays.
+QString language();
+void setLanguageForTesting(const QString &language);
+
 } // namespace Translations
