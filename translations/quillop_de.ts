@@ -77,7 +77,7 @@
     <name>DownloadAttempt</name>
     <message>
         <source>Opening : %1</source>
-        <translation>Öffnen: %1</translation>
+        <translation>Wird geöffnet: %1</translation>
     </message>
     <message>
         <source>Waiting : %1 s, the server asked to slow down</source>
