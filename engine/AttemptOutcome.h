@@ -6,8 +6,8 @@
 #include <array>
 
 // What became of one attempt. A new outcome is an enumerator here and its row in
-// outcomeRow() (AttemptOutcome.cpp); the build refuses the enumerator without the row, and
-// outcomeCount without the new enumerator. The log line, the summary, the JSON lines, the
+// outcomeRow() below; the build refuses the enumerator without the row, and an outcomeCount
+// that does not name the last enumerator. The log line, the summary, the JSON lines, the
 // exit status of `quillop get`, the end of a series and the tray all follow the row; the
 // status and log texts of each outcome are in ShownTexts.
 enum class AttemptOutcome {
@@ -27,7 +27,8 @@ struct OutcomeRow
     // Makes `quillop get` exit with 1.
     bool failsRun = false;
     // The count's word in the summary ("3 saved"); outcomes with the same word are counted
-    // together, in the order their words first appear here.
+    // together, in the order their words first appear here; the first word is always shown,
+    // the others when their count is not zero.
     const char *summaryWord = nullptr;
     // The value of "outcome" in a JSON line.
     const char *jsonName = nullptr;
