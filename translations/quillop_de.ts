@@ -74,81 +74,6 @@
     </message>
 </context>
 <context>
-    <name>DownloadAttempt</name>
-    <message>
-        <source>Opening : %1</source>
-        <translation>Wird geöffnet: %1</translation>
-    </message>
-    <message>
-        <source>Waiting : %1 s, the server asked to slow down</source>
-        <translation>Warten: %1 s, der Server bittet um langsamere Abrufe</translation>
-    </message>
-    <message>
-        <source>Opened  : %1</source>
-        <translation>Geöffnet: %1</translation>
-    </message>
-    <message>
-        <source>Failed   : %1 (%2)</source>
-        <translation>Fehlgeschlagen: %1 (%2)</translation>
-    </message>
-    <message>
-        <source>current file : %1</source>
-        <translation>aktuelle Datei: %1</translation>
-    </message>
-</context>
-<context>
-    <name>DownloadRun</name>
-    <message numerus="yes">
-        <source>downloading completed (%n saved</source>
-        <translation>
-            <numerusform>Fertig (%n gespeichert</numerusform>
-            <numerusform>Fertig (%n gespeichert</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>, %n skipped</source>
-        <translation>
-            <numerusform>, %n übersprungen</numerusform>
-            <numerusform>, %n übersprungen</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>, %n not images</source>
-        <translation>
-            <numerusform>, %n kein Bild</numerusform>
-            <numerusform>, %n keine Bilder</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>, %n failed</source>
-        <translation>
-            <numerusform>, %n fehlgeschlagen</numerusform>
-            <numerusform>, %n fehlgeschlagen</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>; %1</source>
-        <comment>the reason the run ended</comment>
-        <translation>; %1</translation>
-    </message>
-    <message>
-        <source>)</source>
-        <comment>closes the summary</comment>
-        <translation>)</translation>
-    </message>
-    <message>
-        <source>1 miss in a row</source>
-        <translation>1 Fehlversuch in Folge</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n misses in a row</source>
-        <translation>
-            <numerusform>%n Fehlversuch in Folge</numerusform>
-            <numerusform>%n Fehlversuche in Folge</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
     <name>FrmAbout</name>
     <message>
         <source>&amp;System Info...</source>
@@ -354,19 +279,6 @@ entfernt); 141 wenn die Standardausgabe geschlossen wurde.
     </message>
 </context>
 <context>
-    <name>ImageSaver</name>
-    <message>
-        <source>could not save to %1: %2</source>
-        <translation>konnte nicht in %1 speichern: %2</translation>
-    </message>
-    <message>
-        <source>File Exists. Enter a new Name without the extension. <byte value="xd"/>
-click cancel to skip saving this file</source>
-        <translation>Die Datei existiert bereits. Geben Sie einen neuen Namen ohne Endung ein.<byte value="xd"/>
-Klicken Sie auf „Abbrechen“, um diese Datei nicht zu speichern.</translation>
-    </message>
-</context>
-<context>
     <name>LoadSettings</name>
     <message>
         <source>Save path does not exist /n Setting save Path to Application Path</source>
@@ -506,13 +418,6 @@ Ohne Fenster, aus einem Terminal oder einem Skript:
     <message>
         <source>About</source>
         <translation>Über Quillop</translation>
-    </message>
-</context>
-<context>
-    <name>MainWindowElements</name>
-    <message>
-        <source>current file : None</source>
-        <translation>aktuelle Datei: keine</translation>
     </message>
 </context>
 <context>
@@ -1156,6 +1061,96 @@ Ohne Fenster, aus einem Terminal oder einem Skript:
     <message>
         <source>try a passing failure N more times</source>
         <translation>einen vorübergehenden Fehler N-mal wiederholen</translation>
+    </message>
+</context>
+<context>
+    <name>ShownTexts</name>
+    <message>
+        <source>Opening : %1</source>
+        <translation>Wird geöffnet: %1</translation>
+    </message>
+    <message>
+        <source>Opened  : %1</source>
+        <translation>Geöffnet: %1</translation>
+    </message>
+    <message>
+        <source>Waiting : %1 s, the server asked to slow down</source>
+        <translation>Warten: %1 s, der Server bittet um langsamere Abrufe</translation>
+    </message>
+    <message>
+        <source>Failed   : %1 (%2)</source>
+        <translation>Fehlgeschlagen: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>could not save to %1: %2</source>
+        <translation>konnte nicht in %1 speichern: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n saved</source>
+        <translation>
+            <numerusform>%n gespeichert</numerusform>
+            <numerusform>%n gespeichert</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n skipped</source>
+        <translation>
+            <numerusform>%n übersprungen</numerusform>
+            <numerusform>%n übersprungen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n not images</source>
+        <translation>
+            <numerusform>%n kein Bild</numerusform>
+            <numerusform>%n keine Bilder</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n failed</source>
+        <translation>
+            <numerusform>%n fehlgeschlagen</numerusform>
+            <numerusform>%n fehlgeschlagen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, </source>
+        <comment>between two counts</comment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>downloading completed (%1)</source>
+        <translation>Fertig (%1)</translation>
+    </message>
+    <message>
+        <source>downloading completed (%1; %2)</source>
+        <comment>%1: the counts, %2: why the run ended early</comment>
+        <translation>Fertig (%1; %2)</translation>
+    </message>
+    <message>
+        <source>1 miss in a row</source>
+        <translation>1 Fehlversuch in Folge</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n misses in a row</source>
+        <translation>
+            <numerusform>%n Fehlversuch in Folge</numerusform>
+            <numerusform>%n Fehlversuche in Folge</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>current file : %1</source>
+        <translation>aktuelle Datei: %1</translation>
+    </message>
+    <message>
+        <source>current file : None</source>
+        <translation>aktuelle Datei: keine</translation>
+    </message>
+    <message>
+        <source>File Exists. Enter a new Name without the extension. <byte value="xd"/>
+click cancel to skip saving this file</source>
+        <translation>Die Datei existiert bereits. Geben Sie einen neuen Namen ohne Endung ein.<byte value="xd"/>
+Klicken Sie auf „Abbrechen“, um diese Datei nicht zu speichern.</translation>
     </message>
 </context>
 <context>

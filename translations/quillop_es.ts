@@ -74,81 +74,6 @@
     </message>
 </context>
 <context>
-    <name>DownloadAttempt</name>
-    <message>
-        <source>Opening : %1</source>
-        <translation>Abriendo: %1</translation>
-    </message>
-    <message>
-        <source>Waiting : %1 s, the server asked to slow down</source>
-        <translation>Esperando: %1 s, el servidor pidió ir más despacio</translation>
-    </message>
-    <message>
-        <source>Opened  : %1</source>
-        <translation>Abierto: %1</translation>
-    </message>
-    <message>
-        <source>Failed   : %1 (%2)</source>
-        <translation>Error: %1 (%2)</translation>
-    </message>
-    <message>
-        <source>current file : %1</source>
-        <translation>archivo actual: %1</translation>
-    </message>
-</context>
-<context>
-    <name>DownloadRun</name>
-    <message numerus="yes">
-        <source>downloading completed (%n saved</source>
-        <translation>
-            <numerusform>Terminado (%n guardada</numerusform>
-            <numerusform>Terminado (%n guardadas</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>, %n skipped</source>
-        <translation>
-            <numerusform>, %n omitida</numerusform>
-            <numerusform>, %n omitidas</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>, %n not images</source>
-        <translation>
-            <numerusform>, %n no es imagen</numerusform>
-            <numerusform>, %n no son imágenes</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>, %n failed</source>
-        <translation>
-            <numerusform>, %n fallida</numerusform>
-            <numerusform>, %n fallidas</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>; %1</source>
-        <comment>the reason the run ended</comment>
-        <translation>; %1</translation>
-    </message>
-    <message>
-        <source>)</source>
-        <comment>closes the summary</comment>
-        <translation>)</translation>
-    </message>
-    <message>
-        <source>1 miss in a row</source>
-        <translation>1 fallo seguido</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n misses in a row</source>
-        <translation>
-            <numerusform>%n fallo seguido</numerusform>
-            <numerusform>%n fallos seguidos</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
     <name>FrmAbout</name>
     <message>
         <source>&amp;System Info...</source>
@@ -353,19 +278,6 @@ estándar.
     </message>
 </context>
 <context>
-    <name>ImageSaver</name>
-    <message>
-        <source>could not save to %1: %2</source>
-        <translation>no se pudo guardar en %1: %2</translation>
-    </message>
-    <message>
-        <source>File Exists. Enter a new Name without the extension. <byte value="xd"/>
-click cancel to skip saving this file</source>
-        <translation>El archivo ya existe. Escriba un nombre nuevo sin la extensión.<byte value="xd"/>
-Pulse Cancelar para no guardar este archivo.</translation>
-    </message>
-</context>
-<context>
     <name>LoadSettings</name>
     <message>
         <source>Save path does not exist /n Setting save Path to Application Path</source>
@@ -505,13 +417,6 @@ Sin ventana, desde una terminal o un script:
     <message>
         <source>About</source>
         <translation>Acerca de</translation>
-    </message>
-</context>
-<context>
-    <name>MainWindowElements</name>
-    <message>
-        <source>current file : None</source>
-        <translation>archivo actual: ninguno</translation>
     </message>
 </context>
 <context>
@@ -1155,6 +1060,96 @@ Sin ventana, desde una terminal o un script:
     <message>
         <source>try a passing failure N more times</source>
         <translation>reintentar N veces un fallo pasajero</translation>
+    </message>
+</context>
+<context>
+    <name>ShownTexts</name>
+    <message>
+        <source>Opening : %1</source>
+        <translation>Abriendo: %1</translation>
+    </message>
+    <message>
+        <source>Opened  : %1</source>
+        <translation>Abierto: %1</translation>
+    </message>
+    <message>
+        <source>Waiting : %1 s, the server asked to slow down</source>
+        <translation>Esperando: %1 s, el servidor pidió ir más despacio</translation>
+    </message>
+    <message>
+        <source>Failed   : %1 (%2)</source>
+        <translation>Error: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>could not save to %1: %2</source>
+        <translation>no se pudo guardar en %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n saved</source>
+        <translation>
+            <numerusform>%n guardada</numerusform>
+            <numerusform>%n guardadas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n skipped</source>
+        <translation>
+            <numerusform>%n omitida</numerusform>
+            <numerusform>%n omitidas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n not images</source>
+        <translation>
+            <numerusform>%n no es imagen</numerusform>
+            <numerusform>%n no son imágenes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n failed</source>
+        <translation>
+            <numerusform>%n fallida</numerusform>
+            <numerusform>%n fallidas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, </source>
+        <comment>between two counts</comment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>downloading completed (%1)</source>
+        <translation>Terminado (%1)</translation>
+    </message>
+    <message>
+        <source>downloading completed (%1; %2)</source>
+        <comment>%1: the counts, %2: why the run ended early</comment>
+        <translation>Terminado (%1; %2)</translation>
+    </message>
+    <message>
+        <source>1 miss in a row</source>
+        <translation>1 fallo seguido</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n misses in a row</source>
+        <translation>
+            <numerusform>%n fallo seguido</numerusform>
+            <numerusform>%n fallos seguidos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>current file : %1</source>
+        <translation>archivo actual: %1</translation>
+    </message>
+    <message>
+        <source>current file : None</source>
+        <translation>archivo actual: ninguno</translation>
+    </message>
+    <message>
+        <source>File Exists. Enter a new Name without the extension. <byte value="xd"/>
+click cancel to skip saving this file</source>
+        <translation>El archivo ya existe. Escriba un nombre nuevo sin la extensión.<byte value="xd"/>
+Pulse Cancelar para no guardar este archivo.</translation>
     </message>
 </context>
 <context>

@@ -74,81 +74,6 @@
     </message>
 </context>
 <context>
-    <name>DownloadAttempt</name>
-    <message>
-        <source>Opening : %1</source>
-        <translation>Ouverture : %1</translation>
-    </message>
-    <message>
-        <source>Waiting : %1 s, the server asked to slow down</source>
-        <translation>Attente : %1 s, le serveur demande de ralentir</translation>
-    </message>
-    <message>
-        <source>Opened  : %1</source>
-        <translation>Ouvert : %1</translation>
-    </message>
-    <message>
-        <source>Failed   : %1 (%2)</source>
-        <translation>Échec : %1 (%2)</translation>
-    </message>
-    <message>
-        <source>current file : %1</source>
-        <translation>fichier en cours : %1</translation>
-    </message>
-</context>
-<context>
-    <name>DownloadRun</name>
-    <message numerus="yes">
-        <source>downloading completed (%n saved</source>
-        <translation>
-            <numerusform>Terminé (%n enregistrée</numerusform>
-            <numerusform>Terminé (%n enregistrées</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>, %n skipped</source>
-        <translation>
-            <numerusform>, %n ignorée</numerusform>
-            <numerusform>, %n ignorées</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>, %n not images</source>
-        <translation>
-            <numerusform>, %n non-image</numerusform>
-            <numerusform>, %n non-images</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>, %n failed</source>
-        <translation>
-            <numerusform>, %n en échec</numerusform>
-            <numerusform>, %n en échec</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>; %1</source>
-        <comment>the reason the run ended</comment>
-        <translation> ; %1</translation>
-    </message>
-    <message>
-        <source>)</source>
-        <comment>closes the summary</comment>
-        <translation>)</translation>
-    </message>
-    <message>
-        <source>1 miss in a row</source>
-        <translation>1 échec d’affilée</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n misses in a row</source>
-        <translation>
-            <numerusform>%n échec d’affilée</numerusform>
-            <numerusform>%n échecs d’affilée</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
     <name>FrmAbout</name>
     <message>
         <source>&amp;System Info...</source>
@@ -353,19 +278,6 @@ supprimé) ; 141 quand la sortie standard a été fermée.
     </message>
 </context>
 <context>
-    <name>ImageSaver</name>
-    <message>
-        <source>could not save to %1: %2</source>
-        <translation>impossible d’enregistrer dans %1 : %2</translation>
-    </message>
-    <message>
-        <source>File Exists. Enter a new Name without the extension. <byte value="xd"/>
-click cancel to skip saving this file</source>
-        <translation>Le fichier existe déjà. Saisissez un nouveau nom sans l’extension.<byte value="xd"/>
-Cliquez sur Annuler pour ne pas enregistrer ce fichier.</translation>
-    </message>
-</context>
-<context>
     <name>LoadSettings</name>
     <message>
         <source>Save path does not exist /n Setting save Path to Application Path</source>
@@ -505,13 +417,6 @@ Sans fenêtre, depuis un terminal ou un script :
     <message>
         <source>About</source>
         <translation>À propos</translation>
-    </message>
-</context>
-<context>
-    <name>MainWindowElements</name>
-    <message>
-        <source>current file : None</source>
-        <translation>fichier en cours : aucun</translation>
     </message>
 </context>
 <context>
@@ -1155,6 +1060,96 @@ Sans fenêtre, depuis un terminal ou un script :
     <message>
         <source>try a passing failure N more times</source>
         <translation>réessayer N fois après un échec passager</translation>
+    </message>
+</context>
+<context>
+    <name>ShownTexts</name>
+    <message>
+        <source>Opening : %1</source>
+        <translation>Ouverture : %1</translation>
+    </message>
+    <message>
+        <source>Opened  : %1</source>
+        <translation>Ouvert : %1</translation>
+    </message>
+    <message>
+        <source>Waiting : %1 s, the server asked to slow down</source>
+        <translation>Attente : %1 s, le serveur demande de ralentir</translation>
+    </message>
+    <message>
+        <source>Failed   : %1 (%2)</source>
+        <translation>Échec : %1 (%2)</translation>
+    </message>
+    <message>
+        <source>could not save to %1: %2</source>
+        <translation>impossible d’enregistrer dans %1 : %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n saved</source>
+        <translation>
+            <numerusform>%n enregistrée</numerusform>
+            <numerusform>%n enregistrées</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n skipped</source>
+        <translation>
+            <numerusform>%n ignorée</numerusform>
+            <numerusform>%n ignorées</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n not images</source>
+        <translation>
+            <numerusform>%n non-image</numerusform>
+            <numerusform>%n non-images</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n failed</source>
+        <translation>
+            <numerusform>%n en échec</numerusform>
+            <numerusform>%n en échec</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, </source>
+        <comment>between two counts</comment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>downloading completed (%1)</source>
+        <translation>Terminé (%1)</translation>
+    </message>
+    <message>
+        <source>downloading completed (%1; %2)</source>
+        <comment>%1: the counts, %2: why the run ended early</comment>
+        <translation>Terminé (%1 ; %2)</translation>
+    </message>
+    <message>
+        <source>1 miss in a row</source>
+        <translation>1 échec d’affilée</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n misses in a row</source>
+        <translation>
+            <numerusform>%n échec d’affilée</numerusform>
+            <numerusform>%n échecs d’affilée</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>current file : %1</source>
+        <translation>fichier en cours : %1</translation>
+    </message>
+    <message>
+        <source>current file : None</source>
+        <translation>fichier en cours : aucun</translation>
+    </message>
+    <message>
+        <source>File Exists. Enter a new Name without the extension. <byte value="xd"/>
+click cancel to skip saving this file</source>
+        <translation>Le fichier existe déjà. Saisissez un nouveau nom sans l’extension.<byte value="xd"/>
+Cliquez sur Annuler pour ne pas enregistrer ce fichier.</translation>
     </message>
 </context>
 <context>

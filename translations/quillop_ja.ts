@@ -74,76 +74,6 @@
     </message>
 </context>
 <context>
-    <name>DownloadAttempt</name>
-    <message>
-        <source>Opening : %1</source>
-        <translation>接続中: %1</translation>
-    </message>
-    <message>
-        <source>Waiting : %1 s, the server asked to slow down</source>
-        <translation>待機中: %1 秒 (サーバーから速度を落とすよう求められました)</translation>
-    </message>
-    <message>
-        <source>Opened  : %1</source>
-        <translation>取得済み: %1</translation>
-    </message>
-    <message>
-        <source>Failed   : %1 (%2)</source>
-        <translation>失敗: %1 (%2)</translation>
-    </message>
-    <message>
-        <source>current file : %1</source>
-        <translation>現在のファイル: %1</translation>
-    </message>
-</context>
-<context>
-    <name>DownloadRun</name>
-    <message numerus="yes">
-        <source>downloading completed (%n saved</source>
-        <translation>
-            <numerusform>ダウンロード完了 (保存 %n 件</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>, %n skipped</source>
-        <translation>
-            <numerusform>、スキップ %n 件</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>, %n not images</source>
-        <translation>
-            <numerusform>、画像以外 %n 件</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>, %n failed</source>
-        <translation>
-            <numerusform>、失敗 %n 件</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>; %1</source>
-        <comment>the reason the run ended</comment>
-        <translation>、%1</translation>
-    </message>
-    <message>
-        <source>)</source>
-        <comment>closes the summary</comment>
-        <translation>)</translation>
-    </message>
-    <message>
-        <source>1 miss in a row</source>
-        <translation>1 回連続で見つかりません</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n misses in a row</source>
-        <translation>
-            <numerusform>%n 回連続で見つかりません</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
     <name>FrmAbout</name>
     <message>
         <source>&amp;System Info...</source>
@@ -346,19 +276,6 @@ SIGTERM で停止した (途中のファイルは削除)。141 標準出力が�
     </message>
 </context>
 <context>
-    <name>ImageSaver</name>
-    <message>
-        <source>could not save to %1: %2</source>
-        <translation>%1 に保存できませんでした: %2</translation>
-    </message>
-    <message>
-        <source>File Exists. Enter a new Name without the extension. <byte value="xd"/>
-click cancel to skip saving this file</source>
-        <translation>ファイルは既に存在します。拡張子を除いた新しい名前を入力してください。<byte value="xd"/>
-このファイルを保存しない場合は「キャンセル」をクリックしてください。</translation>
-    </message>
-</context>
-<context>
     <name>LoadSettings</name>
     <message>
         <source>Save path does not exist /n Setting save Path to Application Path</source>
@@ -498,13 +415,6 @@ Without a window, from a terminal or a script:
     <message>
         <source>About</source>
         <translation>Quillop について</translation>
-    </message>
-</context>
-<context>
-    <name>MainWindowElements</name>
-    <message>
-        <source>current file : None</source>
-        <translation>現在のファイル: なし</translation>
     </message>
 </context>
 <context>
@@ -1147,6 +1057,91 @@ Without a window, from a terminal or a script:
     <message>
         <source>try a passing failure N more times</source>
         <translation>一時的な失敗をさらに N 回試す</translation>
+    </message>
+</context>
+<context>
+    <name>ShownTexts</name>
+    <message>
+        <source>Opening : %1</source>
+        <translation>接続中: %1</translation>
+    </message>
+    <message>
+        <source>Opened  : %1</source>
+        <translation>取得済み: %1</translation>
+    </message>
+    <message>
+        <source>Waiting : %1 s, the server asked to slow down</source>
+        <translation>待機中: %1 秒 (サーバーから速度を落とすよう求められました)</translation>
+    </message>
+    <message>
+        <source>Failed   : %1 (%2)</source>
+        <translation>失敗: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>could not save to %1: %2</source>
+        <translation>%1 に保存できませんでした: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n saved</source>
+        <translation>
+            <numerusform>保存 %n 件</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n skipped</source>
+        <translation>
+            <numerusform>スキップ %n 件</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n not images</source>
+        <translation>
+            <numerusform>画像以外 %n 件</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n failed</source>
+        <translation>
+            <numerusform>失敗 %n 件</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, </source>
+        <comment>between two counts</comment>
+        <translation>、</translation>
+    </message>
+    <message>
+        <source>downloading completed (%1)</source>
+        <translation>ダウンロード完了 (%1)</translation>
+    </message>
+    <message>
+        <source>downloading completed (%1; %2)</source>
+        <comment>%1: the counts, %2: why the run ended early</comment>
+        <translation>ダウンロード完了 (%1。%2)</translation>
+    </message>
+    <message>
+        <source>1 miss in a row</source>
+        <translation>1 回連続で見つかりません</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n misses in a row</source>
+        <translation>
+            <numerusform>%n 回連続で見つかりません</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>current file : %1</source>
+        <translation>現在のファイル: %1</translation>
+    </message>
+    <message>
+        <source>current file : None</source>
+        <translation>現在のファイル: なし</translation>
+    </message>
+    <message>
+        <source>File Exists. Enter a new Name without the extension. <byte value="xd"/>
+click cancel to skip saving this file</source>
+        <translation>ファイルは既に存在します。拡張子を除いた新しい名前を入力してください。<byte value="xd"/>
+このファイルを保存しない場合は「キャンセル」をクリックしてください。</translation>
     </message>
 </context>
 <context>

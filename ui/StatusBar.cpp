@@ -76,9 +76,12 @@ int StatusBar::leastWidth() const
     // The idle texts stand for a long time; addresses may be shortened, these may not.
     const int least = m_text->minimumSizeHint().width();
     int idle = least;
-    for (const QString &fixed : {QCoreApplication::translate("FrmMain", "Engine Stopped"),
-                                 QCoreApplication::translate(
-                                     "DownloadRun", "downloading completed (%n saved", nullptr, 0)})
+    // The summary's words before its counts ("downloading completed").
+    const QString completed =
+        QCoreApplication::translate("ShownTexts", "downloading completed (%1)")
+            .section(QStringLiteral(" ("), 0, 0);
+    for (const QString &fixed :
+         {QCoreApplication::translate("FrmMain", "Engine Stopped"), completed})
         idle = qMax(idle, m_text->widthFor(fixed));
     // During a run the progress panel takes its room from the status line, whose addresses
     // are shortened anyway; the window never has to grow for it.
