@@ -7,6 +7,7 @@
 #include "LoadSettings.h"
 #include "Pause.h"
 #include "RunSetup.h"
+#include "ShownTexts.h"
 #include "StopSignals.h"
 #include "TerminalOutput.h"
 #include "TerminalWindow.h"
@@ -25,8 +26,11 @@ namespace {
 // As a shell reports a program ended by SIGPIPE.
 constexpr int brokenPipeStatus = 128 + SIGPIPE;
 
-int usageError(const QString &text)
+// The problem may be one of the engine's reasons ("the range ... cannot be reached"), which
+// are English until shown.
+int usageError(const QString &problem)
 {
+    const QString text = ShownTexts::reason(problem);
     const QString hint = QCoreApplication::translate("GetCommand", "Try 'quillop get --help'.");
     std::fprintf(stderr, "quillop get: %s\n%s\n", text.toLocal8Bit().constData(),
                  hint.toLocal8Bit().constData());

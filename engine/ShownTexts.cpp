@@ -3,6 +3,7 @@
 #include "AttemptOutcome.h"
 
 #include <QCoreApplication>
+#include <QRegularExpression>
 #include <QStringList>
 
 namespace {
@@ -13,7 +14,104 @@ QString shownType(const QString &contentType)
     return contentType.isEmpty() ? QStringLiteral("no content type") : contentType;
 }
 
+// The English reasons the engine gives, as written where they are made; %1 and %2 stand for
+// the parts that vary. A wording changed there and not here is shown in English.
+constexpr const char *reasonTexts[] = {
+    QT_TRANSLATE_NOOP("ShownTexts", "connection refused"),
+    QT_TRANSLATE_NOOP("ShownTexts", "connection reset"),
+    QT_TRANSLATE_NOOP("ShownTexts", "connection closed before the whole body arrived"),
+    QT_TRANSLATE_NOOP("ShownTexts", "host not found"),
+    QT_TRANSLATE_NOOP("ShownTexts", "timed out"),
+    QT_TRANSLATE_NOOP("ShownTexts", "malformed response from the server"),
+    QT_TRANSLATE_NOOP("ShownTexts", "response head too large"),
+    QT_TRANSLATE_NOOP("ShownTexts", "too many redirects"),
+    QT_TRANSLATE_NOOP("ShownTexts", "redirect to a less secure address refused"),
+    QT_TRANSLATE_NOOP("ShownTexts", "not an http address"),
+    QT_TRANSLATE_NOOP("ShownTexts", "malformed address"),
+    QT_TRANSLATE_NOOP("ShownTexts", "malformed proxy address"),
+    QT_TRANSLATE_NOOP("ShownTexts", "proxy not found"),
+    QT_TRANSLATE_NOOP("ShownTexts", "proxy refused the connection"),
+    QT_TRANSLATE_NOOP("ShownTexts", "proxy requires a login"),
+    QT_TRANSLATE_NOOP("ShownTexts", "proxy refused the login"),
+    QT_TRANSLATE_NOOP("ShownTexts", "proxy error: %1"),
+    QT_TRANSLATE_NOOP("ShownTexts", "TLS error: could not read the CA file: %1"),
+    QT_TRANSLATE_NOOP("ShownTexts", "TLS error: %1"),
+    QT_TRANSLATE_NOOP("ShownTexts", "could not read the cookie file: %1"),
+    QT_TRANSLATE_NOOP("ShownTexts", "could not write: %1"),
+    QT_TRANSLATE_NOOP("ShownTexts", "network error %1"),
+    QT_TRANSLATE_NOOP("ShownTexts", "cancelled"),
+    QT_TRANSLATE_NOOP("ShownTexts", "the file exists"),
+    QT_TRANSLATE_NOOP("ShownTexts", "saving is off"),
+    QT_TRANSLATE_NOOP("ShownTexts", "not an image (%1)"),
+    QT_TRANSLATE_NOOP("ShownTexts", "no content type"),
+    QT_TRANSLATE_NOOP("ShownTexts", "no response body was received"),
+    QT_TRANSLATE_NOOP("ShownTexts", "no save directory is set"),
+    QT_TRANSLATE_NOOP("ShownTexts", "no temporary file could be created"),
+    QT_TRANSLATE_NOOP("ShownTexts", "the existing file is read-only"),
+    QT_TRANSLATE_NOOP("ShownTexts", "the file name contains a path separator"),
+    QT_TRANSLATE_NOOP("ShownTexts", "the file name contains a control character"),
+    QT_TRANSLATE_NOOP("ShownTexts", "the file name is longer than %1 bytes"),
+    QT_TRANSLATE_NOOP("ShownTexts", "the file name is reserved for temporary files"),
+    QT_TRANSLATE_NOOP("ShownTexts", "the counter is empty"),
+    QT_TRANSLATE_NOOP("ShownTexts", "the counter \"%1\" is not a number"),
+    QT_TRANSLATE_NOOP("ShownTexts", "the counter %1 is outside -32768 to 32767"),
+    QT_TRANSLATE_NOOP("ShownTexts", "the next counter %1 would be outside -32768 to 32767"),
+    QT_TRANSLATE_NOOP("ShownTexts", "the counter \"%1\" is not a single-byte character"),
+    QT_TRANSLATE_NOOP("ShownTexts", "the next counter would be outside character codes 0 to 255"),
+    QT_TRANSLATE_NOOP("ShownTexts", "the range \"%1\" cannot be reached with increment %2"),
+    QT_TRANSLATE_NOOP("ShownTexts",
+                      "the range \"%1\" is of letters, but the counter counts numbers"),
+    QT_TRANSLATE_NOOP("ShownTexts", "the range \"%1\" mixes upper and lower case"),
+    QT_TRANSLATE_NOOP("ShownTexts", "the range \"%1\" goes outside -32768 to 32767"),
+};
+
+// Each wording as a pattern whose %1 and %2 match anything.
+struct ReasonPattern
+{
+    const char *text;
+    QRegularExpression pattern;
+};
+
+const QList<ReasonPattern> &reasonPatterns()
+{
+    static const QList<ReasonPattern> patterns = [] {
+        QList<ReasonPattern> list;
+        static const QRegularExpression marker(QStringLiteral("%[12]"));
+        for (const char *text : reasonTexts) {
+            const QString wording = QString::fromUtf8(text);
+            QString expression;
+            qsizetype done = 0;
+            for (const QRegularExpressionMatch &m : marker.globalMatch(wording)) {
+                expression +=
+                    QRegularExpression::escape(wording.mid(done, m.capturedStart() - done)) +
+                    QStringLiteral("(.*)");
+                done = m.capturedEnd();
+            }
+            expression += QRegularExpression::escape(wording.mid(done));
+            list.append({text, QRegularExpression(QRegularExpression::anchoredPattern(expression),
+                                                  QRegularExpression::DotMatchesEverythingOption)});
+        }
+        return list;
+    }();
+    return patterns;
+}
+
 } // namespace
+
+QString ShownTexts::reason(const QString &englishReason)
+{
+    for (const ReasonPattern &p : reasonPatterns()) {
+        const QRegularExpressionMatch m = p.pattern.match(englishReason);
+        if (!m.hasMatch())
+            continue;
+        const QString shown = QCoreApplication::translate("ShownTexts", p.text);
+        // A part that is itself a reason ("proxy error: connection refused") is shown so too.
+        if (m.lastCapturedIndex() == 2)
+            return shown.arg(reason(m.captured(1)), reason(m.captured(2)));
+        return m.lastCapturedIndex() == 1 ? shown.arg(reason(m.captured(1))) : shown;
+    }
+    return englishReason;
+}
 
 QString ShownTexts::opening(const QString &url)
 {
@@ -34,13 +132,14 @@ QString ShownTexts::waiting(int seconds)
 
 QString ShownTexts::failed(const QString &url, const QString &reason)
 {
-    return QCoreApplication::translate("ShownTexts", "Failed   : %1 (%2)").arg(url, reason);
+    return QCoreApplication::translate("ShownTexts", "Failed   : %1 (%2)")
+        .arg(url, ShownTexts::reason(reason));
 }
 
 QString ShownTexts::couldNotSave(const QString &target, const QString &reason)
 {
     return QCoreApplication::translate("ShownTexts", "could not save to %1: %2")
-        .arg(target, reason);
+        .arg(target, ShownTexts::reason(reason));
 }
 
 QString ShownTexts::summary(const RunCounts &counts, const QString &reason)
@@ -81,7 +180,7 @@ QString ShownTexts::summary(const RunCounts &counts, const QString &reason)
         return QCoreApplication::translate("ShownTexts", "downloading completed (%1)").arg(joined);
     return QCoreApplication::translate("ShownTexts", "downloading completed (%1; %2)",
                                        "%1: the counts, %2: why the run ended early")
-        .arg(joined, reason);
+        .arg(joined, ShownTexts::reason(reason));
 }
 
 QString ShownTexts::missesInRow(int misses)

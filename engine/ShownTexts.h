@@ -29,6 +29,11 @@ public:
     // The prompt for a new name when the target is taken.
     static QString newNamePrompt();
 
+    // A reason (a failure, why a run ended early) as shown to a person: the reasons stay
+    // English in reports, the log and JSON lines, and are translated only here, by their
+    // English wording. A reason not known here is shown as it is.
+    static QString reason(const QString &englishReason);
+
     // Reasons an attempt was not kept, as reports and JSON lines give them.
     static QString fileExists();
     static QString savingOff();

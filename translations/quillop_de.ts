@@ -1152,6 +1152,186 @@ click cancel to skip saving this file</source>
         <translation>Die Datei existiert bereits. Geben Sie einen neuen Namen ohne Endung ein.<byte value="xd"/>
 Klicken Sie auf „Abbrechen“, um diese Datei nicht zu speichern.</translation>
     </message>
+    <message>
+        <source>connection refused</source>
+        <translation>Verbindung abgelehnt</translation>
+    </message>
+    <message>
+        <source>connection reset</source>
+        <translation>Verbindung zurückgesetzt</translation>
+    </message>
+    <message>
+        <source>connection closed before the whole body arrived</source>
+        <translation>Verbindung geschlossen, bevor alle Daten ankamen</translation>
+    </message>
+    <message>
+        <source>host not found</source>
+        <translation>Server nicht gefunden</translation>
+    </message>
+    <message>
+        <source>timed out</source>
+        <translation>Zeitüberschreitung</translation>
+    </message>
+    <message>
+        <source>malformed response from the server</source>
+        <translation>fehlerhafte Antwort des Servers</translation>
+    </message>
+    <message>
+        <source>response head too large</source>
+        <translation>Antwortkopf zu groß</translation>
+    </message>
+    <message>
+        <source>too many redirects</source>
+        <translation>zu viele Weiterleitungen</translation>
+    </message>
+    <message>
+        <source>redirect to a less secure address refused</source>
+        <translation>Weiterleitung auf eine weniger sichere Adresse abgelehnt</translation>
+    </message>
+    <message>
+        <source>not an http address</source>
+        <translation>keine HTTP-Adresse</translation>
+    </message>
+    <message>
+        <source>malformed address</source>
+        <translation>fehlerhafte Adresse</translation>
+    </message>
+    <message>
+        <source>malformed proxy address</source>
+        <translation>fehlerhafte Proxy-Adresse</translation>
+    </message>
+    <message>
+        <source>proxy not found</source>
+        <translation>Proxy nicht gefunden</translation>
+    </message>
+    <message>
+        <source>proxy refused the connection</source>
+        <translation>Proxy hat die Verbindung abgelehnt</translation>
+    </message>
+    <message>
+        <source>proxy requires a login</source>
+        <translation>Proxy verlangt eine Anmeldung</translation>
+    </message>
+    <message>
+        <source>proxy refused the login</source>
+        <translation>Proxy hat die Anmeldung abgelehnt</translation>
+    </message>
+    <message>
+        <source>proxy error: %1</source>
+        <translation>Proxy-Fehler: %1</translation>
+    </message>
+    <message>
+        <source>TLS error: could not read the CA file: %1</source>
+        <translation>TLS-Fehler: Die CA-Datei konnte nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>TLS error: %1</source>
+        <translation>TLS-Fehler: %1</translation>
+    </message>
+    <message>
+        <source>could not read the cookie file: %1</source>
+        <translation>Die Cookie-Datei konnte nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>could not write: %1</source>
+        <translation>Schreiben fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>network error %1</source>
+        <translation>Netzwerkfehler %1</translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation>abgebrochen</translation>
+    </message>
+    <message>
+        <source>the file exists</source>
+        <translation>die Datei existiert bereits</translation>
+    </message>
+    <message>
+        <source>saving is off</source>
+        <translation>Speichern ist ausgeschaltet</translation>
+    </message>
+    <message>
+        <source>not an image (%1)</source>
+        <translation>kein Bild (%1)</translation>
+    </message>
+    <message>
+        <source>no content type</source>
+        <translation>kein Inhaltstyp</translation>
+    </message>
+    <message>
+        <source>no response body was received</source>
+        <translation>es kam kein Antwortinhalt an</translation>
+    </message>
+    <message>
+        <source>no save directory is set</source>
+        <translation>kein Speicherordner festgelegt</translation>
+    </message>
+    <message>
+        <source>no temporary file could be created</source>
+        <translation>es konnte keine temporäre Datei angelegt werden</translation>
+    </message>
+    <message>
+        <source>the existing file is read-only</source>
+        <translation>die vorhandene Datei ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>the file name contains a path separator</source>
+        <translation>der Dateiname enthält ein Pfadtrennzeichen</translation>
+    </message>
+    <message>
+        <source>the file name contains a control character</source>
+        <translation>der Dateiname enthält ein Steuerzeichen</translation>
+    </message>
+    <message>
+        <source>the file name is longer than %1 bytes</source>
+        <translation>der Dateiname ist länger als %1 Byte</translation>
+    </message>
+    <message>
+        <source>the file name is reserved for temporary files</source>
+        <translation>der Dateiname ist für temporäre Dateien reserviert</translation>
+    </message>
+    <message>
+        <source>the counter is empty</source>
+        <translation>der Zähler ist leer</translation>
+    </message>
+    <message>
+        <source>the counter &quot;%1&quot; is not a number</source>
+        <translation>der Zähler „%1“ ist keine Zahl</translation>
+    </message>
+    <message>
+        <source>the counter %1 is outside -32768 to 32767</source>
+        <translation>der Zähler %1 liegt außerhalb von -32768 bis 32767</translation>
+    </message>
+    <message>
+        <source>the next counter %1 would be outside -32768 to 32767</source>
+        <translation>der nächste Zählerstand %1 läge außerhalb von -32768 bis 32767</translation>
+    </message>
+    <message>
+        <source>the counter &quot;%1&quot; is not a single-byte character</source>
+        <translation>der Zähler „%1“ ist kein Ein-Byte-Zeichen</translation>
+    </message>
+    <message>
+        <source>the next counter would be outside character codes 0 to 255</source>
+        <translation>der nächste Zählerstand läge außerhalb der Zeichencodes 0 bis 255</translation>
+    </message>
+    <message>
+        <source>the range &quot;%1&quot; cannot be reached with increment %2</source>
+        <translation>der Bereich „%1“ ist mit der Schrittweite %2 nicht erreichbar</translation>
+    </message>
+    <message>
+        <source>the range &quot;%1&quot; is of letters, but the counter counts numbers</source>
+        <translation>der Bereich „%1“ besteht aus Buchstaben, der Zähler zählt aber Zahlen</translation>
+    </message>
+    <message>
+        <source>the range &quot;%1&quot; mixes upper and lower case</source>
+        <translation>der Bereich „%1“ mischt Groß- und Kleinbuchstaben</translation>
+    </message>
+    <message>
+        <source>the range &quot;%1&quot; goes outside -32768 to 32767</source>
+        <translation>der Bereich „%1“ reicht über -32768 bis 32767 hinaus</translation>
+    </message>
 </context>
 <context>
     <name>StatusBar</name>

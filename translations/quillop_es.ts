@@ -1151,6 +1151,186 @@ click cancel to skip saving this file</source>
         <translation>El archivo ya existe. Escriba un nombre nuevo sin la extensión.<byte value="xd"/>
 Pulse Cancelar para no guardar este archivo.</translation>
     </message>
+    <message>
+        <source>connection refused</source>
+        <translation>conexión rechazada</translation>
+    </message>
+    <message>
+        <source>connection reset</source>
+        <translation>conexión restablecida</translation>
+    </message>
+    <message>
+        <source>connection closed before the whole body arrived</source>
+        <translation>la conexión se cerró antes de recibir todos los datos</translation>
+    </message>
+    <message>
+        <source>host not found</source>
+        <translation>no se encontró el servidor</translation>
+    </message>
+    <message>
+        <source>timed out</source>
+        <translation>tiempo de espera agotado</translation>
+    </message>
+    <message>
+        <source>malformed response from the server</source>
+        <translation>respuesta incorrecta del servidor</translation>
+    </message>
+    <message>
+        <source>response head too large</source>
+        <translation>cabecera de respuesta demasiado grande</translation>
+    </message>
+    <message>
+        <source>too many redirects</source>
+        <translation>demasiadas redirecciones</translation>
+    </message>
+    <message>
+        <source>redirect to a less secure address refused</source>
+        <translation>redirección a una dirección menos segura rechazada</translation>
+    </message>
+    <message>
+        <source>not an http address</source>
+        <translation>no es una dirección http</translation>
+    </message>
+    <message>
+        <source>malformed address</source>
+        <translation>dirección incorrecta</translation>
+    </message>
+    <message>
+        <source>malformed proxy address</source>
+        <translation>dirección de proxy incorrecta</translation>
+    </message>
+    <message>
+        <source>proxy not found</source>
+        <translation>no se encontró el proxy</translation>
+    </message>
+    <message>
+        <source>proxy refused the connection</source>
+        <translation>el proxy rechazó la conexión</translation>
+    </message>
+    <message>
+        <source>proxy requires a login</source>
+        <translation>el proxy requiere iniciar sesión</translation>
+    </message>
+    <message>
+        <source>proxy refused the login</source>
+        <translation>el proxy rechazó el inicio de sesión</translation>
+    </message>
+    <message>
+        <source>proxy error: %1</source>
+        <translation>error del proxy: %1</translation>
+    </message>
+    <message>
+        <source>TLS error: could not read the CA file: %1</source>
+        <translation>error de TLS: no se pudo leer el archivo CA: %1</translation>
+    </message>
+    <message>
+        <source>TLS error: %1</source>
+        <translation>error de TLS: %1</translation>
+    </message>
+    <message>
+        <source>could not read the cookie file: %1</source>
+        <translation>no se pudo leer el archivo de cookies: %1</translation>
+    </message>
+    <message>
+        <source>could not write: %1</source>
+        <translation>no se pudo escribir: %1</translation>
+    </message>
+    <message>
+        <source>network error %1</source>
+        <translation>error de red %1</translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation>cancelado</translation>
+    </message>
+    <message>
+        <source>the file exists</source>
+        <translation>el archivo ya existe</translation>
+    </message>
+    <message>
+        <source>saving is off</source>
+        <translation>el guardado está desactivado</translation>
+    </message>
+    <message>
+        <source>not an image (%1)</source>
+        <translation>no es una imagen (%1)</translation>
+    </message>
+    <message>
+        <source>no content type</source>
+        <translation>sin tipo de contenido</translation>
+    </message>
+    <message>
+        <source>no response body was received</source>
+        <translation>no se recibió el cuerpo de la respuesta</translation>
+    </message>
+    <message>
+        <source>no save directory is set</source>
+        <translation>no hay carpeta de guardado</translation>
+    </message>
+    <message>
+        <source>no temporary file could be created</source>
+        <translation>no se pudo crear un archivo temporal</translation>
+    </message>
+    <message>
+        <source>the existing file is read-only</source>
+        <translation>el archivo existente es de solo lectura</translation>
+    </message>
+    <message>
+        <source>the file name contains a path separator</source>
+        <translation>el nombre de archivo contiene un separador de ruta</translation>
+    </message>
+    <message>
+        <source>the file name contains a control character</source>
+        <translation>el nombre de archivo contiene un carácter de control</translation>
+    </message>
+    <message>
+        <source>the file name is longer than %1 bytes</source>
+        <translation>el nombre de archivo supera los %1 bytes</translation>
+    </message>
+    <message>
+        <source>the file name is reserved for temporary files</source>
+        <translation>el nombre de archivo está reservado para archivos temporales</translation>
+    </message>
+    <message>
+        <source>the counter is empty</source>
+        <translation>el contador está vacío</translation>
+    </message>
+    <message>
+        <source>the counter &quot;%1&quot; is not a number</source>
+        <translation>el contador «%1» no es un número</translation>
+    </message>
+    <message>
+        <source>the counter %1 is outside -32768 to 32767</source>
+        <translation>el contador %1 está fuera de -32768 a 32767</translation>
+    </message>
+    <message>
+        <source>the next counter %1 would be outside -32768 to 32767</source>
+        <translation>el siguiente contador, %1, quedaría fuera de -32768 a 32767</translation>
+    </message>
+    <message>
+        <source>the counter &quot;%1&quot; is not a single-byte character</source>
+        <translation>el contador «%1» no es un carácter de un byte</translation>
+    </message>
+    <message>
+        <source>the next counter would be outside character codes 0 to 255</source>
+        <translation>el siguiente contador quedaría fuera de los códigos de carácter 0 a 255</translation>
+    </message>
+    <message>
+        <source>the range &quot;%1&quot; cannot be reached with increment %2</source>
+        <translation>el intervalo «%1» no se alcanza con un incremento de %2</translation>
+    </message>
+    <message>
+        <source>the range &quot;%1&quot; is of letters, but the counter counts numbers</source>
+        <translation>el intervalo «%1» es de letras, pero el contador cuenta números</translation>
+    </message>
+    <message>
+        <source>the range &quot;%1&quot; mixes upper and lower case</source>
+        <translation>el intervalo «%1» mezcla mayúsculas y minúsculas</translation>
+    </message>
+    <message>
+        <source>the range &quot;%1&quot; goes outside -32768 to 32767</source>
+        <translation>el intervalo «%1» sale de -32768 a 32767</translation>
+    </message>
 </context>
 <context>
     <name>StatusBar</name>

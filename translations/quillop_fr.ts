@@ -1151,6 +1151,186 @@ click cancel to skip saving this file</source>
         <translation>Le fichier existe déjà. Saisissez un nouveau nom sans l’extension.<byte value="xd"/>
 Cliquez sur Annuler pour ne pas enregistrer ce fichier.</translation>
     </message>
+    <message>
+        <source>connection refused</source>
+        <translation>connexion refusée</translation>
+    </message>
+    <message>
+        <source>connection reset</source>
+        <translation>connexion réinitialisée</translation>
+    </message>
+    <message>
+        <source>connection closed before the whole body arrived</source>
+        <translation>connexion fermée avant la réception complète</translation>
+    </message>
+    <message>
+        <source>host not found</source>
+        <translation>hôte introuvable</translation>
+    </message>
+    <message>
+        <source>timed out</source>
+        <translation>délai dépassé</translation>
+    </message>
+    <message>
+        <source>malformed response from the server</source>
+        <translation>réponse du serveur mal formée</translation>
+    </message>
+    <message>
+        <source>response head too large</source>
+        <translation>en-tête de réponse trop grand</translation>
+    </message>
+    <message>
+        <source>too many redirects</source>
+        <translation>trop de redirections</translation>
+    </message>
+    <message>
+        <source>redirect to a less secure address refused</source>
+        <translation>redirection vers une adresse moins sûre refusée</translation>
+    </message>
+    <message>
+        <source>not an http address</source>
+        <translation>pas une adresse http</translation>
+    </message>
+    <message>
+        <source>malformed address</source>
+        <translation>adresse mal formée</translation>
+    </message>
+    <message>
+        <source>malformed proxy address</source>
+        <translation>adresse du proxy mal formée</translation>
+    </message>
+    <message>
+        <source>proxy not found</source>
+        <translation>proxy introuvable</translation>
+    </message>
+    <message>
+        <source>proxy refused the connection</source>
+        <translation>le proxy a refusé la connexion</translation>
+    </message>
+    <message>
+        <source>proxy requires a login</source>
+        <translation>le proxy demande une authentification</translation>
+    </message>
+    <message>
+        <source>proxy refused the login</source>
+        <translation>le proxy a refusé l’authentification</translation>
+    </message>
+    <message>
+        <source>proxy error: %1</source>
+        <translation>erreur du proxy : %1</translation>
+    </message>
+    <message>
+        <source>TLS error: could not read the CA file: %1</source>
+        <translation>erreur TLS : impossible de lire le fichier CA : %1</translation>
+    </message>
+    <message>
+        <source>TLS error: %1</source>
+        <translation>erreur TLS : %1</translation>
+    </message>
+    <message>
+        <source>could not read the cookie file: %1</source>
+        <translation>impossible de lire le fichier de cookies : %1</translation>
+    </message>
+    <message>
+        <source>could not write: %1</source>
+        <translation>écriture impossible : %1</translation>
+    </message>
+    <message>
+        <source>network error %1</source>
+        <translation>erreur réseau %1</translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation>annulé</translation>
+    </message>
+    <message>
+        <source>the file exists</source>
+        <translation>le fichier existe déjà</translation>
+    </message>
+    <message>
+        <source>saving is off</source>
+        <translation>l’enregistrement est désactivé</translation>
+    </message>
+    <message>
+        <source>not an image (%1)</source>
+        <translation>pas une image (%1)</translation>
+    </message>
+    <message>
+        <source>no content type</source>
+        <translation>aucun type de contenu</translation>
+    </message>
+    <message>
+        <source>no response body was received</source>
+        <translation>aucun corps de réponse reçu</translation>
+    </message>
+    <message>
+        <source>no save directory is set</source>
+        <translation>aucun dossier d’enregistrement n’est défini</translation>
+    </message>
+    <message>
+        <source>no temporary file could be created</source>
+        <translation>impossible de créer un fichier temporaire</translation>
+    </message>
+    <message>
+        <source>the existing file is read-only</source>
+        <translation>le fichier existant est en lecture seule</translation>
+    </message>
+    <message>
+        <source>the file name contains a path separator</source>
+        <translation>le nom de fichier contient un séparateur de chemin</translation>
+    </message>
+    <message>
+        <source>the file name contains a control character</source>
+        <translation>le nom de fichier contient un caractère de contrôle</translation>
+    </message>
+    <message>
+        <source>the file name is longer than %1 bytes</source>
+        <translation>le nom de fichier dépasse %1 octets</translation>
+    </message>
+    <message>
+        <source>the file name is reserved for temporary files</source>
+        <translation>le nom de fichier est réservé aux fichiers temporaires</translation>
+    </message>
+    <message>
+        <source>the counter is empty</source>
+        <translation>le compteur est vide</translation>
+    </message>
+    <message>
+        <source>the counter &quot;%1&quot; is not a number</source>
+        <translation>le compteur « %1 » n’est pas un nombre</translation>
+    </message>
+    <message>
+        <source>the counter %1 is outside -32768 to 32767</source>
+        <translation>le compteur %1 est hors de -32768 à 32767</translation>
+    </message>
+    <message>
+        <source>the next counter %1 would be outside -32768 to 32767</source>
+        <translation>le compteur suivant, %1, serait hors de -32768 à 32767</translation>
+    </message>
+    <message>
+        <source>the counter &quot;%1&quot; is not a single-byte character</source>
+        <translation>le compteur « %1 » n’est pas un caractère sur un octet</translation>
+    </message>
+    <message>
+        <source>the next counter would be outside character codes 0 to 255</source>
+        <translation>le compteur suivant serait hors des codes de caractère 0 à 255</translation>
+    </message>
+    <message>
+        <source>the range &quot;%1&quot; cannot be reached with increment %2</source>
+        <translation>la plage « %1 » ne peut pas être atteinte avec un pas de %2</translation>
+    </message>
+    <message>
+        <source>the range &quot;%1&quot; is of letters, but the counter counts numbers</source>
+        <translation>la plage « %1 » est faite de lettres, mais le compteur compte des nombres</translation>
+    </message>
+    <message>
+        <source>the range &quot;%1&quot; mixes upper and lower case</source>
+        <translation>la plage « %1 » mélange majuscules et minuscules</translation>
+    </message>
+    <message>
+        <source>the range &quot;%1&quot; goes outside -32768 to 32767</source>
+        <translation>la plage « %1 » sort de -32768 à 32767</translation>
+    </message>
 </context>
 <context>
     <name>StatusBar</name>

@@ -1143,6 +1143,186 @@ click cancel to skip saving this file</source>
         <translation>ファイルは既に存在します。拡張子を除いた新しい名前を入力してください。<byte value="xd"/>
 このファイルを保存しない場合は「キャンセル」をクリックしてください。</translation>
     </message>
+    <message>
+        <source>connection refused</source>
+        <translation>接続が拒否されました</translation>
+    </message>
+    <message>
+        <source>connection reset</source>
+        <translation>接続がリセットされました</translation>
+    </message>
+    <message>
+        <source>connection closed before the whole body arrived</source>
+        <translation>すべてのデータを受信する前に接続が閉じられました</translation>
+    </message>
+    <message>
+        <source>host not found</source>
+        <translation>ホストが見つかりません</translation>
+    </message>
+    <message>
+        <source>timed out</source>
+        <translation>タイムアウトしました</translation>
+    </message>
+    <message>
+        <source>malformed response from the server</source>
+        <translation>サーバーの応答が不正です</translation>
+    </message>
+    <message>
+        <source>response head too large</source>
+        <translation>応答ヘッダーが大きすぎます</translation>
+    </message>
+    <message>
+        <source>too many redirects</source>
+        <translation>リダイレクトが多すぎます</translation>
+    </message>
+    <message>
+        <source>redirect to a less secure address refused</source>
+        <translation>安全性の低いアドレスへのリダイレクトを拒否しました</translation>
+    </message>
+    <message>
+        <source>not an http address</source>
+        <translation>http のアドレスではありません</translation>
+    </message>
+    <message>
+        <source>malformed address</source>
+        <translation>アドレスが不正です</translation>
+    </message>
+    <message>
+        <source>malformed proxy address</source>
+        <translation>プロキシのアドレスが不正です</translation>
+    </message>
+    <message>
+        <source>proxy not found</source>
+        <translation>プロキシが見つかりません</translation>
+    </message>
+    <message>
+        <source>proxy refused the connection</source>
+        <translation>プロキシが接続を拒否しました</translation>
+    </message>
+    <message>
+        <source>proxy requires a login</source>
+        <translation>プロキシにログインが必要です</translation>
+    </message>
+    <message>
+        <source>proxy refused the login</source>
+        <translation>プロキシがログインを拒否しました</translation>
+    </message>
+    <message>
+        <source>proxy error: %1</source>
+        <translation>プロキシのエラー: %1</translation>
+    </message>
+    <message>
+        <source>TLS error: could not read the CA file: %1</source>
+        <translation>TLS エラー: CA ファイルを読み込めません: %1</translation>
+    </message>
+    <message>
+        <source>TLS error: %1</source>
+        <translation>TLS エラー: %1</translation>
+    </message>
+    <message>
+        <source>could not read the cookie file: %1</source>
+        <translation>Cookie ファイルを読み込めません: %1</translation>
+    </message>
+    <message>
+        <source>could not write: %1</source>
+        <translation>書き込めません: %1</translation>
+    </message>
+    <message>
+        <source>network error %1</source>
+        <translation>ネットワークエラー %1</translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation>キャンセルしました</translation>
+    </message>
+    <message>
+        <source>the file exists</source>
+        <translation>ファイルは既に存在します</translation>
+    </message>
+    <message>
+        <source>saving is off</source>
+        <translation>保存がオフです</translation>
+    </message>
+    <message>
+        <source>not an image (%1)</source>
+        <translation>画像ではありません (%1)</translation>
+    </message>
+    <message>
+        <source>no content type</source>
+        <translation>コンテンツタイプなし</translation>
+    </message>
+    <message>
+        <source>no response body was received</source>
+        <translation>応答の本文を受信できませんでした</translation>
+    </message>
+    <message>
+        <source>no save directory is set</source>
+        <translation>保存先フォルダーが設定されていません</translation>
+    </message>
+    <message>
+        <source>no temporary file could be created</source>
+        <translation>一時ファイルを作成できませんでした</translation>
+    </message>
+    <message>
+        <source>the existing file is read-only</source>
+        <translation>既存のファイルは読み取り専用です</translation>
+    </message>
+    <message>
+        <source>the file name contains a path separator</source>
+        <translation>ファイル名にパス区切り文字が含まれています</translation>
+    </message>
+    <message>
+        <source>the file name contains a control character</source>
+        <translation>ファイル名に制御文字が含まれています</translation>
+    </message>
+    <message>
+        <source>the file name is longer than %1 bytes</source>
+        <translation>ファイル名が %1 バイトを超えています</translation>
+    </message>
+    <message>
+        <source>the file name is reserved for temporary files</source>
+        <translation>そのファイル名は一時ファイル用に予約されています</translation>
+    </message>
+    <message>
+        <source>the counter is empty</source>
+        <translation>カウンターが空です</translation>
+    </message>
+    <message>
+        <source>the counter &quot;%1&quot; is not a number</source>
+        <translation>カウンター「%1」は数値ではありません</translation>
+    </message>
+    <message>
+        <source>the counter %1 is outside -32768 to 32767</source>
+        <translation>カウンター %1 は -32768〜32767 の範囲外です</translation>
+    </message>
+    <message>
+        <source>the next counter %1 would be outside -32768 to 32767</source>
+        <translation>次のカウンター %1 は -32768〜32767 の範囲外になります</translation>
+    </message>
+    <message>
+        <source>the counter &quot;%1&quot; is not a single-byte character</source>
+        <translation>カウンター「%1」は 1 バイト文字ではありません</translation>
+    </message>
+    <message>
+        <source>the next counter would be outside character codes 0 to 255</source>
+        <translation>次のカウンターは文字コード 0〜255 の範囲外になります</translation>
+    </message>
+    <message>
+        <source>the range &quot;%1&quot; cannot be reached with increment %2</source>
+        <translation>範囲「%1」には増分 %2 では到達できません</translation>
+    </message>
+    <message>
+        <source>the range &quot;%1&quot; is of letters, but the counter counts numbers</source>
+        <translation>範囲「%1」は文字ですが、カウンターは数字で数えます</translation>
+    </message>
+    <message>
+        <source>the range &quot;%1&quot; mixes upper and lower case</source>
+        <translation>範囲「%1」に大文字と小文字が混在しています</translation>
+    </message>
+    <message>
+        <source>the range &quot;%1&quot; goes outside -32768 to 32767</source>
+        <translation>範囲「%1」は -32768〜32767 の範囲を超えています</translation>
+    </message>
 </context>
 <context>
     <name>StatusBar</name>

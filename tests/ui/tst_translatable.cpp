@@ -3,6 +3,7 @@
 #include "FrmOptions.h"
 #include "RecordingWindow.h"
 #include "RunSettings.h"
+#include "ShownTexts.h"
 #include "TestEnvironment.h"
 
 #include <QAbstractButton>
@@ -108,6 +109,27 @@ private Q_SLOTS:
         }
         const QStringList found = unmarked(top);
         QVERIFY2(found.isEmpty(), qPrintable(found.join(u'\n')));
+    }
+
+    // The engine's reasons stay English in the log; shown, they are translated by wording.
+    void reasonsShownTranslated_data()
+    {
+        QTest::addColumn<QString>("reason");
+        QTest::addColumn<QString>("shown"); // [ and ] for the markers
+        // clang-format off
+        QTest::newRow("fixed") << "timed out" << "[timed out]";
+        QTest::newRow("a reason inside a reason") << "proxy error: connection refused" << "[proxy error: [connection refused]]";
+        QTest::newRow("two parts") << "the range \"A-c\" cannot be reached with increment 2" << "[the range \"A-c\" cannot be reached with increment 2]";
+        QTest::newRow("unknown: as it is") << "HTTP 404 Not Found" << "HTTP 404 Not Found";
+        // clang-format on
+    }
+
+    void reasonsShownTranslated()
+    {
+        QFETCH(QString, reason);
+        QFETCH(QString, shown);
+        shown.replace(u'[', QChar(0x27e6)).replace(u']', QChar(0x27e7));
+        QCOMPARE(ShownTexts::reason(reason), shown);
     }
 };
 
