@@ -183,11 +183,11 @@ QString ShownTexts::summary(const RunCounts &counts, const QString &reason)
         .arg(joined, ShownTexts::reason(reason));
 }
 
-QString ShownTexts::missesInRow(int misses)
+QString ShownTexts::seriesEnded(int misses)
 {
-    return misses == 1
-               ? QCoreApplication::translate("ShownTexts", "1 miss in a row")
-               : QCoreApplication::translate("ShownTexts", "%n misses in a row", nullptr, misses);
+    return misses == 1 ? QCoreApplication::translate("ShownTexts", "the series ended after 1 miss")
+                       : QCoreApplication::translate(
+                             "ShownTexts", "the series ended after %n misses", nullptr, misses);
 }
 
 QString ShownTexts::trayTip(const QString &fileName)

@@ -1128,17 +1128,6 @@ Ohne Fenster, aus einem Terminal oder einem Skript:
         <translation>Fertig (%1; %2)</translation>
     </message>
     <message>
-        <source>1 miss in a row</source>
-        <translation>1 Fehlversuch in Folge</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n misses in a row</source>
-        <translation>
-            <numerusform>%n Fehlversuch in Folge</numerusform>
-            <numerusform>%n Fehlversuche in Folge</numerusform>
-        </translation>
-    </message>
-    <message>
         <source>current file : %1</source>
         <translation>aktuelle Datei: %1</translation>
     </message>
@@ -1331,6 +1320,17 @@ Klicken Sie auf „Abbrechen“, um diese Datei nicht zu speichern.</translation
     <message>
         <source>the range &quot;%1&quot; goes outside -32768 to 32767</source>
         <translation>der Bereich „%1“ reicht über -32768 bis 32767 hinaus</translation>
+    </message>
+    <message>
+        <source>the series ended after 1 miss</source>
+        <translation>die Serie endete nach 1 Fehlversuch</translation>
+    </message>
+    <message numerus="yes">
+        <source>the series ended after %n misses</source>
+        <translation>
+            <numerusform>die Serie endete nach %n Fehlversuch</numerusform>
+            <numerusform>die Serie endete nach %n Fehlversuchen</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -1127,17 +1127,6 @@ Sin ventana, desde una terminal o un script:
         <translation>Terminado (%1; %2)</translation>
     </message>
     <message>
-        <source>1 miss in a row</source>
-        <translation>1 fallo seguido</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n misses in a row</source>
-        <translation>
-            <numerusform>%n fallo seguido</numerusform>
-            <numerusform>%n fallos seguidos</numerusform>
-        </translation>
-    </message>
-    <message>
         <source>current file : %1</source>
         <translation>archivo actual: %1</translation>
     </message>
@@ -1330,6 +1319,17 @@ Pulse Cancelar para no guardar este archivo.</translation>
     <message>
         <source>the range &quot;%1&quot; goes outside -32768 to 32767</source>
         <translation>el intervalo «%1» sale de -32768 a 32767</translation>
+    </message>
+    <message>
+        <source>the series ended after 1 miss</source>
+        <translation>la serie terminó tras 1 fallo</translation>
+    </message>
+    <message numerus="yes">
+        <source>the series ended after %n misses</source>
+        <translation>
+            <numerusform>la serie terminó tras %n fallo</numerusform>
+            <numerusform>la serie terminó tras %n fallos</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -1127,17 +1127,6 @@ Sans fenêtre, depuis un terminal ou un script :
         <translation>Terminé (%1 ; %2)</translation>
     </message>
     <message>
-        <source>1 miss in a row</source>
-        <translation>1 échec d’affilée</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n misses in a row</source>
-        <translation>
-            <numerusform>%n échec d’affilée</numerusform>
-            <numerusform>%n échecs d’affilée</numerusform>
-        </translation>
-    </message>
-    <message>
         <source>current file : %1</source>
         <translation>fichier en cours : %1</translation>
     </message>
@@ -1330,6 +1319,17 @@ Cliquez sur Annuler pour ne pas enregistrer ce fichier.</translation>
     <message>
         <source>the range &quot;%1&quot; goes outside -32768 to 32767</source>
         <translation>la plage « %1 » sort de -32768 à 32767</translation>
+    </message>
+    <message>
+        <source>the series ended after 1 miss</source>
+        <translation>la série s’est terminée après 1 échec</translation>
+    </message>
+    <message numerus="yes">
+        <source>the series ended after %n misses</source>
+        <translation>
+            <numerusform>la série s’est terminée après %n échec</numerusform>
+            <numerusform>la série s’est terminée après %n échecs</numerusform>
+        </translation>
     </message>
 </context>
 <context>

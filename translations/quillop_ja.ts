@@ -1120,16 +1120,6 @@ Without a window, from a terminal or a script:
         <translation>ダウンロード完了 (%1。%2)</translation>
     </message>
     <message>
-        <source>1 miss in a row</source>
-        <translation>1 回連続で見つかりません</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n misses in a row</source>
-        <translation>
-            <numerusform>%n 回連続で見つかりません</numerusform>
-        </translation>
-    </message>
-    <message>
         <source>current file : %1</source>
         <translation>現在のファイル: %1</translation>
     </message>
@@ -1322,6 +1312,16 @@ click cancel to skip saving this file</source>
     <message>
         <source>the range &quot;%1&quot; goes outside -32768 to 32767</source>
         <translation>範囲「%1」は -32768〜32767 の範囲を超えています</translation>
+    </message>
+    <message>
+        <source>the series ended after 1 miss</source>
+        <translation>1 回見つからなかったのでシリーズを終了しました</translation>
+    </message>
+    <message numerus="yes">
+        <source>the series ended after %n misses</source>
+        <translation>
+            <numerusform>%n 回続けて見つからなかったのでシリーズを終了しました</numerusform>
+        </translation>
     </message>
 </context>
 <context>
