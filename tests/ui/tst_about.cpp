@@ -4,6 +4,7 @@
 #include "RecordingWindow.h"
 #include "SysInfo.h"
 #include "TestEnvironment.h"
+#include "Translations.h"
 
 #include <QApplication>
 #include <QDir>
@@ -18,6 +19,18 @@ class TestAbout : public QObject
 {
     Q_OBJECT
     QMainWindow m_main;
+
+    // Empty files under dir, and the program in dir/bin.
+    static bool programAmong(const QTemporaryDir &dir, const QString &files)
+    {
+        for (const QString &name : files.split(u' ', Qt::SkipEmptyParts)) {
+            QFile file(dir.filePath(name));
+            if (!QDir().mkpath(QFileInfo(file).path()) || !file.open(QIODevice::WriteOnly))
+                return false;
+        }
+        ProgramPaths::setProgramDirectoryForTesting(dir.filePath(QStringLiteral("bin")));
+        return QDir().mkpath(dir.filePath(QStringLiteral("bin")));
+    }
 
 private Q_SLOTS:
     void cleanup()
@@ -84,13 +97,7 @@ private Q_SLOTS:
         QFETCH(QString, files);
         QFETCH(QString, opened);
         QTemporaryDir dir;
-        for (const QString &name : files.split(u' ', Qt::SkipEmptyParts)) {
-            QVERIFY(QDir().mkpath(QFileInfo(dir.filePath(name)).path()));
-            QFile file(dir.filePath(name));
-            QVERIFY(file.open(QIODevice::WriteOnly));
-        }
-        QVERIFY(QDir().mkpath(dir.filePath(QStringLiteral("bin"))));
-        ProgramPaths::setProgramDirectoryForTesting(dir.filePath(QStringLiteral("bin")));
+        QVERIFY(programAmong(dir, files));
         QStringList seen;
         MenuCommands::setFileOpener([&](const QUrl &url) {
             seen << url.toLocalFile();
@@ -102,6 +109,34 @@ private Q_SLOTS:
         ProgramPaths::setProgramDirectoryForTesting({});
         QCOMPARE(seen, opened.isEmpty() ? QStringList() : QStringList{dir.filePath(opened)});
         QCOMPARE(window.messages.size(), opened.isEmpty() ? 1 : 0);
+    }
+
+    // The placeholder's caption is text: its copy in the language shown, where there is one.
+    void placeholderInLanguage_data()
+    {
+        QTest::addColumn<QString>("files");
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("shown");
+        // clang-format off
+        QTest::newRow("copy in the language") << "bin/images/nai2.jpg bin/images/nai2_de.jpg" << "de" << "bin/images/nai2_de.jpg";
+        QTest::newRow("none in the language") << "bin/images/nai2.jpg bin/images/nai2_fr.jpg" << "de" << "bin/images/nai2.jpg";
+        QTest::newRow("English") << "bin/images/nai2.jpg bin/images/nai2_de.jpg" << "" << "bin/images/nai2.jpg";
+        QTest::newRow("installed") << "share/quillop/images/nai2.jpg share/quillop/images/nai2_ja.jpg" << "ja" << "share/quillop/images/nai2_ja.jpg";
+        // clang-format on
+    }
+
+    void placeholderInLanguage()
+    {
+        QFETCH(QString, files);
+        QFETCH(QString, language);
+        QFETCH(QString, shown);
+        QTemporaryDir dir;
+        QVERIFY(programAmong(dir, files));
+        Translations::setLanguageForTesting(language);
+        const QString path = ProgramPaths::placeholderPath();
+        Translations::setLanguageForTesting({});
+        ProgramPaths::setProgramDirectoryForTesting({});
+        QCOMPARE(path, QDir::cleanPath(dir.filePath(shown)));
     }
 
     void oneBoxWithVersionAndExample()
