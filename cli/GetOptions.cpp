@@ -82,11 +82,13 @@ QString readableFile(const QString &option, const QString &path)
     return QStringLiteral("--%1: cannot read the file \"%2\"").arg(option, path);
 }
 
-QString existingDir(const QString &option, const QString &path)
+// A folder that does not exist yet is made when the run starts; a file is no folder.
+QString folderPath(const QString &option, const QString &path)
 {
-    if (QFileInfo(path).isDir())
+    const QFileInfo info(path);
+    if (!info.exists() || info.isDir())
         return {};
-    return QStringLiteral("--%1: \"%2\" is not an existing directory").arg(option, path);
+    return QStringLiteral("--%1: \"%2\" is not a directory").arg(option, path);
 }
 
 // Reads the options' values into options; the first problem found is returned.
@@ -126,12 +128,12 @@ QString readValues(const QCommandLineParser &p, GetOptions &o)
         return QStringLiteral("--increment cannot be 0");
     if (set("save-dir")) {
         o.saveDir = absolute(value("save-dir"));
-        if (QString e = existingDir(QStringLiteral("save-dir"), *o.saveDir); !e.isEmpty())
+        if (QString e = folderPath(QStringLiteral("save-dir"), *o.saveDir); !e.isEmpty())
             return e;
     }
     if (set("log-dir")) {
         o.logDir = absolute(value("log-dir"));
-        if (QString e = existingDir(QStringLiteral("log-dir"), *o.logDir); !e.isEmpty())
+        if (QString e = folderPath(QStringLiteral("log-dir"), *o.logDir); !e.isEmpty())
             return e;
     }
     if (set("cookies")) {
