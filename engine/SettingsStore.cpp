@@ -56,7 +56,7 @@ constexpr KeyRow keyTable[] = {
     {Key::referer, "referer", Type::Text, ""},
     {Key::cookie_file, "cookie_file", Type::Text, ""},
     {Key::ca_file, "ca_file", Type::Text, ""},
-    {Key::stop_after_misses, "stop_after_misses", Type::Int16, "0"},
+    {Key::stop_after_misses, "stop_after_misses", Type::Int16, "10"},
     {Key::retries, "retries", Type::Int16, "2"},
 };
 
