@@ -64,11 +64,12 @@ private:
     void fetch();
     void onTransferFinished(bool ok, const QString &reason);
     bool waitIfAsked();
-    bool retryIfPassing(bool ok);
+    bool retryIfPassing(bool ok, const QString &reason);
     void onCountdownTick(int remaining);
     void onPauseElapsed();
     void finishFetched();
-    void finishFailed(const QString &reason);
+    // saveFailure: the picture could not be kept, which is no sign of the series' end.
+    void finishFailed(const QString &reason, bool saveFailure = false);
     void showAndLog(const QString &logText);
 
     struct Private;

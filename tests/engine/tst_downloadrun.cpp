@@ -263,6 +263,8 @@ void tst_DownloadRun::waysOfEnding_data()
     QTest::newRow("range cut by the limit") << "" << 3 << "7-12" << 3 << 3 << "10" << "(3 saved)";
     QTest::newRow("range counting down") << "down" << 100 << "03-01" << 3 << 3 << "00" << "(3 saved)";
     QTest::newRow("range of letters") << "letters" << 100 << "A-C" << 3 << 3 << "D" << "(3 saved)";
+    QTest::newRow("a letter counts letters whatever the mode") << "numbers" << 100 << "Y" << 2 << 100 << "Z" << "(2 saved)";
+    QTest::newRow("a range of numbers counts numbers whatever the mode") << "letters" << 100 << "001-003" << 3 << 3 << "004" << "(3 saved)";
     QTest::newRow("range counting up the wrong way") << "" << 100 << "20-01" << 0 << 0 << "20-01" << "(0 saved; the range \"20-01\" cannot be reached with increment 1)";
     // clang-format on
 }
@@ -277,8 +279,9 @@ void tst_DownloadRun::waysOfEnding()
     QFETCH(QString, endCounter);
     QFETCH(QString, summary);
     Rig rig;
-    rig.settings.is_number_mode = way != QLatin1String("letters") &&
-                                  (startCounter.size() > 1 || !startCounter.at(0).isLetter());
+    rig.settings.is_number_mode = way == QLatin1String("numbers") ||
+                                  (way != QLatin1String("letters") &&
+                                   (startCounter.size() > 1 || !startCounter.at(0).isLetter()));
     rig.settings.increment = way == QLatin1String("down") ? -1 : 1;
     rig.settings.isMultiple = way != QLatin1String("single") && way != QLatin1String("to multiple");
     rig.settings.max_downloads = qint16(maxDownloads);
@@ -427,6 +430,7 @@ void tst_DownloadRun::series_data()
     QTest::newRow("skip: no request, and no miss") << "404,404,404" << 1 << "" << 2 << 2 << "(0 saved, 1 skipped, 2 failed; 2 misses in a row)";
     QTest::newRow("prompt cancelled: no request") << "img" << 3 << "-" << 0 << 0 << "(0 saved, 1 skipped)";
     QTest::newRow("prompt answered: fetched under the new name") << "img" << 3 << "new" << 0 << 1 << "(1 saved)";
+    QTest::newRow("a save folder that takes no file: no request") << "unsaveable" << 0 << "" << 1 << 0 << "(0 saved, 1 failed)";
     QTest::newRow("overwrite fetches") << "img" << 2 << "" << 0 << 1 << "(1 saved)";
     // clang-format on
 }
@@ -449,6 +453,13 @@ void tst_DownloadRun::series()
     for (int i = 0; i < names.size(); ++i)
         rig.server.setResponse(QStringLiteral("/pic%1.jpg").arg(i + 1, 2, 10, QLatin1Char('0')),
                                response(names.at(i)));
+    if (responses == QLatin1String("unsaveable")) // a file where the folder should be
+        rig.settings.save_dir = rig.dir.filePath(QStringLiteral("today.log"));
+    // An attempt that asked the server nothing has no pause: this one would outlast the test.
+    if (requests == 0) {
+        rig.settings.pause_time = 1;
+        rig.run.pause().setUnitMs(1000000);
+    }
     const QString old = rig.dir.filePath(QStringLiteral("pic01.jpg"));
     if (ifExists != 0) {
         rig.settings.if_exists = static_cast<IfExistsPolicy>(ifExists);
