@@ -6,6 +6,7 @@
 #include "DrivePicker.h"
 #include "FileChooser.h"
 #include "FileOps.h"
+#include "FolderPrompt.h"
 #include "LoadSettings.h"
 #include "OptionsApply.h"
 #include "OptionsPages.h"
@@ -332,9 +333,36 @@ void FrmOptions::logClicked(bool yes)
     m_marks.is_log = true;
 }
 
+bool FrmOptions::foldersReady()
+{
+    const OptionsPages &ui = *m_ui;
+    const struct
+    {
+        bool marked;
+        const DirectoryField *field;
+        int page;
+        QLineEdit *box;
+    } folders[] = {{m_marks.save_dir, m_saveDir, 0, ui.txtSavPath},
+                   {m_marks.log_dir, m_logDir, 3, ui.txtLogDir}};
+    for (const auto &f : folders) {
+        QString problem;
+        if (!f.marked || FolderPrompt::prepare(this, f.field->directory(), &problem) ==
+                             FolderPrompt::Result::Ready)
+            continue;
+        // Nothing is stored while a folder cannot be had; the box is there to be changed.
+        ui.tab1->setCurrentIndex(f.page);
+        f.box->setFocus(Qt::OtherFocusReason);
+        f.box->selectAll();
+        beepHook()();
+        ui.statbar->showMessage(problem);
+        return false;
+    }
+    return true;
+}
+
 void FrmOptions::cmdOK_Click()
 {
-    if (!maxFilesAcceptable())
+    if (!maxFilesAcceptable() || !foldersReady())
         return;
     applyOptions(currentValues(), m_marks, m_settings, m_mainWindow);
     enableMainWindow();
@@ -343,7 +371,7 @@ void FrmOptions::cmdOK_Click()
 
 void FrmOptions::cmdApply_Click()
 {
-    if (!maxFilesAcceptable())
+    if (!maxFilesAcceptable() || !foldersReady())
         return;
     applyOptions(currentValues(), m_marks, m_settings, m_mainWindow);
     clearChangeMarks();

@@ -59,6 +59,9 @@ private:
     bool checkNumber(QLineEdit *box, NumericCheck::Box which, bool &mark);
     void refuse(QLineEdit *box, NumericCheck::Box which);
     bool maxFilesAcceptable();
+    // Offers to create a typed save or log folder that does not exist; false when one
+    // cannot be created (the apply must not go on).
+    bool foldersReady();
     void proxyClicked(bool yes);
     void logClicked(bool yes);
 

@@ -1,5 +1,6 @@
 #include "FileChooser.h"
 #include "FileOps.h"
+#include "FolderPrompt.h"
 #include "FrmOptions.h"
 #include "LoadSettings.h"
 #include "OptionsApply.h"
@@ -29,6 +30,10 @@ struct OptionsDialogFixture
     {
         TestEnvironment::resetStore();
         FrmOptions::setBeepHook([this] { ++beeps; });
+        FolderPrompt::setHook([this](const QString &question) {
+            questions << question;
+            return createFolders;
+        });
         settings.save_dir = TestEnvironment::home() + QStringLiteral("/pictures/series");
         settings.log_dir = TestEnvironment::home() + QStringLiteral("/logs");
         QDir().mkpath(settings.save_dir);
@@ -43,6 +48,7 @@ struct OptionsDialogFixture
     {
         delete dialog.data();
         FrmOptions::setBeepHook({});
+        FolderPrompt::setHook({});
     }
 
     FrmOptions *open()
@@ -94,6 +100,8 @@ struct OptionsDialogFixture
     QWidget mainWidget;
     QPointer<FrmOptions> dialog;
     int beeps = 0;
+    bool createFolders = false; // the answer to "Create the folder ...?"
+    QStringList questions;
 };
 
 using F = OptionsDialogFixture;
@@ -122,6 +130,7 @@ struct Entry
     const char *stored;
     const char *status;
     const char *url2 = "07";
+    bool createFolder = false; // Yes to "Create the folder ...?"; "~" in typed is the test home
 };
 Q_DECLARE_METATYPE(Entry)
 
@@ -201,7 +210,9 @@ private slots:
         QTest::newRow("misses -1") << Entry{1, "txtMisses", "stop_after_misses", "-1", 1, "", "Error : Misses in a row Has to be a Number"};
         QTest::newRow("retries 3") << Entry{1, "txtRetries", "retries", "3", 0, "3", ""};
         QTest::newRow("retries x") << Entry{1, "txtRetries", "retries", "x", 1, "", "Error : Retries Has to be a Number"};
-        QTest::newRow("save path typed") << Entry{0, "txtSavPath", "save_dir", " /srv/new pics ", 0, "/srv/new pics", ""};
+        QTest::newRow("save path typed, not created") << Entry{0, "txtSavPath", "save_dir", " /srv/new pics ", 0, "/srv/new pics", ""};
+        QTest::newRow("save folder created") << Entry{0, "txtSavPath", "save_dir", "~/made/here", 0, "~/made/here", "", "07", true};
+        QTest::newRow("save folder that cannot be made") << Entry{0, "txtSavPath", "save_dir", "/proc/quillop/g", 0, "", "", "07", true};
         QTest::newRow("socks5") << Entry{2, "optProxySocks5", "proxy_type", nullptr, 0, "socks5", ""};
         QTest::newRow("proxy user trimmed") << Entry{2, "txtProxyUser", "proxy_user", " ann ", 0, "ann", ""};
         QTest::newRow("password as typed") << Entry{2, "txtProxyPassword", "proxy_password", " p w ", 0, " p w ", ""};
@@ -224,10 +235,11 @@ private slots:
     void entries()
     {
         QFETCH(Entry, e);
-        const QString typed = QLatin1String(e.typed);
+        const QString typed = QString::fromUtf8(e.typed).replace(u'~', TestEnvironment::home());
         const bool refused = !*e.stored;
         const bool onChange = qstrcmp(e.control, "txtMaxFiles") == 0;
         F f;
+        f.createFolders = e.createFolder;
         f.settings.is_proxy = true;
         f.open();
         f.clickTab(e.tab);
@@ -237,7 +249,7 @@ private slots:
             if (refused && onChange)
                 QCOMPARE(edit->selectedText(), typed); // so the next key replaces it
             QTest::keyClick(edit, Qt::Key_Tab);
-            QCOMPARE(edit->hasFocus(), refused && !onChange);
+            QCOMPARE(edit->hasFocus(), refused && !onChange && !e.createFolder);
         } else
             f.click(e.control);
         QCOMPARE(f.beeps, e.beeps);
@@ -266,7 +278,12 @@ private slots:
         f.click("cmdCancel");
         QTRY_VERIFY(f.dialog.isNull());
         QVERIFY(f.mainWidget.isEnabled());
-        QCOMPARE(SettingsStore::read(QLatin1String(e.key), QString()), QLatin1String(e.stored));
+        const QString stored = QString::fromUtf8(e.stored).replace(u'~', TestEnvironment::home());
+        QCOMPARE(SettingsStore::read(QLatin1String(e.key), QString()), stored);
+        if (e.createFolder) {
+            QCOMPARE(f.questions.value(0), QStringLiteral("Create the folder %1?").arg(typed));
+            QCOMPARE(QFileInfo(typed).isDir(), !refused);
+        }
         if (!edit) // Tab from a box may land on the mode buttons, which mark the mode.
             QCOMPARE(f.window.url2, QLatin1String(e.url2));
     }
