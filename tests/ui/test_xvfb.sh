@@ -77,6 +77,9 @@ if [ -n "$launcher" ]; then
     read_name() { timeout 60 /usr/bin/python3 "$reader" "$@" 2>>"$work/reader.log"; }
     clock=$(read_name "$app" "Time of day")
     [[ "$clock" == *[0-9]:[0-9]* ]] || fail "the clock reads \"$clock\""
+    # An input box by its label, not by the text it holds.
+    url1=$(read_name "$app" "The address up to the counter")
+    [ "$url1" = "Address before the counter" ] || fail "url1 is named \"$url1\""
     mapfile -t status < <(read_name "$app" "Currebt File Status" Get)
     [ "${status[0]:-}" = "Engine Stopped" ] || fail "the status line reads \"${status[0]:-}\""
     case "${status[1]:-}" in
