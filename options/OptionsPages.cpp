@@ -167,7 +167,7 @@ void OptionsPages::buildDownloadPage(QFrame *page)
     Line1->setFrameShape(QFrame::VLine);
     Label15 = label(page, "Label15", QStringLiteral("Pause between downloads in seconds"));
     txtPause = textBox(page, "txtPause", QString(), Label15);
-    Label16 = label(page, "Label16", QStringLiteral("Stop after misses in a row"),
+    Label16 = label(page, "Label16", QStringLiteral("Stop after misses in a row (0 = never)"),
                     QStringLiteral("End the run after this many pictures in a row were not found "
                                    "or were no picture. 0 never ends it early."));
     txtMisses = textBox(page, "txtMisses", QString(), Label16, Label16->toolTip());
