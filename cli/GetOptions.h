@@ -4,6 +4,7 @@
 #include "ConnectionOptions.h"
 #include "SettingsStore.h"
 
+#include <QMap>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -22,14 +23,9 @@ struct GetOptions
     };
 
     AddressParts address;
-    std::optional<QString> saveDir, logDir, append, referer, userAgent, cookieFile, caFile;
-    std::optional<qint16> pause, maxDownloads, increment, stopAfterMisses, retries;
-    std::optional<bool> numberMode, appendAtStart;
-    std::optional<IfExistsPolicy> ifExists;
+    // What the options set, as the texts the store keeps, for this run only.
+    QMap<SettingsStore::Key, QString> overrides;
     std::optional<Proxy> proxy; // set with --proxy
-    bool noProxy = false;
-    bool noLog = false;
-    bool single = false;
     bool dryRun = false;
     bool quiet = false;
     bool json = false;
