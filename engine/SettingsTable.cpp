@@ -133,6 +133,7 @@ constexpr std::array<Setting, SettingsStore::keyCount> table = {{
     {.key = Key::cookie_file, .name = "cookie_file", .type = Type::Text, .defaultText = "", .field = &RunSettings::cookie_file,
      .caption = S("Cookie file"),
      .tooltip = S("A cookies.txt file whose cookies are sent with the requests; empty for none"),
+     .refusal = S("Error : The cookie file cannot be read"),
      .cli = {{.name = "cookies", .valueName = "FILE",
               .help = "send the cookies of a cookies.txt file", .helpOrder = 190,
               .value = OptionValue::File}}},
@@ -140,6 +141,7 @@ constexpr std::array<Setting, SettingsStore::keyCount> table = {{
      .caption = S("Certificate (CA) file"),
      .tooltip = S("A PEM file of certificate authorities to trust besides the system's; empty "
                   "for none"),
+     .refusal = S("Error : The certificate file cannot be read"),
      .cli = {{.name = "ca-file", .valueName = "FILE",
               .help = "also trust the authorities in a PEM file", .helpOrder = 200,
               .value = OptionValue::File}}},
