@@ -52,7 +52,8 @@ bool AddressEntry::eventFilter(QObject *watched, QEvent *event)
         return QObject::eventFilter(watched, event);
     auto *drop = static_cast<QDropEvent *>(event);
     const QString address = AddressLineEdit::addressIn(drop->mimeData());
-    if (!AddressLineEdit::looksLikeWholeAddress(address))
+    // During a run the inputs are the run's; a drop there is only text, as typing is.
+    if (!m_controls->cmdGet->isEnabled() || !AddressLineEdit::looksLikeWholeAddress(address))
         return QObject::eventFilter(watched, event);
     drop->acceptProposedAction();
     if (type == QEvent::Drop)
