@@ -235,7 +235,7 @@ void FrmMain::restoreInputs()
 {
     m_inputs->restoreInputs();
     trayIcon = ImageKey::Stopped;
-    trayTip = idleTrayTip();
+    trayTip = ShownTexts::idleTrayTip();
 }
 
 void FrmMain::restoreWindow()
