@@ -52,7 +52,7 @@ void TerminalOutput::attempt(const AttemptReport &r)
         writeLine(m_out, QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact)));
     } else if (m_format == Format::Lines) {
         writeLine(m_out, r.logText);
-    } else if (r.outcome == AttemptReport::Outcome::Failed) {
+    } else if (outcomeRow(r.outcome).failsRun) {
         // Quiet is about what went well; a failure is still told.
         writeLine(m_err, r.logText);
     }
