@@ -134,8 +134,10 @@ void DownloadAttempt::fetch()
     QIODevice *sink = d->saver.beginBody();
     const QString problem = d->saver.bodyProblem();
     if (d->settings.is_save && !problem.isEmpty()) {
-        // No picture could be kept: the request would only cost the server and the time.
+        // No picture could be kept: the request would only cost the server and the time,
+        // and every later address of the run would meet the same folder.
         d->phase = Phase::Pausing;
+        d->report.endsRun = true;
         finishFailed(AttemptOutcome::SaveFailed, problem);
         return;
     }
@@ -165,6 +167,7 @@ void DownloadAttempt::onTransferFinished(bool ok, const QString &reason)
                                            ? AttemptOutcome::Cancelled
                                        : d->transfer.sinkFailed() ? AttemptOutcome::SaveFailed
                                                                   : AttemptOutcome::FetchFailed;
+        d->report.endsRun = RetryPolicy::meetsEveryAddress(d->transfer.failure());
         finishFailed(outcome, reason);
     } else if (status >= 400) { // an error page is never saved, whatever its type says
         finishFailed(AttemptOutcome::FetchFailed,
