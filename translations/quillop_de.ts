@@ -74,6 +74,21 @@
     </message>
 </context>
 <context>
+    <name>FolderPrompt</name>
+    <message>
+        <source>Quillop</source>
+        <translation>Quillop</translation>
+    </message>
+    <message>
+        <source>Create the folder %1?</source>
+        <translation>Den Ordner %1 anlegen?</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be created: %2</source>
+        <translation>Der Ordner %1 kann nicht angelegt werden: %2</translation>
+    </message>
+</context>
+<context>
     <name>FrmAbout</name>
     <message>
         <source>&amp;System Info...</source>
@@ -184,10 +199,6 @@ Klicken Sie auf OK.</translation>
         <translation>--%1: Die Datei „%2“ kann nicht gelesen werden</translation>
     </message>
     <message>
-        <source>--%1: &quot;%2&quot; is not an existing directory</source>
-        <translation>--%1: „%2“ ist kein vorhandener Ordner</translation>
-    </message>
-    <message>
         <source>--%1 and --%2 exclude each other</source>
         <translation>--%1 und --%2 schließen einander aus</translation>
     </message>
@@ -277,6 +288,10 @@ entfernt); 141 wenn die Standardausgabe geschlossen wurde.
         <source>--%1 takes %2, not &quot;%3&quot;</source>
         <translation>--%1 erwartet %2, nicht „%3“</translation>
     </message>
+    <message>
+        <source>--%1: &quot;%2&quot; is not a directory</source>
+        <translation>--%1: „%2“ ist kein Ordner</translation>
+    </message>
 </context>
 <context>
     <name>LoadSettings</name>
@@ -343,6 +358,22 @@ Ohne Fenster, aus einem Terminal oder einem Skript:
     <message>
         <source>Preview</source>
         <translation>Vorschau</translation>
+    </message>
+    <message>
+        <source>The address up to the counter</source>
+        <translation>Die Adresse bis zum Zähler</translation>
+    </message>
+    <message>
+        <source>The rest of the address after the counter</source>
+        <translation>Der Rest der Adresse nach dem Zähler</translation>
+    </message>
+    <message>
+        <source>Next counter place</source>
+        <translation>Nächste Zählerstelle</translation>
+    </message>
+    <message>
+        <source>Count with the next number of the address (Alt+Right; Alt+Left goes back)</source>
+        <translation>Mit der nächsten Zahl der Adresse zählen (Alt+Rechts; Alt+Links geht zurück)</translation>
     </message>
 </context>
 <context>
@@ -807,6 +838,18 @@ Ohne Fenster, aus einem Terminal oder einem Skript:
         <source>the log directory &quot;%1&quot; does not exist; give --log-dir or --no-log</source>
         <translation>der Protokollordner „%1“ existiert nicht; geben Sie --log-dir oder --no-log an</translation>
     </message>
+    <message>
+        <source>the folder &quot;%1&quot; would be created</source>
+        <translation>der Ordner „%1“ würde angelegt</translation>
+    </message>
+    <message>
+        <source>the folder &quot;%1&quot; cannot be created: %2</source>
+        <translation>der Ordner „%1“ kann nicht angelegt werden: %2</translation>
+    </message>
+    <message>
+        <source>created the folder &quot;%1&quot;</source>
+        <translation>Ordner „%1“ angelegt</translation>
+    </message>
 </context>
 <context>
     <name>SettingsStore</name>
@@ -1031,10 +1074,6 @@ Ohne Fenster, aus einem Terminal oder einem Skript:
         <translation>auch den Zertifizierungsstellen einer PEM-Datei vertrauen</translation>
     </message>
     <message>
-        <source>Stop after misses in a row</source>
-        <translation>Nach Fehlversuchen in Folge aufhören</translation>
-    </message>
-    <message>
         <source>End the run after this many pictures in a row were not found or were no picture. 0 never ends it early.</source>
         <translation>Den Lauf beenden, wenn so viele Bilder in Folge nicht gefunden wurden oder keine Bilder waren. Bei 0 endet er nie vorzeitig.</translation>
     </message>
@@ -1061,6 +1100,18 @@ Ohne Fenster, aus einem Terminal oder einem Skript:
     <message>
         <source>try a passing failure N more times</source>
         <translation>einen vorübergehenden Fehler N-mal wiederholen</translation>
+    </message>
+    <message>
+        <source>Error : The cookie file cannot be read</source>
+        <translation>Fehler: Die Cookie-Datei kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>Error : The certificate file cannot be read</source>
+        <translation>Fehler: Die Zertifikatsdatei kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>Stop after misses in a row (0 = never)</source>
+        <translation>Nach Fehlversuchen in Folge aufhören (0 = nie)</translation>
     </message>
 </context>
 <context>
@@ -1360,6 +1411,13 @@ Klicken Sie auf „Abbrechen“, um diese Datei nicht zu speichern.</translation
     </message>
 </context>
 <context>
+    <name>TabStrip</name>
+    <message>
+        <source>Page contents</source>
+        <translation>Seiteninhalt</translation>
+    </message>
+</context>
+<context>
     <name>TerminalOutput</name>
     <message>
         <source>%1 B</source>
@@ -1388,6 +1446,17 @@ Klicken Sie auf „Abbrechen“, um diese Datei nicht zu speichern.</translation
     <message>
         <source>%1/s</source>
         <translation>%1/s</translation>
+    </message>
+</context>
+<context>
+    <name>TerminalWindow</name>
+    <message>
+        <source>waiting %1 s: the server asked to slow down</source>
+        <translation>warte %1 s: der Server bittet um langsamere Abrufe</translation>
+    </message>
+    <message>
+        <source>trying %1 again (%2), %3 of %4</source>
+        <translation>neuer Versuch für %1 (%2), %3 von %4</translation>
     </message>
 </context>
 </TS>

@@ -74,6 +74,21 @@
     </message>
 </context>
 <context>
+    <name>FolderPrompt</name>
+    <message>
+        <source>Quillop</source>
+        <translation>Quillop</translation>
+    </message>
+    <message>
+        <source>Create the folder %1?</source>
+        <translation>¿Crear la carpeta %1?</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be created: %2</source>
+        <translation>No se puede crear la carpeta %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>FrmAbout</name>
     <message>
         <source>&amp;System Info...</source>
@@ -184,10 +199,6 @@ Pulse Aceptar.</translation>
         <translation>--%1: no se puede leer el archivo «%2»</translation>
     </message>
     <message>
-        <source>--%1: &quot;%2&quot; is not an existing directory</source>
-        <translation>--%1: «%2» no es una carpeta existente</translation>
-    </message>
-    <message>
         <source>--%1 and --%2 exclude each other</source>
         <translation>--%1 y --%2 se excluyen mutuamente</translation>
     </message>
@@ -276,6 +287,10 @@ estándar.
         <source>--%1 takes %2, not &quot;%3&quot;</source>
         <translation>--%1 admite %2, no «%3»</translation>
     </message>
+    <message>
+        <source>--%1: &quot;%2&quot; is not a directory</source>
+        <translation>--%1: «%2» no es una carpeta</translation>
+    </message>
 </context>
 <context>
     <name>LoadSettings</name>
@@ -342,6 +357,22 @@ Sin ventana, desde una terminal o un script:
     <message>
         <source>Preview</source>
         <translation>Vista previa</translation>
+    </message>
+    <message>
+        <source>The address up to the counter</source>
+        <translation>La dirección hasta el contador</translation>
+    </message>
+    <message>
+        <source>The rest of the address after the counter</source>
+        <translation>El resto de la dirección tras el contador</translation>
+    </message>
+    <message>
+        <source>Next counter place</source>
+        <translation>Siguiente posición del contador</translation>
+    </message>
+    <message>
+        <source>Count with the next number of the address (Alt+Right; Alt+Left goes back)</source>
+        <translation>Contar con el siguiente número de la dirección (Alt+Derecha; Alt+Izquierda vuelve atrás)</translation>
     </message>
 </context>
 <context>
@@ -806,6 +837,18 @@ Sin ventana, desde una terminal o un script:
         <source>the log directory &quot;%1&quot; does not exist; give --log-dir or --no-log</source>
         <translation>la carpeta del registro «%1» no existe; indique --log-dir o --no-log</translation>
     </message>
+    <message>
+        <source>the folder &quot;%1&quot; would be created</source>
+        <translation>se crearía la carpeta «%1»</translation>
+    </message>
+    <message>
+        <source>the folder &quot;%1&quot; cannot be created: %2</source>
+        <translation>no se puede crear la carpeta «%1»: %2</translation>
+    </message>
+    <message>
+        <source>created the folder &quot;%1&quot;</source>
+        <translation>carpeta «%1» creada</translation>
+    </message>
 </context>
 <context>
     <name>SettingsStore</name>
@@ -1030,10 +1073,6 @@ Sin ventana, desde una terminal o un script:
         <translation>confiar también en las autoridades de un archivo PEM</translation>
     </message>
     <message>
-        <source>Stop after misses in a row</source>
-        <translation>Detener tras fallos seguidos</translation>
-    </message>
-    <message>
         <source>End the run after this many pictures in a row were not found or were no picture. 0 never ends it early.</source>
         <translation>Terminar la serie cuando tantas imágenes seguidas no se encontraron o no eran imágenes. Con 0 nunca termina antes.</translation>
     </message>
@@ -1060,6 +1099,18 @@ Sin ventana, desde una terminal o un script:
     <message>
         <source>try a passing failure N more times</source>
         <translation>reintentar N veces un fallo pasajero</translation>
+    </message>
+    <message>
+        <source>Error : The cookie file cannot be read</source>
+        <translation>Error: no se puede leer el archivo de cookies</translation>
+    </message>
+    <message>
+        <source>Error : The certificate file cannot be read</source>
+        <translation>Error: no se puede leer el archivo de certificados</translation>
+    </message>
+    <message>
+        <source>Stop after misses in a row (0 = never)</source>
+        <translation>Detener tras fallos seguidos (0 = nunca)</translation>
     </message>
 </context>
 <context>
@@ -1359,6 +1410,13 @@ Pulse Cancelar para no guardar este archivo.</translation>
     </message>
 </context>
 <context>
+    <name>TabStrip</name>
+    <message>
+        <source>Page contents</source>
+        <translation>Contenido de la página</translation>
+    </message>
+</context>
+<context>
     <name>TerminalOutput</name>
     <message>
         <source>%1 B</source>
@@ -1387,6 +1445,17 @@ Pulse Cancelar para no guardar este archivo.</translation>
     <message>
         <source>%1/s</source>
         <translation>%1/s</translation>
+    </message>
+</context>
+<context>
+    <name>TerminalWindow</name>
+    <message>
+        <source>waiting %1 s: the server asked to slow down</source>
+        <translation>esperando %1 s: el servidor pidió ir más despacio</translation>
+    </message>
+    <message>
+        <source>trying %1 again (%2), %3 of %4</source>
+        <translation>reintentando %1 (%2), %3 de %4</translation>
     </message>
 </context>
 </TS>

@@ -74,6 +74,21 @@
     </message>
 </context>
 <context>
+    <name>FolderPrompt</name>
+    <message>
+        <source>Quillop</source>
+        <translation>Quillop</translation>
+    </message>
+    <message>
+        <source>Create the folder %1?</source>
+        <translation>Créer le dossier %1 ?</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be created: %2</source>
+        <translation>Impossible de créer le dossier %1 : %2</translation>
+    </message>
+</context>
+<context>
     <name>FrmAbout</name>
     <message>
         <source>&amp;System Info...</source>
@@ -184,10 +199,6 @@ Cliquez sur OK.</translation>
         <translation>--%1 : impossible de lire le fichier « %2 »</translation>
     </message>
     <message>
-        <source>--%1: &quot;%2&quot; is not an existing directory</source>
-        <translation>--%1 : « %2 » n’est pas un dossier existant</translation>
-    </message>
-    <message>
         <source>--%1 and --%2 exclude each other</source>
         <translation>--%1 et --%2 s’excluent mutuellement</translation>
     </message>
@@ -276,6 +287,10 @@ supprimé) ; 141 quand la sortie standard a été fermée.
         <source>--%1 takes %2, not &quot;%3&quot;</source>
         <translation>--%1 attend %2, pas « %3 »</translation>
     </message>
+    <message>
+        <source>--%1: &quot;%2&quot; is not a directory</source>
+        <translation>--%1 : « %2 » n’est pas un dossier</translation>
+    </message>
 </context>
 <context>
     <name>LoadSettings</name>
@@ -342,6 +357,22 @@ Sans fenêtre, depuis un terminal ou un script :
     <message>
         <source>Preview</source>
         <translation>Aperçu</translation>
+    </message>
+    <message>
+        <source>The address up to the counter</source>
+        <translation>L’adresse jusqu’au compteur</translation>
+    </message>
+    <message>
+        <source>The rest of the address after the counter</source>
+        <translation>La suite de l’adresse après le compteur</translation>
+    </message>
+    <message>
+        <source>Next counter place</source>
+        <translation>Emplacement de compteur suivant</translation>
+    </message>
+    <message>
+        <source>Count with the next number of the address (Alt+Right; Alt+Left goes back)</source>
+        <translation>Compter avec le nombre suivant de l’adresse (Alt+Droite ; Alt+Gauche pour revenir)</translation>
     </message>
 </context>
 <context>
@@ -806,6 +837,18 @@ Sans fenêtre, depuis un terminal ou un script :
         <source>the log directory &quot;%1&quot; does not exist; give --log-dir or --no-log</source>
         <translation>le dossier du journal « %1 » n’existe pas ; indiquez --log-dir ou --no-log</translation>
     </message>
+    <message>
+        <source>the folder &quot;%1&quot; would be created</source>
+        <translation>le dossier « %1 » serait créé</translation>
+    </message>
+    <message>
+        <source>the folder &quot;%1&quot; cannot be created: %2</source>
+        <translation>impossible de créer le dossier « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>created the folder &quot;%1&quot;</source>
+        <translation>dossier « %1 » créé</translation>
+    </message>
 </context>
 <context>
     <name>SettingsStore</name>
@@ -1030,10 +1073,6 @@ Sans fenêtre, depuis un terminal ou un script :
         <translation>faire aussi confiance aux autorités d’un fichier PEM</translation>
     </message>
     <message>
-        <source>Stop after misses in a row</source>
-        <translation>Arrêter après des échecs d’affilée</translation>
-    </message>
-    <message>
         <source>End the run after this many pictures in a row were not found or were no picture. 0 never ends it early.</source>
         <translation>Terminer la série après ce nombre d’images d’affilée introuvables ou qui n’étaient pas des images. Avec 0, elle ne s’arrête jamais plus tôt.</translation>
     </message>
@@ -1060,6 +1099,18 @@ Sans fenêtre, depuis un terminal ou un script :
     <message>
         <source>try a passing failure N more times</source>
         <translation>réessayer N fois après un échec passager</translation>
+    </message>
+    <message>
+        <source>Error : The cookie file cannot be read</source>
+        <translation>Erreur : impossible de lire le fichier de cookies</translation>
+    </message>
+    <message>
+        <source>Error : The certificate file cannot be read</source>
+        <translation>Erreur : impossible de lire le fichier de certificats</translation>
+    </message>
+    <message>
+        <source>Stop after misses in a row (0 = never)</source>
+        <translation>Arrêter après des échecs d’affilée (0 = jamais)</translation>
     </message>
 </context>
 <context>
@@ -1359,6 +1410,13 @@ Cliquez sur Annuler pour ne pas enregistrer ce fichier.</translation>
     </message>
 </context>
 <context>
+    <name>TabStrip</name>
+    <message>
+        <source>Page contents</source>
+        <translation>Contenu de la page</translation>
+    </message>
+</context>
+<context>
     <name>TerminalOutput</name>
     <message>
         <source>%1 B</source>
@@ -1387,6 +1445,17 @@ Cliquez sur Annuler pour ne pas enregistrer ce fichier.</translation>
     <message>
         <source>%1/s</source>
         <translation>%1/s</translation>
+    </message>
+</context>
+<context>
+    <name>TerminalWindow</name>
+    <message>
+        <source>waiting %1 s: the server asked to slow down</source>
+        <translation>attente de %1 s : le serveur demande de ralentir</translation>
+    </message>
+    <message>
+        <source>trying %1 again (%2), %3 of %4</source>
+        <translation>nouvelle tentative pour %1 (%2), %3 sur %4</translation>
     </message>
 </context>
 </TS>

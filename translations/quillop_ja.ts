@@ -74,6 +74,21 @@
     </message>
 </context>
 <context>
+    <name>FolderPrompt</name>
+    <message>
+        <source>Quillop</source>
+        <translation>Quillop</translation>
+    </message>
+    <message>
+        <source>Create the folder %1?</source>
+        <translation>フォルダー %1 を作成しますか?</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be created: %2</source>
+        <translation>フォルダー %1 を作成できません: %2</translation>
+    </message>
+</context>
+<context>
     <name>FrmAbout</name>
     <message>
         <source>&amp;System Info...</source>
@@ -184,10 +199,6 @@ OK をクリックしてください。</translation>
         <translation>--%1: ファイル「%2」を読み込めません</translation>
     </message>
     <message>
-        <source>--%1: &quot;%2&quot; is not an existing directory</source>
-        <translation>--%1: 「%2」は既存のフォルダーではありません</translation>
-    </message>
-    <message>
         <source>--%1 and --%2 exclude each other</source>
         <translation>--%1 と --%2 は同時に指定できません</translation>
     </message>
@@ -274,6 +285,10 @@ SIGTERM で停止した (途中のファイルは削除)。141 標準出力が�
         <source>--%1 takes %2, not &quot;%3&quot;</source>
         <translation>--%1 には %2 のいずれかを指定してください (「%3」は使えません)</translation>
     </message>
+    <message>
+        <source>--%1: &quot;%2&quot; is not a directory</source>
+        <translation>--%1: 「%2」はフォルダーではありません</translation>
+    </message>
 </context>
 <context>
     <name>LoadSettings</name>
@@ -340,6 +355,22 @@ Without a window, from a terminal or a script:
     <message>
         <source>Preview</source>
         <translation>プレビュー</translation>
+    </message>
+    <message>
+        <source>The address up to the counter</source>
+        <translation>カウンターの手前までのアドレス</translation>
+    </message>
+    <message>
+        <source>The rest of the address after the counter</source>
+        <translation>カウンターより後ろのアドレス</translation>
+    </message>
+    <message>
+        <source>Next counter place</source>
+        <translation>次のカウンター位置</translation>
+    </message>
+    <message>
+        <source>Count with the next number of the address (Alt+Right; Alt+Left goes back)</source>
+        <translation>アドレスの次の数字で数える (Alt+→、Alt+← で戻る)</translation>
     </message>
 </context>
 <context>
@@ -803,6 +834,18 @@ Without a window, from a terminal or a script:
         <source>the log directory &quot;%1&quot; does not exist; give --log-dir or --no-log</source>
         <translation>ログのフォルダー「%1」が存在しません。--log-dir か --no-log を指定してください</translation>
     </message>
+    <message>
+        <source>the folder &quot;%1&quot; would be created</source>
+        <translation>フォルダー「%1」を作成します (予定)</translation>
+    </message>
+    <message>
+        <source>the folder &quot;%1&quot; cannot be created: %2</source>
+        <translation>フォルダー「%1」を作成できません: %2</translation>
+    </message>
+    <message>
+        <source>created the folder &quot;%1&quot;</source>
+        <translation>フォルダー「%1」を作成しました</translation>
+    </message>
 </context>
 <context>
     <name>SettingsStore</name>
@@ -1027,10 +1070,6 @@ Without a window, from a terminal or a script:
         <translation>PEM ファイルの認証局も信頼する</translation>
     </message>
     <message>
-        <source>Stop after misses in a row</source>
-        <translation>連続で見つからなければ停止</translation>
-    </message>
-    <message>
         <source>End the run after this many pictures in a row were not found or were no picture. 0 never ends it early.</source>
         <translation>この数だけ続けて画像が見つからないか画像でなかったら終了します。0 なら途中で終了しません。</translation>
     </message>
@@ -1057,6 +1096,18 @@ Without a window, from a terminal or a script:
     <message>
         <source>try a passing failure N more times</source>
         <translation>一時的な失敗をさらに N 回試す</translation>
+    </message>
+    <message>
+        <source>Error : The cookie file cannot be read</source>
+        <translation>エラー: Cookie ファイルを読み込めません</translation>
+    </message>
+    <message>
+        <source>Error : The certificate file cannot be read</source>
+        <translation>エラー: 証明書ファイルを読み込めません</translation>
+    </message>
+    <message>
+        <source>Stop after misses in a row (0 = never)</source>
+        <translation>連続で見つからなければ停止 (0 = しない)</translation>
     </message>
 </context>
 <context>
@@ -1351,6 +1402,13 @@ click cancel to skip saving this file</source>
     </message>
 </context>
 <context>
+    <name>TabStrip</name>
+    <message>
+        <source>Page contents</source>
+        <translation>ページの内容</translation>
+    </message>
+</context>
+<context>
     <name>TerminalOutput</name>
     <message>
         <source>%1 B</source>
@@ -1379,6 +1437,17 @@ click cancel to skip saving this file</source>
     <message>
         <source>%1/s</source>
         <translation>%1/s</translation>
+    </message>
+</context>
+<context>
+    <name>TerminalWindow</name>
+    <message>
+        <source>waiting %1 s: the server asked to slow down</source>
+        <translation>%1 秒待機中: サーバーから速度を落とすよう求められました</translation>
+    </message>
+    <message>
+        <source>trying %1 again (%2), %3 of %4</source>
+        <translation>%1 を再試行中 (%2)、%3/%4</translation>
     </message>
 </context>
 </TS>
