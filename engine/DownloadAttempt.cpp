@@ -11,6 +11,7 @@
 #include "SaveNaming.h"
 #include "SequenceCounter.h"
 #include "Transfer.h"
+#include "TransferRules.h"
 
 struct DownloadAttempt::Private
 {
@@ -28,6 +29,7 @@ struct DownloadAttempt::Private
     std::function<QDateTime()> now = [] { return QDateTime::currentDateTimeUtc(); };
     Phase phase = Phase::Idle;
     QString url;
+    QString shownUrl; // url with any password hidden: what the status, log and report show
     AttemptReport report;
     bool miss = false;
     int slowDownWaits = 0;  // waits the server asked for in this attempt
@@ -114,8 +116,9 @@ void DownloadAttempt::start()
         return;
     MainWindowElements &w = d->window;
     d->url = SequenceCounter::composeUrl(w.url1Text(), w.url2Text(), w.url3Text());
+    d->shownUrl = TransferRules::hideCredentials(d->url);
     d->report = AttemptReport();
-    d->report.url = d->url;
+    d->report.url = d->shownUrl;
     d->report.tries = 0;
     d->miss = false;
     d->slowDownWaits = d->retriesDone = 0;
@@ -138,7 +141,7 @@ void DownloadAttempt::start()
 
 void DownloadAttempt::fetch()
 {
-    d->window.setStatusText(QStringLiteral("Opening : ") + d->url);
+    d->window.setStatusText(QStringLiteral("Opening : ") + d->shownUrl);
     d->phase = Phase::Fetching;
     ++d->report.tries;
     d->transfer.openUrl(d->url, d->saver.beginBody());
@@ -162,6 +165,10 @@ void DownloadAttempt::onTransferFinished(bool ok, const QString &reason)
         finishFailed(reason);
     else if (status >= 400) // an error page is never saved, whatever its type says
         finishFailed(RetryPolicy::httpErrorText(status, d->transfer.reasonPhrase()));
+    else if (d->transfer.bytesReceived() == 0) // a 204, or a 304 that calls itself a picture
+        finishFailed(QStringLiteral("empty response (") +
+                     RetryPolicy::httpErrorText(status, d->transfer.reasonPhrase()) +
+                     QLatin1Char(')'));
     else
         finishFetched();
 }
@@ -220,7 +227,7 @@ void DownloadAttempt::cancelWait()
 void DownloadAttempt::finishFetched()
 {
     MainWindowElements &w = d->window;
-    w.setStatusText(QStringLiteral("Opened  : ") + d->url);
+    w.setStatusText(QStringLiteral("Opened  : ") + d->shownUrl);
     const QString contentType = d->transfer.getHeader(QStringLiteral("Content-type"));
     QString logText;
     AttemptReport &r = d->report;
@@ -273,8 +280,8 @@ void DownloadAttempt::finishFailed(const QString &reason)
                   QStringLiteral(": ") + reason;
     } else {
         d->miss = true;
-        w.setStatusText(QStringLiteral("Failed   : ") + d->url + QStringLiteral(" (") + reason +
-                        QLatin1Char(')'));
+        w.setStatusText(QStringLiteral("Failed   : ") + d->shownUrl + QStringLiteral(" (") +
+                        reason + QLatin1Char(')'));
         logText = d->url + QStringLiteral("---> failed: ") + reason;
     }
     if (d->retriesDone > 0)
@@ -284,9 +291,12 @@ void DownloadAttempt::finishFailed(const QString &reason)
     showAndLog(logText);
 }
 
-void DownloadAttempt::showAndLog(const QString &logText)
+void DownloadAttempt::showAndLog(QString logText)
 {
     MainWindowElements &w = d->window;
+    // The lines are built from the address as fetched; a password in it goes no further.
+    if (d->shownUrl != d->url)
+        logText.replace(d->url, d->shownUrl);
     w.trayTip = QStringLiteral("current file : ") + FileOps::GetFileName(d->url);
     if (w.isMinimized()) {
         w.setTip(w.trayTip);

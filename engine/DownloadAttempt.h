@@ -69,7 +69,7 @@ private:
     void onPauseElapsed();
     void finishFetched();
     void finishFailed(const QString &reason);
-    void showAndLog(const QString &logText);
+    void showAndLog(QString logText);
 
     struct Private;
     Private *d;

@@ -16,7 +16,7 @@ constexpr int maxSlowDownWaits = 3;
 constexpr int maxWaitSeconds = 3600;
 
 // The seconds a Retry-After value asks for: a count of seconds or an HTTP date (compared
-// with now); -1 when the value is neither. A date in the past asks for 0.
+// with now); -1 when the value is neither. A date that has passed asks for 1.
 int retryAfterSeconds(const QString &value, const QDateTime &now);
 
 // A 429, or a 503 that says when to come back.
