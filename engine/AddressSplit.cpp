@@ -51,7 +51,57 @@ bool isBracketRange(const QString &inside)
     return from.size() == 1 && to.size() == 1 && isAsciiLetter(from[0]) && isAsciiLetter(to[0]);
 }
 
+// Something that only a range would look like: words of letters and digits (each with
+// an optional sign) joined by dashes, "1-5", "A-9", "-3--1", "0x1-0x5", "5-5-5".
+bool looksLikeRange(const QString &inside)
+{
+    bool dash = false;
+    bool word = false; // inside a word of letters and digits
+    for (qsizetype i = 0; i < inside.size(); ++i) {
+        const QChar c = inside[i];
+        if (isAsciiDigit(c) || isAsciiLetter(c)) {
+            word = true;
+        } else if (c == QLatin1Char('-') && word) {
+            dash = true;
+            word = false;
+        } else if ((c == QLatin1Char('-') || c == QLatin1Char('+')) && !word &&
+                   i + 1 < inside.size() && isAsciiDigit(inside[i + 1])) {
+            // a sign in front of a number
+        } else {
+            return false;
+        }
+    }
+    return dash && word;
+}
+
 } // namespace
+
+QString AddressSplit::bracketProblem(const QString &address)
+{
+    const QString text = address.trimmed();
+    const qsizetype open = text.lastIndexOf(QLatin1Char('['));
+    if (open < pathStart(text))
+        return {};
+    const qsizetype close = text.indexOf(QLatin1Char(']'), open);
+    if (close < 0) {
+        // The range runs up to where a path's next part would begin.
+        qsizetype end = open + 1;
+        while (end < text.size() &&
+               (isAsciiDigit(text[end]) || isAsciiLetter(text[end]) ||
+                text[end] == QLatin1Char('-') || text[end] == QLatin1Char('+')))
+            ++end;
+        const QString inside = text.mid(open + 1, end - open - 1);
+        if (!looksLikeRange(inside))
+            return {};
+        return QStringLiteral("the range \"[%1\" has no closing bracket").arg(inside);
+    }
+    const QString inside = text.mid(open + 1, close - open - 1);
+    if (isBracketRange(inside) || !looksLikeRange(inside))
+        return {};
+    return QStringLiteral("the range \"[%1]\" is neither two numbers nor two letters, as in "
+                          "[01-20] or [A-F]")
+        .arg(inside);
+}
 
 bool AddressSplit::hasScheme(const QString &text)
 {
@@ -70,11 +120,13 @@ bool AddressSplit::hasScheme(const QString &text)
 AddressParts AddressSplit::split(const QString &address)
 {
     const QString text = address.trimmed();
+    if (QString problem = bracketProblem(text); !problem.isEmpty())
+        return {text, QString(), QString(), problem};
     const qsizetype open = text.lastIndexOf(QLatin1Char('['));
     if (open >= pathStart(text)) {
         const qsizetype close = text.indexOf(QLatin1Char(']'), open);
         if (close > open && isBracketRange(text.mid(open + 1, close - open - 1)))
-            return {text.left(open), text.mid(open + 1, close - open - 1), text.mid(close + 1)};
+            return {text.left(open), text.mid(open + 1, close - open - 1), text.mid(close + 1), {}};
     }
 
     qsizetype end = text.size();
@@ -85,7 +137,7 @@ AddressParts AddressSplit::split(const QString &address)
     }
     const qsizetype path = pathStart(text);
     if (end <= path)
-        return {text, QString(), QString()};
+        return {text, QString(), QString(), {}};
     const qsizetype segment = std::max(path, text.lastIndexOf(QLatin1Char('/'), end - 1) + 1);
     // The digits of an escape ("%20") belong to the escaped character, not to a number.
     qsizetype first = -1;
@@ -104,6 +156,6 @@ AddressParts AddressSplit::split(const QString &address)
         }
     }
     if (first < 0)
-        return {text, QString(), QString()};
-    return {text.left(first), text.mid(first, last - first), text.mid(last)};
+        return {text, QString(), QString(), {}};
+    return {text.left(first), text.mid(first, last - first), text.mid(last), {}};
 }

@@ -9,6 +9,10 @@ struct AddressParts
     QString url1;
     QString url2; // the counter ("017", "A-F", "001-120"); empty when none was found
     QString url3;
+    // Why the address cannot be fetched as it stands: a bracket pair that looks like a
+    // range but is none ("[A-9]", "[-3--1]", "[0x1-0x5]", an unclosed "[1-5"). The parts
+    // then hold the whole address in url1.
+    QString problem;
     bool hasCounter() const { return !url2.isEmpty(); }
 };
 
@@ -23,6 +27,10 @@ namespace AddressSplit {
 // Blanks around the address are dropped. Joining the parts gives the address back (with the
 // brackets around a range).
 AddressParts split(const QString &address);
+
+// Empty when address holds no bracket pair that looks like a range without being one;
+// otherwise why (see AddressParts::problem).
+QString bracketProblem(const QString &address);
 
 // True when text holds "scheme://" with a scheme of letters, digits, "+", "-" or ".".
 bool hasScheme(const QString &text);

@@ -129,6 +129,8 @@ void TestSequenceCounter::range_data()
     QTest::newRow("20-01 counting up") << "20-01" << true << 1 << "the range \"20-01\" cannot be reached with increment 1";
     QTest::newRow("1-3 by 0") << "1-3" << true << 0 << "the range \"1-3\" cannot be reached with increment 0";
     QTest::newRow("a-F") << "a-F" << false << 1 << "the range \"a-F\" mixes upper and lower case";
+    QTest::newRow("A-9 down: no walk through punctuation") << "A-9" << false << -1 << "the range \"A-9\" mixes letters and digits";
+    QTest::newRow("1-a") << "1-a" << false << 1 << "the range \"1-a\" mixes letters and digits";
     QTest::newRow("letters in number mode") << "A-F" << true << 1 << "the range \"A-F\" is of letters, but the counter counts numbers";
     QTest::newRow("past 16 bits") << "1-40000" << true << 1 << "the range \"1-40000\" goes outside -32768 to 32767";
     // clang-format on
@@ -173,6 +175,13 @@ void TestSequenceCounter::split_data()
     QTest::newRow("blanks around") << " http://h/a1.jpg\n" << "http://h/a|1|.jpg" << true;
     QTest::newRow("not a scheme: starts with a digit") << "1x://h/a1" << "1x://h/a|1|" << false;
     QTest::newRow("not a scheme: a slash before it") << "h/a://b2" << "h/a://b|2|" << false;
+    // Ranges that are none stay whole, with the reason the run is refused for.
+    const QString noRange = QStringLiteral("|the range \"[%1]\" is neither two numbers nor two letters, as in [01-20] or [A-F]");
+    for (const char *inside : {"A-9", "1-a", "-3--1", "+1-+3", "5-5-5", "0x1-0x5"}) {
+        const QString address = QStringLiteral("http://h/p[%1].jpg").arg(QLatin1String(inside));
+        QTest::newRow(inside) << address << address + QLatin1String("||") + noRange.arg(QLatin1String(inside)) << true;
+    }
+    QTest::newRow("unclosed range") << "http://h/p[1-5.jpg" << "http://h/p[1-5.jpg|||the range \"[1-5\" has no closing bracket" << true;
     // clang-format on
 }
 
@@ -182,7 +191,9 @@ void TestSequenceCounter::split()
     QFETCH(QString, parts);
     QFETCH(bool, scheme);
     const AddressParts got = AddressSplit::split(address);
-    QCOMPARE(got.url1 + u'|' + got.url2 + u'|' + got.url3, parts);
+    QCOMPARE(got.url1 + u'|' + got.url2 + u'|' + got.url3 +
+                 (got.problem.isEmpty() ? QString() : u'|' + got.problem),
+             parts);
     QCOMPARE(AddressSplit::hasScheme(address.trimmed()), scheme);
     // Joined again they give the address back, a range with its brackets.
     const QString counter = got.url2.contains(u'-') ? u'[' + got.url2 + u']' : got.url2;
