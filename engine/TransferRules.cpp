@@ -117,37 +117,45 @@ QByteArrayList cookieLinesFor(const QByteArray &contents, const QString &host)
         qsizetype end = contents.indexOf('\n', begin);
         if (end < 0)
             end = contents.size();
-        QByteArray line = contents.mid(begin, end - begin);
+        const QByteArrayView line(contents.constData() + begin, end - begin);
         begin = end + 1;
-        if (line.endsWith('\r'))
-            line.chop(1);
-        QByteArray domain = line.left(line.indexOf('\t'));
+        // Most lines of a large file are other hosts': they are not taken apart.
+        const qsizetype tab = line.indexOf('\t');
+        QByteArrayView domain = tab < 0 ? line : line.first(tab);
         if (domain.startsWith("#HttpOnly_"))
-            domain = domain.mid(10);
+            domain = domain.sliced(10);
         else if (line.startsWith('#'))
             continue;
-        const QList<QByteArray> fields = line.split('\t');
-        if (fields.size() != 7 || domain.isEmpty())
+        if (domain.startsWith('.'))
+            domain = domain.sliced(1);
+        // The host itself, or a parent domain of it.
+        const qsizetype extra = wanted.size() - domain.size();
+        if (domain.isEmpty() || extra < 0 || (extra > 0 && wanted.at(extra - 1) != '.') ||
+            qstrnicmp(wanted.constData() + extra, domain.data(), domain.size()) != 0)
             continue;
-        bool clean = true;
-        for (const char c : line)
+        const QByteArray lower = domain.toByteArray().toLower();
+        QByteArray text = line.toByteArray();
+        if (text.endsWith('\r'))
+            text.chop(1);
+        const QList<QByteArray> fields = text.split('\t');
+        bool clean = fields.size() == 7;
+        for (const char c : text)
             clean = clean && (uchar(c) >= 0x20 || c == '\t') && c != 0x7f;
         if (!clean)
             continue;
-        domain = domain.toLower();
-        if (domain.startsWith('.'))
-            domain = domain.mid(1);
-        if (domain != wanted && !wanted.endsWith('.' + domain))
-            continue;
-        const QByteArray id = domain + '\t' + fields.at(2) + '\t' + fields.at(5);
+        const QByteArray id = lower + '\t' + fields.at(2) + '\t' + fields.at(5);
         const auto known = where.constFind(id);
         if (known != where.cend()) {
-            kept[*known] = line;
+            kept[*known] = text;
         } else {
             where.insert(id, kept.size());
-            kept.append(line);
+            kept.append(text);
         }
     }
+    // libcurl stores cookies in time that grows with the square of their number (20,000
+    // take seconds, on the event loop); no server reads more than a few hundred of one host.
+    if (kept.size() > MaxCookiesPerHost)
+        kept = kept.mid(kept.size() - MaxCookiesPerHost);
     return kept;
 }
 

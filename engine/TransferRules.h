@@ -45,8 +45,10 @@ QString headerValueProblem(const QString &what, const QString &value);
 
 // The lines of a Netscape cookies.txt (contents) that belong to host: a domain equal to it,
 // or a parent domain of it. Comments, malformed lines and lines holding a control character
-// are left out; of cookies with the same domain, path and name the last one counts. What
-// comes back goes to libcurl one line at a time.
+// are left out; of cookies with the same domain, path and name the last one counts, and of
+// more than MaxCookiesPerHost the last ones. What comes back goes to libcurl one line at a
+// time.
+constexpr qsizetype MaxCookiesPerHost = 3000;
 QByteArrayList cookieLinesFor(const QByteArray &contents, const QString &host);
 
 // The bounds on the files the transfer reads into memory.
