@@ -1,8 +1,12 @@
 #include "GetOptions.h"
 
+#include "TransferRules.h"
+
 #include <QCommandLineParser>
 #include <QFileInfo>
 #include <QRegularExpression>
+
+#include <tuple>
 
 namespace {
 
@@ -29,7 +33,9 @@ constexpr OptionRow optionTable[] = {
     {"single", nullptr, "fetch the one address only", "isMultiple"},
     {"stop-after-misses", "N", "end after N misses in a row", "stop_after_misses"},
     {"retries", "N", "try a passing failure N more times", "retries"},
-    {"proxy", "PROXY", "[socks5://][USER:PASSWORD@]HOST:PORT", "proxy_*"},
+    {"proxy", "PROXY", "[socks5://][USER[:PASSWORD]@]HOST:PORT", "proxy_*"},
+    {"proxy-password-file", "FILE", "read the proxy password from the first line of FILE",
+     "proxy_password"},
     {"no-proxy", nullptr, "connect directly", "is_proxy"},
     {"referer", "REFERER", "auto or an address to send as Referer", "referer"},
     {"user-agent", "TEXT", "the User-Agent sent", "user_agent"},
@@ -74,12 +80,33 @@ QString absolute(const QString &path)
     return QFileInfo(path).absoluteFilePath();
 }
 
-QString readableFile(const QString &option, const QString &path)
+QString readableFile(const QString &option, const QString &path, qint64 maxBytes)
 {
     const QFileInfo info(path);
-    if (info.isFile() && info.isReadable())
+    if (!info.isFile() || !info.isReadable())
+        return QStringLiteral("--%1: cannot read the file \"%2\"").arg(option, path);
+    if (info.size() > maxBytes)
+        return QStringLiteral("--%1: the file \"%2\" is larger than %3 MiB")
+            .arg(option, path)
+            .arg(maxBytes / (1024 * 1024));
+    return {};
+}
+
+// The first line of a small regular file: a password kept out of the process list.
+QString passwordFromFile(const QString &path, QString *why)
+{
+    QByteArray contents;
+    QString problem;
+    if (!TransferRules::readBoundedFile(path, 64 * 1024, &contents, &problem)) {
+        *why = QStringLiteral("--proxy-password-file: cannot read the file \"%1\": %2")
+                   .arg(path, problem);
         return {};
-    return QStringLiteral("--%1: cannot read the file \"%2\"").arg(option, path);
+    }
+    const qsizetype end = contents.indexOf('\n');
+    QByteArray line = end < 0 ? contents : contents.left(end);
+    if (line.endsWith('\r'))
+        line.chop(1);
+    return QString::fromUtf8(line);
 }
 
 QString existingDir(const QString &option, const QString &path)
@@ -136,12 +163,16 @@ QString readValues(const QCommandLineParser &p, GetOptions &o)
     }
     if (set("cookies")) {
         o.cookieFile = absolute(value("cookies"));
-        if (QString e = readableFile(QStringLiteral("cookies"), *o.cookieFile); !e.isEmpty())
+        if (QString e = readableFile(QStringLiteral("cookies"), *o.cookieFile,
+                                     TransferRules::MaxCookieFileBytes);
+            !e.isEmpty())
             return e;
     }
     if (set("ca-file")) {
         o.caFile = absolute(value("ca-file"));
-        if (QString e = readableFile(QStringLiteral("ca-file"), *o.caFile); !e.isEmpty())
+        if (QString e =
+                readableFile(QStringLiteral("ca-file"), *o.caFile, TransferRules::MaxCaFileBytes);
+            !e.isEmpty())
             return e;
     }
     if (set("if-exists")) {
@@ -170,12 +201,31 @@ QString readValues(const QCommandLineParser &p, GetOptions &o)
         if (!o.proxy)
             return why;
     }
+    // The password: from its file, else from --proxy, else from the environment; never
+    // from a word that every user sees in the process list, if the user so chooses.
+    if (set("proxy-password-file")) {
+        o.proxyPassword = passwordFromFile(absolute(value("proxy-password-file")), &why);
+        if (!why.isEmpty())
+            return why;
+    } else if (o.proxy && o.proxy->hasPassword) {
+        o.proxyPassword = o.proxy->password;
+    } else if (qEnvironmentVariableIsSet("QUILLOP_PROXY_PASSWORD")) {
+        o.proxyPassword = qEnvironmentVariable("QUILLOP_PROXY_PASSWORD");
+    }
     if (set("append"))
         o.append = value("append");
     if (set("referer"))
         o.referer = value("referer");
     if (set("user-agent"))
         o.userAgent = value("user-agent");
+    for (const auto &[option, what, field] :
+         {std::tuple{"referer", "Referer", &o.referer},
+          std::tuple{"user-agent", "User-Agent", &o.userAgent}}) {
+        const QString problem =
+            TransferRules::headerValueProblem(QLatin1String(what), field->value_or(QString()));
+        if (!problem.isEmpty())
+            return QStringLiteral("--%1: %2").arg(text(option), problem);
+    }
     if (set("letters") || set("numbers"))
         o.numberMode = set("numbers");
     o.noProxy = set("no-proxy");
@@ -191,8 +241,10 @@ QString readAddress(const QStringList &words, GetOptions &o)
 {
     if (words.size() == 1) {
         o.address = AddressSplit::split(words[0]);
+        if (!o.address.problem.isEmpty())
+            return o.address.problem;
     } else if (words.size() == 3) {
-        o.address = {words[0].trimmed(), words[1].trimmed(), words[2].trimmed()};
+        o.address = {words[0].trimmed(), words[1].trimmed(), words[2].trimmed(), {}};
         if (o.address.url2.isEmpty())
             return QStringLiteral("the counter (the second word) is empty");
     } else {
@@ -213,23 +265,25 @@ QString readAddress(const QStringList &words, GetOptions &o)
 std::optional<GetOptions::Proxy> GetOptionsParser::parseProxy(const QString &text, QString *why)
 {
     static const QRegularExpression form(
-        QStringLiteral("^(?:(socks5|http)://)?(?:([^:@/]*):([^@/]*)@)?([^:@/"
+        QStringLiteral("^(?:(socks5|http)://)?(?:([^:@/]*)(:[^@/]*)?@)?([^:@/"
                        "\\s]+|\\[[0-9A-Fa-f:.]+\\]):([0-9]+)$"),
         QRegularExpression::CaseInsensitiveOption);
     const QRegularExpressionMatch m = form.match(text.trimmed());
     const std::optional<int> port =
         m.hasMatch() ? SettingsStore::parsePort(m.captured(5)) : std::nullopt;
     if (!port) {
-        *why = QStringLiteral("--proxy takes [socks5://][USER:PASSWORD@]HOST:PORT with a port "
+        // A password in it is nobody's business on a terminal or in a log of the shell.
+        *why = QStringLiteral("--proxy takes [socks5://][USER[:PASSWORD]@]HOST:PORT with a port "
                               "from 1 to 65535, not \"%1\"")
-                   .arg(text);
+                   .arg(TransferRules::hideCredentials(text));
         return std::nullopt;
     }
     GetOptions::Proxy proxy;
     if (m.captured(1).compare(QLatin1String("socks5"), Qt::CaseInsensitive) == 0)
         proxy.type = ConnectionOptions::ProxyType::Socks5;
     proxy.user = m.captured(2);
-    proxy.password = m.captured(3);
+    proxy.hasPassword = !m.captured(3).isEmpty();
+    proxy.password = m.captured(3).mid(1);
     proxy.host = m.captured(4);
     proxy.port = *port;
     return proxy;
@@ -287,6 +341,9 @@ QString GetOptionsParser::helpText()
         help += right + QLatin1Char('\n');
     }
     help += QStringLiteral(
+        "\nA password written into --proxy is seen by every user of the machine in the list\n"
+        "of processes while the program starts; --proxy-password-file, or the environment\n"
+        "variable QUILLOP_PROXY_PASSWORD, keeps it out of sight. No message shows it.\n"
         "\nOne log line per attempt goes to standard output (a JSON object with --json);\n"
         "progress and the summary go to standard error.\n\n"
         "Exit status: 0 every attempt saved or skipped a picture; 1 an attempt failed or\n"

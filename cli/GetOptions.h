@@ -17,6 +17,7 @@ struct GetOptions
         ConnectionOptions::ProxyType type = ConnectionOptions::ProxyType::Http;
         QString user;
         QString password;
+        bool hasPassword = false; // "USER:PASSWORD@", not just "USER@"
         QString host;
         int port = 0;
     };
@@ -27,6 +28,9 @@ struct GetOptions
     std::optional<bool> numberMode, appendAtStart;
     std::optional<IfExistsPolicy> ifExists;
     std::optional<Proxy> proxy; // set with --proxy
+    // The proxy password: --proxy-password-file, the one in --proxy, or the environment's
+    // QUILLOP_PROXY_PASSWORD; it also goes with a stored proxy login.
+    std::optional<QString> proxyPassword;
     bool noProxy = false;
     bool noLog = false;
     bool single = false;
@@ -48,7 +52,8 @@ namespace GetOptionsParser {
 // arguments: the words after "get".
 GetCommandLine parse(const QStringList &arguments);
 
-// "--proxy [socks5://|http://][USER:PASSWORD@]HOST:PORT"; nullopt with why when malformed.
+// "--proxy [socks5://|http://][USER[:PASSWORD]@]HOST:PORT"; nullopt with why when malformed
+// (why never shows the password).
 std::optional<GetOptions::Proxy> parseProxy(const QString &text, QString *why);
 
 // The help of `quillop get`: usage, the options with the stored settings they override,

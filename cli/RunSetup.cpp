@@ -33,10 +33,11 @@ void applyOverrides(RunSettings &s, const GetOptions &o)
         s.is_proxy = true;
         s.proxy_type = o.proxy->type;
         s.proxy_user = o.proxy->user;
-        s.proxy_password = o.proxy->password;
+        s.proxy_password.clear();
         s.proxy_name = o.proxy->host;
         s.proxy_port = o.proxy->port;
     }
+    s.proxy_password = o.proxyPassword.value_or(s.proxy_password);
     if (o.noProxy)
         s.is_proxy = false;
     s.referer = o.referer.value_or(s.referer);
@@ -85,6 +86,7 @@ RunSetup RunSetupBuilder::build(const GetOptions &options, const QDate &today)
     r.url2 = options.address.url2;
     r.url3 = options.address.url3;
     readStoredSettings(r.settings);
+    r.notice = dropUnsafeHeaders(r.settings);
     r.settings.exit_ifover = false; // there is no window to close
     applyOverrides(r.settings, options);
     RunSettings &s = r.settings;

@@ -15,6 +15,7 @@ struct RunSetup
     RunSettings settings;
     QString url1, url2, url3;
     QString problem; // why the run cannot start (a usage error); empty when it can
+    QString notice;  // what the user is told before the run (a stored value ignored)
 };
 
 namespace RunSetupBuilder {

@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
+#include <sys/stat.h>
 #include <unistd.h>
 
 // `quillop get` as a user runs it: the built program, as a process with no display, against
@@ -139,6 +140,7 @@ void TestGetCommand::runs_data()
     QTest::newRow("dry run, https:// put in front") << L({}) << L({"%HOST%/pic[01-02].jpg", "--dry-run"}) << 0 << L({}) << 0 << L({"https://%HOST%/pic01.jpg -> ", "https://%HOST%/pic02.jpg -> ", "end: "});
     QTest::newRow("stdout without a reader stops the run") << L({}) << L({"%BASE%/pic[01-03].jpg", "%NO-READER%"}) << 141 << L({"pic01.jpg"}) << 1 << L({});
     QTest::newRow("dry run over an existing file") << L({"pic01.jpg"}) << L({"%BASE%/pic[01-02].jpg", "--dry-run", "--json", "--if-exists", "overwrite"}) << 0 << L({"pic01.jpg"}) << 0 << L({"overwrite", "new", ""});
+    QTest::newRow("a FIFO as the day's log is passed by") << L({"%LOG-FIFO%"}) << L({"%BASE%/pic01.jpg", "--single"}) << 0 << L({"pic01.jpg"}) << 1 << L({""});
     QTest::newRow("a stored prompt skips") << L({"pic01.jpg"}) << L({"%BASE%/pic[01-02].jpg", "--dry-run", "--json"}) << 0 << L({"pic01.jpg"}) << 0 << L({"skip: exists", "new", ""});
     // clang-format on
     const QStringList usage[] = {
@@ -151,6 +153,13 @@ void TestGetCommand::runs_data()
         L({"%BASE%/pic01.jpg", "--no-such-option"}),
         L({"ftp://x.org/pic01.jpg"}),
         L({"%BASE%/pic", "01"}),
+        // Brackets that look like a range but are none: refused, never fetched literally.
+        L({"%BASE%/pic[A-9].jpg"}),
+        L({"%BASE%/pic[-5--1].jpg"}),
+        L({"%BASE%/pic[0x1-0x5].jpg"}),
+        L({"%BASE%/pic[1-5.jpg"}),
+        L({"%BASE%/pic01.jpg", "--user-agent", "a\r\nX-Injected: 1"}),
+        L({"%BASE%/pic01.jpg", "--proxy", "ann:S3CRET@host:99999"}),
     };
     for (const QStringList &arguments : usage)
         QTest::addRow("usage error: %s", qPrintable(arguments.join(u' ')))
@@ -166,6 +175,17 @@ void TestGetCommand::runs()
     QFETCH(int, requests);
     QFETCH(QStringList, lines);
 
+    // Nobody reads the FIFO: a log that waited for a reader would never end the run.
+    const QString logPath =
+        m_logDir.filePath(QDate::currentDate().toString(u"yyyy-MM-dd") + QStringLiteral(".log"));
+    if (existing.removeAll(QStringLiteral("%LOG-FIFO%")) > 0) {
+        QFile::remove(logPath); // an earlier row's
+        QVERIFY(::mkfifo(QFile::encodeName(logPath).constData(), 0600) == 0);
+    }
+    const auto removeFifo = qScopeGuard([&] {
+        if (!QFileInfo(logPath).isFile())
+            QFile::remove(logPath);
+    });
     for (const QString &name : existing) {
         QFile file(m_saveDir->path() + QLatin1Char('/') + name);
         QVERIFY(file.open(QIODevice::WriteOnly));
@@ -199,6 +219,7 @@ void TestGetCommand::runs()
         if (kind == QLatin1String("outcome"))
             QVERIFY(object.value(QStringLiteral("address")).toString().startsWith(u"http"));
     }
+    QVERIFY2(!err.contains(QLatin1String("S3CRET")), qPrintable(err));
     if (exitCode == 2)
         QVERIFY2(err.startsWith(QLatin1String("quillop get: ")), qPrintable(err));
     else if (!arguments.contains(QStringLiteral("--dry-run")))
@@ -209,11 +230,18 @@ void TestGetCommand::runs()
 
 void TestGetCommand::signalStopsTheRun()
 {
+    // Through the test server as the proxy, with a login in the command line.
     const auto process =
-        start({m_server.baseUrl() + QStringLiteral("/slow1.jpg"), QStringLiteral("--single")});
+        start({m_server.baseUrl() + QStringLiteral("/slow1.jpg"), QStringLiteral("--single"),
+               QStringLiteral("--proxy"), QStringLiteral("ann:S3CRET@%HOST%")});
     // The body has begun to arrive when its temporary file is there.
     const QDir save(m_saveDir->path());
     QTRY_VERIFY_WITH_TIMEOUT(!save.entryList(QDir::Files | QDir::Hidden).isEmpty(), 30000);
+    // Every user may read the command line; the password is gone from it by now.
+    QFile commandLine(QStringLiteral("/proc/%1/cmdline").arg(process->processId()));
+    QVERIFY(commandLine.open(QIODevice::ReadOnly));
+    const QByteArray words = commandLine.readAll();
+    QVERIFY2(words.contains("ann:******@") && !words.contains("S3CRET"), words.constData());
     process->terminate();
     QTRY_COMPARE_WITH_TIMEOUT(process->state(), QProcess::NotRunning, 30000);
     QCOMPARE(process->exitStatus(), QProcess::NormalExit);
