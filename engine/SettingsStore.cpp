@@ -7,6 +7,7 @@
 #include <QVariant>
 #include <cmath>
 #include <iterator>
+#include <sys/stat.h>
 
 namespace {
 
@@ -119,11 +120,17 @@ std::optional<double> parseRounded(const QString &text)
 }
 
 // A store that holds a proxy password is the user's alone to read.
+// QSettings writes a temporary file and renames it over the store; both must be the
+// owner's alone from the moment they exist, not made so after the password is on disk.
 void protectIfSecret(QSettings &store)
 {
     if (store.value(storeKey(QStringLiteral("proxy_password"))).toString().isEmpty())
         return;
+    // The temporary file takes the mode of the file it replaces, a new one the umask's.
+    QFile::setPermissions(store.fileName(), QFile::ReadOwner | QFile::WriteOwner);
+    const mode_t previous = ::umask(0077);
     store.sync();
+    ::umask(previous);
     QFile::setPermissions(store.fileName(), QFile::ReadOwner | QFile::WriteOwner);
 }
 
