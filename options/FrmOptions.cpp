@@ -11,6 +11,7 @@
 #include "OptionsPages.h"
 #include "RunSettings.h"
 #include "TabStrip.h"
+#include "TransferRules.h"
 #include "ValidationGate.h"
 
 #include <QApplication>
@@ -196,6 +197,20 @@ void FrmOptions::guardFocusMoves()
     });
     m_gate->guard(ui.txtRetries,
                   [this] { return checkNumber(m_ui->txtRetries, Box::Retries, m_marks.retries); });
+    // A header value with a control character could smuggle in a header of its own.
+    for (const auto &[box, what] :
+         {std::pair{ui.txtUserAgent, "User-Agent"}, std::pair{ui.txtReferer, "Referer"}}) {
+        m_gate->guard(box, [this, box = box, what = what] {
+            const QString problem =
+                TransferRules::headerValueProblem(QLatin1String(what), box->text());
+            if (problem.isEmpty())
+                return true;
+            box->setSelection(0, int(box->text().size()));
+            beepHook()();
+            m_ui->statbar->showMessage(problem);
+            return false;
+        });
+    }
     auto marking = [](bool &mark) {
         return [&mark] {
             mark = true;

@@ -5,6 +5,7 @@
 #include "NumericCheck.h"
 #include "RunSettings.h"
 #include "SettingsStore.h"
+#include "TransferRules.h"
 
 namespace {
 
@@ -98,9 +99,13 @@ void applyOptions(const OptionsValues &values, const ChangeMarks &marks, RunSett
     // A password is taken as typed: blanks may belong to it.
     if (marks.proxy_password)
         storeText("proxy_password", settings.proxy_password, values.proxyPassword);
-    if (marks.user_agent)
+    // Refused where they are typed; never stored should one slip past.
+    const auto header = [](const char *what, const QString &value) {
+        return TransferRules::headerValueProblem(QLatin1String(what), value).isEmpty();
+    };
+    if (marks.user_agent && header("User-Agent", values.userAgent))
         storeText("user_agent", settings.user_agent, values.userAgent.trimmed());
-    if (marks.referer)
+    if (marks.referer && header("Referer", values.referer))
         storeText("referer", settings.referer, values.referer.trimmed());
     if (marks.cookie_file)
         storeText("cookie_file", settings.cookie_file, values.cookieFile.trimmed());
