@@ -6,46 +6,66 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <tuple>
 
 namespace {
 
-struct OptionRow
+using SettingsStore::Key;
+using SettingsStore::OptionValue;
+
+// The options that are no single setting; the others come from the settings table.
+struct ExtraOption
 {
-    const char *name;
-    const char *valueName; // nullptr for a switch
-    const char *description;
-    const char *key; // the stored setting it overrides, if any
+    SettingsStore::CliOption option;
+    const char *keys; // the stored settings it overrides, if any
 };
 
-constexpr OptionRow optionTable[] = {
-    {"save-dir", "DIR", "save the pictures in DIR", "save_dir"},
-    {"log-dir", "DIR", "write the daily log in DIR", "log_dir"},
-    {"no-log", nullptr, "write no daily log", "is_log"},
-    {"pause", "SECONDS", "pause between attempts", "pause_time"},
-    {"max", "N", "make at most N attempts", "max_downloads"},
-    {"increment", "N", "step the counter by N (not 0)", "increment"},
-    {"letters", nullptr, "the counter counts letters", "is_number_mode"},
-    {"numbers", nullptr, "the counter counts numbers", "is_number_mode"},
-    {"if-exists", "POLICY", "skip, overwrite or rename an existing file", "if_exists"},
-    {"append", "TEXT", "add TEXT to each saved name", "append_str"},
-    {"append-at", "WHERE", "where the text goes: start or end", "is_header"},
-    {"single", nullptr, "fetch the one address only", "isMultiple"},
-    {"stop-after-misses", "N", "end after N misses in a row", "stop_after_misses"},
-    {"retries", "N", "try a passing failure N more times", "retries"},
-    {"proxy", "PROXY", "[socks5://][USER[:PASSWORD]@]HOST:PORT", "proxy_*"},
-    {"proxy-password-file", "FILE", "read the proxy password from the first line of FILE",
+constexpr ExtraOption extraOptions[] = {
+    {{.name = "proxy",
+      .valueName = "PROXY",
+      .help = "[socks5://][USER[:PASSWORD]@]HOST:PORT",
+      .helpOrder = 150},
+     "proxy_*"},
+    {{.name = "proxy-password-file",
+      .valueName = "FILE",
+      .help = "read the proxy password from the first line of FILE",
+      .helpOrder = 151},
      "proxy_password"},
-    {"no-proxy", nullptr, "connect directly", "is_proxy"},
-    {"referer", "REFERER", "auto or an address to send as Referer", "referer"},
-    {"user-agent", "TEXT", "the User-Agent sent", "user_agent"},
-    {"cookies", "FILE", "send the cookies of a cookies.txt file", "cookie_file"},
-    {"ca-file", "FILE", "also trust the authorities in a PEM file", "ca_file"},
-    {"dry-run", nullptr, "show what each attempt would do; fetch nothing", nullptr},
-    {"quiet", nullptr, "print nothing but errors", nullptr},
-    {"json", nullptr, "one JSON object per attempt, not the log line", nullptr},
-    {"help", nullptr, "show this help", nullptr},
+    {{.name = "dry-run",
+      .help = "show what each attempt would do; fetch nothing",
+      .helpOrder = 210},
+     nullptr},
+    {{.name = "quiet", .help = "print nothing but errors", .helpOrder = 220}, nullptr},
+    {{.name = "json", .help = "one JSON object per attempt, not the log line", .helpOrder = 230},
+     nullptr},
+    {{.name = "help", .help = "show this help", .helpOrder = 240}, nullptr},
 };
+
+// Every option of `quillop get`, in the order of its help.
+struct OptionRow
+{
+    const SettingsStore::CliOption *option;
+    const SettingsStore::Setting *setting; // nullptr for an extra option
+    const char *keys;
+};
+
+QList<OptionRow> optionRows()
+{
+    QList<OptionRow> rows;
+    for (const SettingsStore::Setting &s : SettingsStore::allSettings()) {
+        for (const SettingsStore::CliOption &o : s.cli) {
+            if (o.name)
+                rows.append({&o, &s, s.name});
+        }
+    }
+    for (const ExtraOption &e : extraOptions)
+        rows.append({&e.option, nullptr, e.keys});
+    std::stable_sort(rows.begin(), rows.end(), [](const OptionRow &a, const OptionRow &b) {
+        return a.option->helpOrder < b.option->helpOrder;
+    });
+    return rows;
+}
 
 QString text(const char *s)
 {
@@ -80,11 +100,14 @@ QString absolute(const QString &path)
     return QFileInfo(path).absoluteFilePath();
 }
 
-QString readableFile(const QString &option, const QString &path, qint64 maxBytes)
+// A CA file is bounded tighter than a cookie file: it goes into memory whole.
+QString readableFile(const QString &option, const QString &path)
 {
     const QFileInfo info(path);
     if (!info.isFile() || !info.isReadable())
         return QStringLiteral("--%1: cannot read the file \"%2\"").arg(option, path);
+    const qint64 maxBytes = option == QLatin1String("ca-file") ? TransferRules::MaxCaFileBytes
+                                                               : TransferRules::MaxCookieFileBytes;
     if (info.size() > maxBytes)
         return QStringLiteral("--%1: the file \"%2\" is larger than %3 MiB")
             .arg(option, path)
@@ -116,6 +139,63 @@ QString existingDir(const QString &option, const QString &path)
     return QStringLiteral("--%1: \"%2\" is not an existing directory").arg(option, path);
 }
 
+// "skip=1 overwrite=2" as pairs of word and stored text.
+QList<std::pair<QString, QString>> choicesOf(const SettingsStore::CliOption &o)
+{
+    QList<std::pair<QString, QString>> pairs;
+    for (const QString &pair : text(o.choices).split(QLatin1Char(' '), Qt::SkipEmptyParts))
+        pairs.append({pair.section(QLatin1Char('='), 0, 0), pair.section(QLatin1Char('='), 1)});
+    return pairs;
+}
+
+// "a, b or c"
+QString orList(const QStringList &words)
+{
+    if (words.size() < 2)
+        return words.join(QString());
+    return words.mid(0, words.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" or ") +
+           words.last();
+}
+
+// The stored text an option gives its setting; sets why when the value is not taken.
+std::optional<QString> settingText(const SettingsStore::Setting &s,
+                                   const SettingsStore::CliOption &o, const QString &value,
+                                   QString *why)
+{
+    const QString name = text(o.name);
+    switch (o.value) {
+    case OptionValue::Switch:
+        return text(o.choices);
+    case OptionValue::Text:
+        return value;
+    case OptionValue::Number:
+        if (const auto n = number(name, value, s.min, s.max, why))
+            return QString::number(*n);
+        return std::nullopt;
+    case OptionValue::Directory:
+        *why = existingDir(name, absolute(value));
+        return why->isEmpty() ? std::optional(absolute(value)) : std::nullopt;
+    case OptionValue::File:
+        *why = readableFile(name, absolute(value));
+        return why->isEmpty() ? std::optional(absolute(value)) : std::nullopt;
+    case OptionValue::Choice: {
+        QStringList words;
+        for (const auto &[word, stored] : choicesOf(o)) {
+            if (value == word)
+                return stored;
+            words << word;
+        }
+        if (s.key == Key::if_exists && value == QLatin1String("prompt"))
+            *why = QStringLiteral("--if-exists prompt needs the window; use skip, overwrite "
+                                  "or rename");
+        else
+            *why = QStringLiteral("--%1 takes %2, not \"%3\"").arg(name, orList(words), value);
+        return std::nullopt;
+    }
+    }
+    return std::nullopt;
+}
+
 // Reads the options' values into options; the first problem found is returned.
 QString readValues(const QCommandLineParser &p, GetOptions &o)
 {
@@ -132,70 +212,16 @@ QString readValues(const QCommandLineParser &p, GetOptions &o)
         if (const QString c = conflict(a, b); !c.isEmpty())
             return c;
     }
-    const struct
-    {
-        const char *name;
-        std::optional<qint16> *field;
-        int low, high;
-    } numbers[] = {{"pause", &o.pause, 0, 32767},
-                   {"max", &o.maxDownloads, 1, 32767},
-                   {"increment", &o.increment, -32768, 32767},
-                   {"stop-after-misses", &o.stopAfterMisses, 0, 32767},
-                   {"retries", &o.retries, 0, 32767}};
-    for (const auto &n : numbers) {
-        if (!set(n.name))
+    for (const OptionRow &row : optionRows()) {
+        if (!row.setting || !set(row.option->name))
             continue;
-        *n.field = number(text(n.name), value(n.name), n.low, n.high, &why);
-        if (!n.field->has_value())
+        const auto stored = settingText(*row.setting, *row.option, value(row.option->name), &why);
+        if (!stored)
             return why;
+        o.overrides.insert(row.setting->key, *stored);
     }
-    if (o.increment == qint16(0))
+    if (o.overrides.value(Key::increment) == QLatin1String("0"))
         return QStringLiteral("--increment cannot be 0");
-    if (set("save-dir")) {
-        o.saveDir = absolute(value("save-dir"));
-        if (QString e = existingDir(QStringLiteral("save-dir"), *o.saveDir); !e.isEmpty())
-            return e;
-    }
-    if (set("log-dir")) {
-        o.logDir = absolute(value("log-dir"));
-        if (QString e = existingDir(QStringLiteral("log-dir"), *o.logDir); !e.isEmpty())
-            return e;
-    }
-    if (set("cookies")) {
-        o.cookieFile = absolute(value("cookies"));
-        if (QString e = readableFile(QStringLiteral("cookies"), *o.cookieFile,
-                                     TransferRules::MaxCookieFileBytes);
-            !e.isEmpty())
-            return e;
-    }
-    if (set("ca-file")) {
-        o.caFile = absolute(value("ca-file"));
-        if (QString e =
-                readableFile(QStringLiteral("ca-file"), *o.caFile, TransferRules::MaxCaFileBytes);
-            !e.isEmpty())
-            return e;
-    }
-    if (set("if-exists")) {
-        const QString policy = value("if-exists");
-        if (policy == QLatin1String("skip"))
-            o.ifExists = IfExistsPolicy::Skip;
-        else if (policy == QLatin1String("overwrite"))
-            o.ifExists = IfExistsPolicy::Overwrite;
-        else if (policy == QLatin1String("rename"))
-            o.ifExists = IfExistsPolicy::Rename;
-        else if (policy == QLatin1String("prompt"))
-            return QStringLiteral("--if-exists prompt needs the window; use skip, overwrite "
-                                  "or rename");
-        else
-            return QStringLiteral("--if-exists takes skip, overwrite or rename, not \"%1\"")
-                .arg(policy);
-    }
-    if (set("append-at")) {
-        const QString where = value("append-at");
-        if (where != QLatin1String("start") && where != QLatin1String("end"))
-            return QStringLiteral("--append-at takes start or end, not \"%1\"").arg(where);
-        o.appendAtStart = where == QLatin1String("start");
-    }
     if (set("proxy")) {
         o.proxy = GetOptionsParser::parseProxy(value("proxy"), &why);
         if (!o.proxy)
@@ -212,25 +238,14 @@ QString readValues(const QCommandLineParser &p, GetOptions &o)
     } else if (qEnvironmentVariableIsSet("QUILLOP_PROXY_PASSWORD")) {
         o.proxyPassword = qEnvironmentVariable("QUILLOP_PROXY_PASSWORD");
     }
-    if (set("append"))
-        o.append = value("append");
-    if (set("referer"))
-        o.referer = value("referer");
-    if (set("user-agent"))
-        o.userAgent = value("user-agent");
-    for (const auto &[option, what, field] :
-         {std::tuple{"referer", "Referer", &o.referer},
-          std::tuple{"user-agent", "User-Agent", &o.userAgent}}) {
+    for (const auto &[option, header, key] :
+         {std::tuple{"referer", "Referer", Key::referer},
+          std::tuple{"user-agent", "User-Agent", Key::user_agent}}) {
         const QString problem =
-            TransferRules::headerValueProblem(QLatin1String(what), field->value_or(QString()));
+            TransferRules::headerValueProblem(QLatin1String(header), o.overrides.value(key));
         if (!problem.isEmpty())
             return QStringLiteral("--%1: %2").arg(text(option), problem);
     }
-    if (set("letters") || set("numbers"))
-        o.numberMode = set("numbers");
-    o.noProxy = set("no-proxy");
-    o.noLog = set("no-log");
-    o.single = set("single");
     o.dryRun = set("dry-run");
     o.quiet = set("quiet");
     o.json = set("json");
@@ -293,10 +308,10 @@ GetCommandLine GetOptionsParser::parse(const QStringList &arguments)
 {
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    for (const OptionRow &row : optionTable) {
-        QCommandLineOption option(text(row.name), text(row.description));
-        if (row.valueName)
-            option.setValueName(text(row.valueName));
+    for (const OptionRow &row : optionRows()) {
+        QCommandLineOption option(text(row.option->name), text(row.option->help));
+        if (row.option->valueName)
+            option.setValueName(text(row.option->valueName));
         parser.addOption(option);
     }
     GetCommandLine result;
@@ -327,13 +342,13 @@ QString GetOptionsParser::helpText()
         "last value, a counter of letters at Z (or z).\n"
         "The stored settings apply; each option overrides its setting (in brackets) for\n"
         "this run only, and nothing is written to the store.\n\nOptions:\n");
-    for (const OptionRow &row : optionTable) {
-        QString left = QStringLiteral("  --") + text(row.name);
-        if (row.valueName)
-            left += QLatin1Char(' ') + text(row.valueName);
-        QString right = text(row.description);
-        if (row.key)
-            right += QStringLiteral(" [") + text(row.key) + QLatin1Char(']');
+    for (const OptionRow &row : optionRows()) {
+        QString left = QStringLiteral("  --") + text(row.option->name);
+        if (row.option->valueName)
+            left += QLatin1Char(' ') + text(row.option->valueName);
+        QString right = text(row.option->help);
+        if (row.keys)
+            right += QStringLiteral(" [") + text(row.keys) + QLatin1Char(']');
         // A long option name puts its description on a line of its own.
         const qsizetype column = 25;
         help += left.size() < column ? left.leftJustified(column)

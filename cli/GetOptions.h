@@ -4,6 +4,7 @@
 #include "ConnectionOptions.h"
 #include "SettingsStore.h"
 
+#include <QMap>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -23,17 +24,12 @@ struct GetOptions
     };
 
     AddressParts address;
-    std::optional<QString> saveDir, logDir, append, referer, userAgent, cookieFile, caFile;
-    std::optional<qint16> pause, maxDownloads, increment, stopAfterMisses, retries;
-    std::optional<bool> numberMode, appendAtStart;
-    std::optional<IfExistsPolicy> ifExists;
+    // What the options set, as the texts the store keeps, for this run only.
+    QMap<SettingsStore::Key, QString> overrides;
     std::optional<Proxy> proxy; // set with --proxy
     // The proxy password: --proxy-password-file, the one in --proxy, or the environment's
     // QUILLOP_PROXY_PASSWORD; it also goes with a stored proxy login.
     std::optional<QString> proxyPassword;
-    bool noProxy = false;
-    bool noLog = false;
-    bool single = false;
     bool dryRun = false;
     bool quiet = false;
     bool json = false;

@@ -7,28 +7,21 @@
 
 namespace {
 
+using SettingsStore::Key;
+
 void applyOverrides(RunSettings &s, const GetOptions &o)
 {
-    s.save_dir = o.saveDir.value_or(s.save_dir);
-    if (o.logDir) {
-        s.log_dir = *o.logDir;
+    for (auto it = o.overrides.cbegin(); it != o.overrides.cend(); ++it)
+        SettingsStore::assign(s, it.key(), it.value());
+    // A log directory given asks for the log.
+    if (o.overrides.contains(Key::log_dir))
         s.is_log = true;
-    }
-    if (o.noLog)
-        s.is_log = false;
-    s.pause_time = o.pause.value_or(s.pause_time);
-    s.max_downloads = o.maxDownloads.value_or(s.max_downloads);
-    s.increment = o.increment.value_or(s.increment);
     // Without --letters or --numbers the counter itself says what it counts.
-    s.is_number_mode = o.numberMode.value_or(RunSetupBuilder::looksNumeric(o.address.url2));
+    if (!o.overrides.contains(Key::is_number_mode))
+        s.is_number_mode = RunSetupBuilder::looksNumeric(o.address.url2);
     // The prompt needs a window; a stored prompt answers as its Cancel does: skip.
-    s.if_exists = o.ifExists.value_or(s.if_exists);
     if (s.if_exists == IfExistsPolicy::Prompt)
         s.if_exists = IfExistsPolicy::Skip;
-    s.append_str = o.append.value_or(s.append_str);
-    s.is_header = o.appendAtStart.value_or(s.is_header);
-    s.stop_after_misses = o.stopAfterMisses.value_or(s.stop_after_misses);
-    s.retries = o.retries.value_or(s.retries);
     if (o.proxy) {
         s.is_proxy = true;
         s.proxy_type = o.proxy->type;
@@ -37,13 +30,8 @@ void applyOverrides(RunSettings &s, const GetOptions &o)
         s.proxy_name = o.proxy->host;
         s.proxy_port = o.proxy->port;
     }
+    // After the proxy's own login: the password may come from elsewhere (GetOptions).
     s.proxy_password = o.proxyPassword.value_or(s.proxy_password);
-    if (o.noProxy)
-        s.is_proxy = false;
-    s.referer = o.referer.value_or(s.referer);
-    s.user_agent = o.userAgent.value_or(s.user_agent);
-    s.cookie_file = o.cookieFile.value_or(s.cookie_file);
-    s.ca_file = o.caFile.value_or(s.ca_file);
 }
 
 // A range in url2 asks for a series, --single or an address without a counter for one
@@ -68,7 +56,7 @@ void planRun(RunSetup &r, const GetOptions &o)
     }
     if (range.kind == SequenceCounter::Range::Walkable)
         s.isMultiple = true;
-    if (o.single || !o.address.hasCounter())
+    if (o.overrides.contains(Key::isMultiple) || !o.address.hasCounter())
         s.isMultiple = false;
 }
 

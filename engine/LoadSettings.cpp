@@ -75,33 +75,8 @@ void configureTransfer(const RunSettings &s, Transfer &transfer)
 
 void readStoredSettings(RunSettings &s)
 {
-    using namespace SettingsStore;
-    s.isMultiple = readBool(Key::isMultiple);
-    s.exit_ifover = readBool(Key::exit_ifover);
-    s.max_downloads = readInt16(Key::max_downloads);
-    s.is_number_mode = readBool(Key::is_number_mode);
-    s.increment = readInt16(Key::increment);
-    s.append_str = read(Key::append_str);
-    s.is_header = readBool(Key::is_header);
-    s.pause_time = readInt16(Key::pause_time);
-    s.is_save = readBool(Key::is_save);
-    s.stop_after_misses = readInt16(Key::stop_after_misses);
-    s.retries = readInt16(Key::retries);
-    s.save_dir = read(Key::save_dir);
-    s.if_exists = readIfExists();
-    s.is_proxy = readBool(Key::is_proxy);
-    s.proxy_name = read(Key::proxy_name);
-    s.proxy_port = readPort(Key::proxy_port);
-    s.proxy_type =
-        readSocks5() ? ConnectionOptions::ProxyType::Socks5 : ConnectionOptions::ProxyType::Http;
-    s.proxy_user = read(Key::proxy_user);
-    s.proxy_password = read(Key::proxy_password);
-    s.user_agent = read(Key::user_agent);
-    s.referer = read(Key::referer);
-    s.cookie_file = read(Key::cookie_file);
-    s.ca_file = read(Key::ca_file);
-    s.is_log = readBool(Key::is_log);
-    s.log_dir = read(Key::log_dir);
+    for (const SettingsStore::Setting &row : SettingsStore::allSettings())
+        SettingsStore::assign(s, row.key, SettingsStore::read(row.key));
 }
 
 void loadSettings(RunSettings &s, MainWindowElements &window, Transfer &transfer,

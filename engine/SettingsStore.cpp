@@ -6,65 +6,12 @@
 #include <QSettings>
 #include <QVariant>
 #include <cmath>
-#include <iterator>
 #include <sys/stat.h>
 
 namespace {
 
 using SettingsStore::Key;
-using SettingsStore::Type;
-
-struct KeyRow
-{
-    Key key;
-    const char *name;
-    Type type;
-    const char *defaultText; // nullptr: computed (directories) or the window's (geometry)
-};
-
-// Every key of the store, in the order of the key table.
-constexpr KeyRow keyTable[] = {
-    {Key::main_width, "main_width", Type::Geometry, nullptr},
-    {Key::main_height, "main_height", Type::Geometry, nullptr},
-    {Key::main_top, "main_top", Type::Geometry, nullptr},
-    {Key::main_left, "main_left", Type::Geometry, nullptr},
-    {Key::url1_0, "url1_0", Type::Text, ""},
-    {Key::url1_1, "url1_1", Type::Text, ""},
-    {Key::url1_2, "url1_2", Type::Text, ""},
-    {Key::url1_3, "url1_3", Type::Text, ""},
-    {Key::url1_4, "url1_4", Type::Text, ""},
-    {Key::url3, "url3", Type::Text, ".jpg"},
-    {Key::isMultiple, "isMultiple", Type::Bool, "True"},
-    {Key::exit_ifover, "exit_ifover", Type::Bool, "False"},
-    {Key::max_downloads, "max_downloads", Type::Int16, "100"},
-    {Key::is_number_mode, "is_number_mode", Type::Bool, "True"},
-    {Key::increment, "increment", Type::Int16, "1"},
-    {Key::append_str, "append_str", Type::Text, ""},
-    {Key::is_header, "is_header", Type::Bool, "True"},
-    {Key::pause_time, "pause_time", Type::Int16, "1"},
-    {Key::is_save, "is_save", Type::Bool, "True"},
-    {Key::save_dir, "save_dir", Type::Text, nullptr},
-    {Key::if_exists, "if_exists", Type::Policy, "3"},
-    {Key::is_proxy, "is_proxy", Type::Bool, "False"},
-    {Key::proxy_name, "proxy_name", Type::Text, ""},
-    {Key::proxy_port, "proxy_port", Type::Port, "80"},
-    {Key::is_log, "is_log", Type::Bool, "False"},
-    {Key::log_dir, "log_dir", Type::Text, nullptr},
-    {Key::proxy_type, "proxy_type", Type::ProxyType, "http"},
-    {Key::proxy_user, "proxy_user", Type::Text, ""},
-    {Key::proxy_password, "proxy_password", Type::Text, ""},
-    {Key::user_agent, "user_agent", Type::Text, "Mozilla/5.0"},
-    {Key::referer, "referer", Type::Text, ""},
-    {Key::cookie_file, "cookie_file", Type::Text, ""},
-    {Key::ca_file, "ca_file", Type::Text, ""},
-    {Key::stop_after_misses, "stop_after_misses", Type::Int16, "0"},
-    {Key::retries, "retries", Type::Int16, "2"},
-};
-
-const KeyRow &row(Key key)
-{
-    return keyTable[static_cast<int>(key)];
-}
+using SettingsStore::Setting;
 
 // Every key lives in the group [Options] of the store.
 QString storeKey(const QString &key)
@@ -136,22 +83,19 @@ void protectIfSecret(QSettings &store)
 
 } // namespace
 
-static_assert(std::size(keyTable) == static_cast<size_t>(Key::retries) + 1,
-              "one row per key, in the order of the enum");
-
 QString SettingsStore::name(Key key)
 {
-    return QString::fromLatin1(row(key).name);
+    return QString::fromLatin1(setting(key).name);
 }
 
 SettingsStore::Type SettingsStore::type(Key key)
 {
-    return row(key).type;
+    return setting(key).type;
 }
 
 std::optional<Key> SettingsStore::keyNamed(const QString &name)
 {
-    for (const KeyRow &r : keyTable) {
+    for (const Setting &r : allSettings()) {
         if (name == QLatin1String(r.name))
             return r.key;
     }
@@ -161,7 +105,7 @@ std::optional<Key> SettingsStore::keyNamed(const QString &name)
 QStringList SettingsStore::allKeys()
 {
     QStringList keys;
-    for (const KeyRow &r : keyTable)
+    for (const Setting &r : allSettings())
         keys.append(QString::fromLatin1(r.name));
     return keys;
 }
@@ -172,7 +116,7 @@ QString SettingsStore::defaultText(Key key)
         return ProgramPaths::defaultSaveDir();
     if (key == Key::log_dir)
         return ProgramPaths::defaultLogDir();
-    const char *text = row(key).defaultText;
+    const char *text = setting(key).defaultText;
     return text ? QString::fromLatin1(text) : QString();
 }
 
@@ -281,25 +225,6 @@ qint16 SettingsStore::readInt16(const QString &key)
     return k ? readInt16(*k) : parseInt16(read(key)).value_or(0);
 }
 
-IfExistsPolicy SettingsStore::readIfExists()
-{
-    const auto value = parseInt16(read(Key::if_exists));
-    if (value && *value >= 1 && *value <= 4)
-        return static_cast<IfExistsPolicy>(*value);
-    return IfExistsPolicy::Prompt;
-}
-
-int SettingsStore::readPort(Key key)
-{
-    return parsePort(read(key)).value_or(0);
-}
-
-bool SettingsStore::readSocks5()
-{
-    return read(Key::proxy_type).trimmed().compare(QLatin1String("socks5"), Qt::CaseInsensitive) ==
-           0;
-}
-
 double SettingsStore::readSingle(const QString &key, double fallback)
 {
     const QString text = read(key, QString());
@@ -307,5 +232,15 @@ double SettingsStore::readSingle(const QString &key, double fallback)
     const float value = text.trimmed().toFloat(&ok);
     if (!ok || !std::isfinite(value))
         return fallback;
+    return value;
+}
+
+std::optional<int> SettingsStore::acceptedInDialog(Key key, const QString &text)
+{
+    const Setting &s = setting(key);
+    const std::optional<int> value =
+        s.type == Type::Port ? parsePort(text) : std::optional<int>(parseInt16(text));
+    if (!value || *value < s.dialogMin)
+        return std::nullopt;
     return value;
 }

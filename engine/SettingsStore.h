@@ -1,8 +1,14 @@
 #pragma once
 
+#include "ConnectionOptions.h"
+
 #include <QString>
 #include <QStringList>
 #include <optional>
+#include <span>
+#include <variant>
+
+struct RunSettings;
 
 // What to do when the target file of a picture exists; stored in if_exists as its number.
 enum class IfExistsPolicy : quint8 { Skip = 1, Overwrite = 2, Prompt = 3, Rename = 4 };
@@ -12,9 +18,11 @@ enum class IfExistsPolicy : quint8 { Skip = 1, Overwrite = 2, Prompt = 3, Rename
 // a text: Booleans "True"/"False", numbers in decimal. Other copies of the program share the
 // file, so everything goes through QSettings.
 //
-// Every key is a row of one table (name, type, default); reads convert in one place and fall
-// back to the key's default for a text that does not convert. A new setting is one row here
-// plus its use.
+// Every setting is one row of the table in SettingsTable.cpp: its key, type, default, range,
+// the RunSettings field it fills, its caption in the options dialog and its `quillop get`
+// option. The store's reads, the dialog's binding, marks, checks and apply step, and the
+// command line's options and help all follow from that row. A key below without its row
+// does not build.
 namespace SettingsStore {
 
 enum class Key {
@@ -53,7 +61,9 @@ enum class Key {
     ca_file,
     stop_after_misses,
     retries,
+    count // not a key: the number of keys
 };
+constexpr int keyCount = static_cast<int>(Key::count);
 
 enum class Type {
     Geometry, // single-precision number; no default (the window's current value)
@@ -65,12 +75,65 @@ enum class Type {
     ProxyType // "http" or "socks5"
 };
 
+// How a `quillop get` option turns its argument into the setting's stored text.
+enum class OptionValue {
+    Number,    // a whole number within the setting's range
+    Text,      // as given
+    Directory, // an existing directory, made absolute
+    File,      // a readable file, made absolute
+    Choice,    // one of the words of `choices` ("skip=1 overwrite=2"), stored as its value
+    Switch     // no argument: stores `choices`
+};
+
+struct CliOption
+{
+    const char *name = nullptr; // nullptr: none
+    const char *valueName = nullptr;
+    const char *help = nullptr;
+    int helpOrder = 0; // where `quillop get --help` lists it
+    OptionValue value = OptionValue::Text;
+    const char *choices = nullptr;
+};
+
+// The RunSettings field a setting fills; none for the keys that are no run setting.
+using Field =
+    std::variant<std::monostate, bool RunSettings::*, qint16 RunSettings::*, int RunSettings::*,
+                 QString RunSettings::*, IfExistsPolicy RunSettings::*,
+                 ConnectionOptions::ProxyType RunSettings::*>;
+
+struct Setting
+{
+    Key key;
+    const char *name; // the store's key
+    Type type;
+    const char *defaultText; // nullptr: computed (directories) or the window's (geometry)
+    Field field = {};
+    int min = 0, max = 0;          // numbers: what the store and the command line take
+    int dialogMin = 0;             // numbers: the options dialog's box refuses anything below
+    bool trimmed = true;           // texts: blanks around a value typed in the dialog are dropped
+    const char *caption = nullptr; // the dialog's label beside the setting's control
+    const char *tooltip = nullptr;
+    const char *refusal = nullptr; // a number box's message when it refuses its text
+    CliOption cli[2] = {};
+};
+
+const Setting &setting(Key key);
+std::span<const Setting> allSettings();
+
 QString name(Key key);
 Type type(Key key);
 std::optional<Key> keyNamed(const QString &name);
 
 // Every key the program uses, in the order of the key table.
 QStringList allKeys();
+
+// The setting's field of RunSettings: set from a stored text (with the fallbacks of a read:
+// the default for a text that does not convert, port 0 for no port), and read back as the
+// text the store keeps. Keys that are not run settings (geometry, remembered addresses) are
+// left alone and read as an empty text.
+bool isRunSetting(Key key);
+void assign(RunSettings &settings, Key key, const QString &text);
+QString textOf(const RunSettings &settings, Key key);
 
 // The default text of a key (save_dir and log_dir: the program's default directories;
 // the geometry keys have none: their default is the window's current value).
@@ -89,16 +152,10 @@ bool readBool(Key key);
 bool readBool(const QString &key);
 qint16 readInt16(Key key);
 qint16 readInt16(const QString &key);
-IfExistsPolicy readIfExists();
-// The proxy port: 0 when the stored text is no port (1 to 65535), so that the fetch fails
-// as a malformed proxy address instead of silently going to another port.
-int readPort(Key key);
-// proxy_type: "http" or "socks5", without regard to case; anything else reads as "http".
-bool readSocks5();
 // Geometry: a single-precision number; fallback when absent or not a number.
 double readSingle(const QString &key, double fallback);
 
-// Text conversions shared with the options dialog.
+// Text conversions shared with the options dialog and the command line.
 QString boolText(bool value);
 std::optional<bool> parseBool(const QString &text);
 // A decimal number with blanks around it, an optional sign and an optional fraction,
@@ -106,5 +163,8 @@ std::optional<bool> parseBool(const QString &text);
 std::optional<qint16> parseInt16(const QString &text);
 // A port: the same number rules, 1 to 65535.
 std::optional<int> parsePort(const QString &text);
+// What a number box of the options dialog takes for a number setting: the number rules of
+// its type, not below the dialog's bound.
+std::optional<int> acceptedInDialog(Key key, const QString &text);
 
 } // namespace SettingsStore

@@ -9,6 +9,7 @@
 #include "LoadSettings.h"
 #include "OptionsApply.h"
 #include "OptionsPages.h"
+#include "OptionsWidgets.h"
 #include "RunSettings.h"
 #include "TabStrip.h"
 #include "TransferRules.h"
@@ -26,6 +27,8 @@
 #include <QRegularExpression>
 #include <QStatusBar>
 #include <QWindow>
+
+using SettingsStore::Key;
 
 namespace {
 std::function<void()> &beepHook()
@@ -90,10 +93,11 @@ void FrmOptions::setUpStatusBar()
     bar->setAccessibleDescription(bar->toolTip());
     // Wide enough for the longest message of the checks.
     int widest = 0;
-    using NumericCheck::Box;
-    for (Box box :
-         {Box::MaxFiles, Box::Increment, Box::Pause, Box::Port, Box::Misses, Box::Retries})
-        widest = qMax(widest, bar->fontMetrics().horizontalAdvance(NumericCheck::message(box)));
+    for (const SettingsStore::Setting &row : SettingsStore::allSettings()) {
+        if (row.refusal)
+            widest = qMax(widest, bar->fontMetrics().horizontalAdvance(
+                                      QCoreApplication::translate("SettingsStore", row.refusal)));
+    }
     bar->setMinimumWidth(widest + 4 * bar->fontMetrics().averageCharWidth());
     // No accessible name of its own: a status bar is named by the message it shows, and
     // tells the accessibility layer when the message changes.
@@ -141,20 +145,22 @@ void FrmOptions::connectControls()
     connect(ui.cmdCancel, &QPushButton::clicked, this, &QWidget::close);
     connect(ui.cmdApply, &QPushButton::clicked, this, &FrmOptions::cmdApply_Click);
 
-    connectNewSettings();
-    connect(ui.txtSavPath, &QLineEdit::textChanged, this, [this] { m_marks.save_dir = true; });
-    connect(ui.txtLogDir, &QLineEdit::textChanged, this, [this] { m_marks.log_dir = true; });
-    connect(ui.txtProxy, &QLineEdit::textChanged, this, [this] { m_marks.proxy_name = true; });
-    connect(ui.txtMaxFiles, &QLineEdit::textChanged, this, [this] {
-        checkNumber(m_ui->txtMaxFiles, NumericCheck::Box::MaxFiles, m_marks.max_downloads);
-    });
+    connectBoundControls();
+    for (QRadioButton *button :
+         {ui.optNumber, ui.optCharactor, ui.optSkip, ui.optOver, ui.optPrompt, ui.optRen})
+        button->installEventFilter(this);
+    // These are marked by the filling too, so that an untouched OK writes them as shown.
+    connect(ui.txtSavPath, &QLineEdit::textChanged, this, [this] { m_marks.mark(Key::save_dir); });
+    connect(ui.txtLogDir, &QLineEdit::textChanged, this, [this] { m_marks.mark(Key::log_dir); });
+    connect(ui.txtProxy, &QLineEdit::textChanged, this, [this] { m_marks.mark(Key::proxy_name); });
+    connect(ui.txtMaxFiles, &QLineEdit::textChanged, this,
+            [this] { checkNumber(m_ui->txtMaxFiles, Key::max_downloads); });
 
     // A selection made by the program counts as a click.
     for (QRadioButton *button : {ui.optSave, ui.optNoSave}) {
-        connect(button, &QRadioButton::clicked, this, [this] { m_marks.is_save = true; });
         connect(button, &QRadioButton::toggled, this, [this](bool on) {
             if (on)
-                m_marks.is_save = true;
+                m_marks.mark(Key::is_save);
         });
     }
     const std::pair<QRadioButton *, bool> proxyButtons[] = {{ui.optYes, true}, {ui.optNo, false}};
@@ -175,34 +181,61 @@ void FrmOptions::connectControls()
                 logClicked(yes);
         });
     }
-    for (QRadioButton *button :
-         {ui.optNumber, ui.optCharactor, ui.optSkip, ui.optOver, ui.optPrompt, ui.optRen})
-        button->installEventFilter(this);
+
+    // The referer is one setting shown as three buttons and a box.
+    for (QRadioButton *button : {ui.optRefNone, ui.optRefAuto, ui.optRefCustom})
+        connect(button, &QRadioButton::clicked, this, [this] { m_marks.mark(Key::referer); });
+    connect(ui.optRefCustom, &QRadioButton::toggled, ui.txtReferer, &QWidget::setEnabled);
+    connect(ui.txtReferer, &QLineEdit::textEdited, this, [this] { m_marks.mark(Key::referer); });
+    connect(ui.cmdCookieBrowse, &QPushButton::clicked, this, [this] {
+        browseFile(m_ui->txtCookieFile, QStringLiteral("Cookie file"), Key::cookie_file);
+    });
+    connect(ui.cmdCaBrowse, &QPushButton::clicked, this, [this] {
+        browseFile(m_ui->txtCaFile, QStringLiteral("Certificate (CA) file"), Key::ca_file);
+    });
+}
+
+void FrmOptions::connectBoundControls()
+{
+    for (const SettingsStore::Setting &row : SettingsStore::allSettings()) {
+        for (QWidget *control : findChildren<QWidget *>()) {
+            if (OptionsWidgets::boundKey(control) == row.key)
+                m_bound.append(control);
+        }
+    }
+    for (QWidget *control : std::as_const(m_bound)) {
+        const Key key = *OptionsWidgets::boundKey(control);
+        if (auto *button = qobject_cast<QRadioButton *>(control)) {
+            connect(button, &QRadioButton::clicked, this, [this, key] { m_marks.mark(key); });
+        } else if (auto *box = qobject_cast<QLineEdit *>(control)) {
+            // A number is marked when its box lets the focus go (guardFocusMoves).
+            const SettingsStore::Type type = SettingsStore::type(key);
+            if (type != SettingsStore::Type::Int16 && type != SettingsStore::Type::Port)
+                connect(box, &QLineEdit::textEdited, this, [this, key] { m_marks.mark(key); });
+        }
+    }
 }
 
 void FrmOptions::guardFocusMoves()
 {
     OptionsPages &ui = *m_ui;
     m_gate = new ValidationGate(this, ui.cmdCancel);
-    using NumericCheck::Box;
-    m_gate->guard(ui.txtIncrement, [this] {
-        return checkNumber(m_ui->txtIncrement, Box::Increment, m_marks.increment);
-    });
-    m_gate->guard(ui.txtPause,
-                  [this] { return checkNumber(m_ui->txtPause, Box::Pause, m_marks.pause_time); });
-    m_gate->guard(ui.txtPort,
-                  [this] { return checkNumber(m_ui->txtPort, Box::Port, m_marks.proxy_port); });
-    m_gate->guard(ui.txtMisses, [this] {
-        return checkNumber(m_ui->txtMisses, Box::Misses, m_marks.stop_after_misses);
-    });
-    m_gate->guard(ui.txtRetries,
-                  [this] { return checkNumber(m_ui->txtRetries, Box::Retries, m_marks.retries); });
+    // A number box keeps the focus until it holds a number it takes; max downloads is
+    // checked as it is typed instead.
+    for (QWidget *control : std::as_const(m_bound)) {
+        auto *box = qobject_cast<QLineEdit *>(control);
+        const Key key = *OptionsWidgets::boundKey(control);
+        const SettingsStore::Type type = SettingsStore::type(key);
+        if (box && key != Key::max_downloads &&
+            (type == SettingsStore::Type::Int16 || type == SettingsStore::Type::Port))
+            m_gate->guard(box, [this, box, key] { return checkNumber(box, key); });
+    }
     // A header value with a control character could smuggle in a header of its own.
-    for (const auto &[box, what] :
+    for (const auto &[box, header] :
          {std::pair{ui.txtUserAgent, "User-Agent"}, std::pair{ui.txtReferer, "Referer"}}) {
-        m_gate->guard(box, [this, box = box, what = what] {
+        m_gate->guard(box, [this, box = box, header = header] {
             const QString problem =
-                TransferRules::headerValueProblem(QLatin1String(what), box->text());
+                TransferRules::headerValueProblem(QLatin1String(header), box->text());
             if (problem.isEmpty())
                 return true;
             box->setSelection(0, int(box->text().size()));
@@ -211,19 +244,19 @@ void FrmOptions::guardFocusMoves()
             return false;
         });
     }
-    auto marking = [](bool &mark) {
-        return [&mark] {
-            mark = true;
+    auto marking = [this](Key key) {
+        return [this, key] {
+            m_marks.mark(key);
             return true;
         };
     };
-    m_gate->guard(ui.txtAdd, marking(m_marks.append_str));
+    m_gate->guard(ui.txtAdd, marking(Key::append_str));
     for (QWidget *button : {ui.optHead, ui.optTail})
-        m_gate->guard(button, marking(m_marks.is_header));
+        m_gate->guard(button, marking(Key::is_header));
     for (QWidget *button : {ui.optNumber, ui.optCharactor})
-        m_gate->guard(button, marking(m_marks.is_number_mode));
+        m_gate->guard(button, marking(Key::is_number_mode));
     for (QWidget *button : {ui.optSkip, ui.optOver, ui.optPrompt, ui.optRen})
-        m_gate->guard(button, marking(m_marks.if_exists));
+        m_gate->guard(button, marking(Key::if_exists));
 }
 
 void FrmOptions::clearChangeMarks()
@@ -256,95 +289,102 @@ void FrmOptions::fillControls()
 {
     OptionsPages &ui = *m_ui;
     const RunSettings &s = m_settings;
-    ui.txtMaxFiles->setText(QString::number(s.max_downloads));
-    (s.is_number_mode ? ui.optNumber : ui.optCharactor)->setChecked(true);
-    ui.txtIncrement->setText(QString::number(s.increment));
-    ui.txtPause->setText(QString::number(s.pause_time));
-    (s.is_save ? ui.optSave : ui.optNoSave)->setChecked(true);
-    ui.txtAdd->setText(s.append_str);
-    (s.is_header ? ui.optHead : ui.optTail)->setChecked(true);
-
+    for (QWidget *control : std::as_const(m_bound)) {
+        const QString text = SettingsStore::textOf(s, *OptionsWidgets::boundKey(control));
+        if (auto *button = qobject_cast<QRadioButton *>(control)) {
+            if (OptionsWidgets::boundText(button) == text)
+                button->setChecked(true);
+        } else if (auto *box = qobject_cast<QLineEdit *>(control)) {
+            box->setText(text);
+        }
+    }
     m_saveDir->fill(s.save_dir);
-
-    QRadioButton *const policy[] = {ui.optSkip, ui.optOver, ui.optPrompt, ui.optRen};
-    const int policyIndex = static_cast<int>(s.if_exists) - 1;
-    if (policyIndex >= 0 && policyIndex < 4)
-        policy[policyIndex]->setChecked(true);
-
-    (s.is_proxy ? ui.optYes : ui.optNo)->setChecked(true);
-    ui.txtProxy->setText(s.proxy_name);
-    ui.txtPort->setText(QString::number(s.proxy_port));
-
-    (s.is_log ? ui.optLogYes : ui.OptLogNo)->setChecked(true);
     m_logDir->fill(s.log_dir);
-    fillNewSettings();
+
+    const QString referer = s.referer.trimmed();
+    const bool automatic = referer.compare(QLatin1String("auto"), Qt::CaseInsensitive) == 0;
+    QRadioButton *refererButton = referer.isEmpty() ? ui.optRefNone
+                                  : automatic       ? ui.optRefAuto
+                                                    : ui.optRefCustom;
+    refererButton->setChecked(true);
+    ui.txtReferer->setText(automatic ? QString() : referer);
+    ui.txtReferer->setEnabled(refererButton == ui.optRefCustom);
 }
 
 OptionsValues FrmOptions::currentValues() const
 {
     const OptionsPages &ui = *m_ui;
     OptionsValues v;
-    v.maxFiles = ui.txtMaxFiles->text();
-    v.numberMode = ui.optNumber->isChecked();
-    v.increment = ui.txtIncrement->text();
-    v.pause = ui.txtPause->text();
-    v.save = ui.optSave->isChecked();
-    v.addText = ui.txtAdd->text();
-    v.header = ui.optHead->isChecked();
-    v.savePath = ui.txtSavPath->text();
-    v.skip = ui.optSkip->isChecked();
-    v.overwrite = ui.optOver->isChecked();
-    v.prompt = ui.optPrompt->isChecked();
-    v.proxy = ui.optYes->isChecked();
-    v.proxyName = ui.txtProxy->text();
-    v.proxyPort = ui.txtPort->text();
-    v.log = ui.optLogYes->isChecked();
-    v.logDir = m_logDir->directory();
-    readNewSettings(v);
+    for (QWidget *control : m_bound) {
+        const Key key = *OptionsWidgets::boundKey(control);
+        if (auto *button = qobject_cast<QRadioButton *>(control)) {
+            if (button->isChecked())
+                v[key] = OptionsWidgets::boundText(button);
+        } else if (auto *box = qobject_cast<QLineEdit *>(control)) {
+            v[key] = box->text();
+        }
+    }
+    v[Key::save_dir] = ui.txtSavPath->text();
+    v[Key::log_dir] = m_logDir->directory();
+    v[Key::referer] = ui.optRefAuto->isChecked()     ? QStringLiteral("auto")
+                      : ui.optRefCustom->isChecked() ? ui.txtReferer->text()
+                                                     : QString();
     return v;
 }
 
-bool FrmOptions::checkNumber(QLineEdit *box, NumericCheck::Box which, bool &mark)
+void FrmOptions::browseFile(QLineEdit *box, const QString &caption, Key key)
 {
-    if (NumericCheck::accepted(which, box->text())) {
-        mark = true;
+    const QString current = box->text().trimmed();
+    const QString start = current.isEmpty() ? QString() : QFileInfo(current).absolutePath();
+    const QString chosen = FileChooser::openFile(this, caption, start);
+    if (chosen.isEmpty())
+        return;
+    box->setText(chosen);
+    m_marks.mark(key);
+}
+
+bool FrmOptions::checkNumber(QLineEdit *box, Key key)
+{
+    if (SettingsStore::acceptedInDialog(key, box->text())) {
+        m_marks.mark(key);
         return true;
     }
-    refuse(box, which);
+    refuse(box, key);
     return false;
 }
 
-void FrmOptions::refuse(QLineEdit *box, NumericCheck::Box which)
+void FrmOptions::refuse(QLineEdit *box, Key key)
 {
     // Selected, so the next key replaces the refused text.
     box->setSelection(0, int(box->text().size()));
     beepHook()();
-    m_ui->statbar->showMessage(NumericCheck::message(which));
+    m_ui->statbar->showMessage(
+        QCoreApplication::translate("SettingsStore", SettingsStore::setting(key).refusal));
 }
 
 bool FrmOptions::maxFilesAcceptable()
 {
     QLineEdit *box = m_ui->txtMaxFiles;
-    if (NumericCheck::accepted(NumericCheck::Box::MaxFiles, box->text()))
+    if (SettingsStore::acceptedInDialog(Key::max_downloads, box->text()))
         return true;
     // Storing the last accepted number while the box shows another text would store a
     // value the user never sees; the apply waits until the box holds a number.
     m_ui->tab1->setCurrentIndex(1);
     box->setFocus(Qt::OtherFocusReason);
-    refuse(box, NumericCheck::Box::MaxFiles);
+    refuse(box, Key::max_downloads);
     return false;
 }
 
 void FrmOptions::proxyClicked(bool yes)
 {
     m_ui->Frame3_1->setVisible(yes);
-    m_marks.is_proxy = true;
+    m_marks.mark(Key::is_proxy);
 }
 
 void FrmOptions::logClicked(bool yes)
 {
     m_ui->frame4_1->setVisible(yes);
-    m_marks.is_log = true;
+    m_marks.mark(Key::is_log);
 }
 
 void FrmOptions::cmdOK_Click()
@@ -415,13 +455,13 @@ bool FrmOptions::eventFilter(QObject *watched, QEvent *event)
         if (!button->rect().contains(mouse->position().toPoint()))
             return false;
         if (button == ui.optNumber || button == ui.optCharactor)
-            m_marks.is_number_mode = true;
+            m_marks.mark(Key::is_number_mode);
         // A left release over a pressed button is the click that selects it.
         const bool selected =
             button->isChecked() || (mouse->button() == Qt::LeftButton && button->isDown());
         if (selected && (button == ui.optSkip || button == ui.optOver || button == ui.optPrompt ||
                          button == ui.optRen))
-            m_marks.if_exists = true;
+            m_marks.mark(Key::if_exists);
     } else if (button == ui.optYes || button == ui.optNo) {
         if (type == QEvent::MouseButtonDblClick)
             proxyClicked(button == ui.optYes);

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "ChangeMarks.h"
-#include "NumericCheck.h"
 
 #include <QDialog>
 #include <QPointer>
@@ -44,11 +43,10 @@ private:
     void setUpStatusBar();
     void makeDirectoryFields();
     void connectControls();
-    // The proxy type and login, the request details and the run's patience (FrmOptionsRequest.cpp).
-    void connectNewSettings();
-    void fillNewSettings();
-    void readNewSettings(OptionsValues &values) const;
-    void browseFile(QLineEdit *box, const QString &caption, bool &mark);
+    // Every control bound to a setting (OptionsWidgets::bind) is filled, read and marked
+    // by its key.
+    void connectBoundControls();
+    void browseFile(QLineEdit *box, const QString &caption, SettingsStore::Key key);
     void guardFocusMoves();
     void clearChangeMarks();
     void layoutPages();
@@ -56,8 +54,8 @@ private:
     void fillControls();
     OptionsValues currentValues() const;
 
-    bool checkNumber(QLineEdit *box, NumericCheck::Box which, bool &mark);
-    void refuse(QLineEdit *box, NumericCheck::Box which);
+    bool checkNumber(QLineEdit *box, SettingsStore::Key key);
+    void refuse(QLineEdit *box, SettingsStore::Key key);
     bool maxFilesAcceptable();
     void proxyClicked(bool yes);
     void logClicked(bool yes);
@@ -73,6 +71,7 @@ private:
     ValidationGate *m_gate = nullptr;
     DirectoryField *m_saveDir = nullptr;
     DirectoryField *m_logDir = nullptr;
+    QList<QWidget *> m_bound; // in the order of the key table
     ChangeMarks m_marks;
     bool m_placed = false;
 };

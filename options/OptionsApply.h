@@ -3,43 +3,28 @@
 #include "ChangeMarks.h"
 
 #include <QString>
+#include <array>
 
 struct RunSettings;
 class MainWindowElements;
 
-// What the dialog's controls show at the moment of applying, read by the dialog so that
-// the apply step itself needs no widget.
+// What the dialog's controls show at the moment of applying, as the texts the store keeps
+// ("True"/"False" for a pair of option buttons, "4" for Rename && Save, a number box's text as
+// typed), read by the dialog so that the apply step itself needs no widget.
 struct OptionsValues
 {
-    QString maxFiles;        // txtMaxFiles
-    bool numberMode = false; // optNumber selected
-    QString increment;       // txtIncrement
-    QString pause;           // txtPause
-    bool save = false;       // optSave selected
-    QString addText;         // txtAdd
-    bool header = false;     // optHead selected
-    QString savePath;        // txtSavPath
-    bool skip = false;       // optSkip selected
-    bool overwrite = false;  // optOver selected
-    bool prompt = false;     // optPrompt selected
-    bool proxy = false;      // optYes selected
-    QString proxyName;       // txtProxy
-    QString proxyPort;       // txtPort
-    bool log = false;        // optLogYes selected
-    QString logDir;          // the log directory as txtLogDir names it
-    bool socks5 = false;     // optProxySocks5 selected
-    QString proxyUser;       // txtProxyUser
-    QString proxyPassword;   // txtProxyPassword
-    QString referer;         // "", "auto" or txtReferer, by optRefNone/optRefAuto/optRefCustom
-    QString userAgent;       // txtUserAgent
-    QString cookieFile;      // txtCookieFile
-    QString caFile;          // txtCaFile
-    QString misses;          // txtMisses
-    QString retries;         // txtRetries
+    QString &operator[](SettingsStore::Key key) { return texts[static_cast<std::size_t>(key)]; }
+    const QString &operator[](SettingsStore::Key key) const
+    {
+        return texts[static_cast<std::size_t>(key)];
+    }
+
+    std::array<QString, SettingsStore::keyCount> texts;
 };
 
-// Writes every marked setting, in the fixed order of the keys, into settings and the store;
-// a change of the counter mode first restarts the counter of the main window. A marked
-// number whose text is not accepted is skipped rather than stored with a stale value.
+// Writes every marked setting, in the order of the key table, into settings and the store;
+// a change of the counter mode also restarts the counter of the main window. Texts are taken
+// trimmed where the setting says so. A marked number whose text is not accepted is skipped
+// rather than stored with a stale value.
 void applyOptions(const OptionsValues &values, const ChangeMarks &marks, RunSettings &settings,
                   MainWindowElements &mainWindow);

@@ -15,6 +15,7 @@
 #include <QStatusBar>
 
 using namespace OptionsWidgets;
+using SettingsStore::Key;
 
 OptionsPages::OptionsPages(QWidget *dialog)
 {
@@ -66,6 +67,8 @@ void OptionsPages::buildSavePage(QFrame *page)
     frame2_4 = frame(page, "frame2_4", false, QStringLiteral("Saving"));
     optSave = option(frame2_4, "optSave", QStringLiteral("Save"));
     optNoSave = option(frame2_4, "optNoSave", QStringLiteral("Do Not Save"));
+    bind(optSave, Key::is_save, "True");
+    bind(optNoSave, Key::is_save, "False");
     group(frame2_4, {optSave, optNoSave});
     auto *saving = new QHBoxLayout(frame2_4);
     saving->setContentsMargins(0, 0, 0, 0);
@@ -74,16 +77,19 @@ void OptionsPages::buildSavePage(QFrame *page)
     saving->addStretch(1);
 
     Frame2_1 = frame(page, "Frame2_1", false, QStringLiteral("Added text"));
-    Label1 = label(Frame2_1, "Label1", QStringLiteral("Add Charactors"));
+    Label1 = label(Frame2_1, "Label1", Key::append_str);
     txtAdd = textBox(Frame2_1, "txtAdd", QStringLiteral("aa"), Label1,
                      QStringLiteral("When saving downloaded files the text in the text box will be "
                                     "appended to beginning or end of file name"));
+    bind(txtAdd, Key::append_str);
     fitToCharacters(txtAdd, 10);
     Label6 = label(Frame2_1, "Label6", QStringLiteral("to"));
     optHead = option(Frame2_1, "optHead", QStringLiteral("Header"),
                      QStringLiteral("Select Head to append text to the begining"));
     optTail = option(Frame2_1, "optTail", QStringLiteral("Tail"),
                      QStringLiteral("Select tail to append text to the end"));
+    bind(optHead, Key::is_header, "True");
+    bind(optTail, Key::is_header, "False");
     Label7 = label(Frame2_1, "Label7", QStringLiteral("of the file"));
     group(Frame2_1, {optHead, optTail});
     auto *added = new QHBoxLayout(Frame2_1);
@@ -94,8 +100,7 @@ void OptionsPages::buildSavePage(QFrame *page)
     added->addStretch(1);
 
     Frame2_2 = frame(page, "Frame2_2", true, QStringLiteral("Save directory"));
-    Label8 = label(Frame2_2, "Label8", QStringLiteral("Save to"),
-                   QStringLiteral("Select the save directory"));
+    Label8 = label(Frame2_2, "Label8", Key::save_dir);
     txtSavPath = textBox(Frame2_2, "txtSavPath", QString(), Label8,
                          QStringLiteral("Select the save directory from below"));
     fitToCharacters(txtSavPath, 32);
@@ -119,13 +124,16 @@ void OptionsPages::buildSavePage(QFrame *page)
     saveDir->setRowStretch(3, 1);
 
     Frame2_3 = frame(page, "Frame2_3", true, QStringLiteral("If file name exists"));
-    Label9 = label(Frame2_3, "Label9", QStringLiteral("If file name exists"),
-                   QStringLiteral("If the name of the file exists what application should do"));
+    Label9 = label(Frame2_3, "Label9", Key::if_exists);
     optSkip = option(Frame2_3, "optSkip", QStringLiteral("Skip Saving"));
     optOver = option(Frame2_3, "optOver", QStringLiteral("Overwrite"));
     optPrompt = option(Frame2_3, "optPrompt", QStringLiteral("Prompt"));
     optRen = option(Frame2_3, "optRen", QStringLiteral("Rename && Save"));
     group(Frame2_3, {optSkip, optOver, optPrompt, optRen});
+    bind(optSkip, Key::if_exists, "1");
+    bind(optOver, Key::if_exists, "2");
+    bind(optPrompt, Key::if_exists, "3");
+    bind(optRen, Key::if_exists, "4");
     auto *policy = new QVBoxLayout(Frame2_3);
     for (QWidget *w : std::initializer_list<QWidget *>{Label9, optSkip, optOver, optPrompt, optRen})
         policy->addWidget(w);
@@ -142,39 +150,30 @@ void OptionsPages::buildSavePage(QFrame *page)
 
 void OptionsPages::buildDownloadPage(QFrame *page)
 {
-    const QString maxTip =
-        QStringLiteral("Max number of image downloads  to be attempted.  Once the "
-                       "limit is reached the attempts will stop.");
-    Label2 = label(page, "Label2", QStringLiteral("Max downloads "), maxTip);
+    Label2 = label(page, "Label2", Key::max_downloads);
     Label3[0] = label(page, "Label3_0", QStringLiteral("(Including failed attempts)"));
-    txtMaxFiles = textBox(page, "txtMaxFiles", QStringLiteral("100"), Label2, maxTip);
-    Label5 = label(page, "Label5", QStringLiteral("Increment Mode"),
-                   QStringLiteral(": Some image series increase by characters e.g.  A,B,C,D etc. "
-                                  "For such series change the mode to character. The Input Box 2 "
-                                  "on the main screen will change to Numeric to Character. and "
-                                  "vice versa"));
+    txtMaxFiles = textBox(page, "txtMaxFiles", QStringLiteral("100"), Label2, Label2->toolTip());
+    bind(txtMaxFiles, Key::max_downloads);
+    Label5 = label(page, "Label5", Key::is_number_mode);
     optCharactor = option(page, "optCharactor", QStringLiteral("Charector Mode"));
     optNumber = option(page, "optNumber", QStringLiteral("Number Mode"));
     group(page, {optCharactor, optNumber});
-    Label4 = label(page, "Label4", QStringLiteral("Increment by"),
-                   QStringLiteral("Usually the increment step is 1.  But Sometimes you may find "
-                                  "the increments are by 3 or 4 etc"));
+    bind(optCharactor, Key::is_number_mode, "False");
+    bind(optNumber, Key::is_number_mode, "True");
+    Label4 = label(page, "Label4", Key::increment);
     txtIncrement = textBox(page, "txtIncrement", QStringLiteral("1"), Label4);
+    bind(txtIncrement, Key::increment);
     Label3[1] = wrappingLabel(page, "Label3_1",
                               QStringLiteral("(This parameter is used for both Cheractor mode "
                                              "increments and Number mode increments"));
     Line1 = frame(page, "Line1", false, QStringLiteral("Column divider"));
     Line1->setFrameShape(QFrame::VLine);
-    Label15 = label(page, "Label15", QStringLiteral("Pause between downloads in seconds"));
-    txtPause = textBox(page, "txtPause", QString(), Label15);
-    Label16 = label(page, "Label16", QStringLiteral("Stop after misses in a row"),
-                    QStringLiteral("End the run after this many pictures in a row were not found "
-                                   "or were no picture. 0 never ends it early."));
-    txtMisses = textBox(page, "txtMisses", QString(), Label16, Label16->toolTip());
-    Label17 = label(page, "Label17", QStringLiteral("Retries"),
-                    QStringLiteral("How many more times a download is tried when it failed for "
-                                   "a passing reason, such as a timeout or a reset connection."));
-    txtRetries = textBox(page, "txtRetries", QString(), Label17, Label17->toolTip());
+    Label15 = label(page, "Label15", Key::pause_time);
+    txtPause = settingBox(page, "txtPause", Key::pause_time, Label15);
+    Label16 = label(page, "Label16", Key::stop_after_misses);
+    txtMisses = settingBox(page, "txtMisses", Key::stop_after_misses, Label16, Label16->toolTip());
+    Label17 = label(page, "Label17", Key::retries);
+    txtRetries = settingBox(page, "txtRetries", Key::retries, Label17, Label17->toolTip());
     // Each number box shows the longest number it takes whole.
     for (QLineEdit *box : {txtMaxFiles, txtIncrement, txtPause, txtMisses, txtRetries})
         fitToValue(box, QStringLiteral("32767"));

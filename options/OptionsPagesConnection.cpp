@@ -1,8 +1,6 @@
-// The Connection and Log pages of OptionsPages.
+// The Connection page of OptionsPages.
 #include "OptionsPages.h"
 
-#include "DirectoryPicker.h"
-#include "DrivePicker.h"
 #include "OptionsWidgets.h"
 
 #include <QBoxLayout>
@@ -14,16 +12,9 @@
 #include <QRadioButton>
 
 using namespace OptionsWidgets;
+using SettingsStore::Key;
 
 namespace {
-
-// A frame that keeps its room while hidden, so the page does not move when it comes and goes.
-void keepRoomWhenHidden(QWidget *widget)
-{
-    QSizePolicy policy = widget->sizePolicy();
-    policy.setRetainSizeWhenHidden(true);
-    widget->setSizePolicy(policy);
-}
 
 QBoxLayout *row(std::initializer_list<QWidget *> widgets)
 {
@@ -38,47 +29,40 @@ QBoxLayout *row(std::initializer_list<QWidget *> widgets)
 
 void OptionsPages::buildConnectionPage(QFrame *page)
 {
-    Label10 = label(page, "Label10", QStringLiteral("I use a proxy server to connect to internet"),
-                    QStringLiteral("If you are using a proxy server select yes and fill details of "
-                                   "the proxy"));
+    Label10 = label(page, "Label10", Key::is_proxy);
     optYes = option(page, "optYes", QStringLiteral("Yes"),
                     QStringLiteral("Select if use a proxy server"));
     optNo = option(page, "optNo", QStringLiteral("No"),
                    QStringLiteral("Select if you directly dial in the Internet"));
     group(page, {optYes, optNo});
+    bind(optYes, Key::is_proxy, "True");
+    bind(optNo, Key::is_proxy, "False");
 
     Frame3_1 = frame(page, "Frame3_1", true, QStringLiteral("Proxy details"));
     keepRoomWhenHidden(Frame3_1);
-    Label19 = label(Frame3_1, "Label19", QStringLiteral("Proxy type"),
-                    QStringLiteral("The kind of proxy server: an HTTP proxy or a SOCKS5 proxy"));
+    Label19 = label(Frame3_1, "Label19", Key::proxy_type);
     optProxyHttp = option(Frame3_1, "optProxyHttp", QStringLiteral("HTTP"),
                           QStringLiteral("Select if the proxy is an HTTP proxy"));
     optProxySocks5 = option(Frame3_1, "optProxySocks5", QStringLiteral("SOCKS5"),
                             QStringLiteral("Select if the proxy is a SOCKS5 proxy; it then "
                                            "also looks up the server names"));
     group(Frame3_1, {optProxyHttp, optProxySocks5});
-    const QString proxyTip =
-        QStringLiteral("enter the server name or the IP address. This option is "
-                       "visible only when the yes is selected for the proxy "
-                       "server");
-    Label11 = label(Frame3_1, "Label11", QStringLiteral("Proxy server"), proxyTip);
-    txtProxy = textBox(Frame3_1, "txtProxy", QStringLiteral("Text1"), Label11, proxyTip);
+    bind(optProxyHttp, Key::proxy_type, "http");
+    bind(optProxySocks5, Key::proxy_type, "socks5");
+    Label11 = label(Frame3_1, "Label11", Key::proxy_name);
+    txtProxy = textBox(Frame3_1, "txtProxy", QStringLiteral("Text1"), Label11, Label11->toolTip());
+    bind(txtProxy, Key::proxy_name);
     fitToCharacters(txtProxy, 28);
-    const QString portTip =
-        QStringLiteral(": Enter the port which the proxy is running on the "
-                       "server. Usually this port is 80.  This option is visible "
-                       "only when the yes is selected for the proxy server.");
-    Label12 = label(Frame3_1, "Label12", QStringLiteral("Http Port"), portTip);
-    txtPort = textBox(Frame3_1, "txtPort", QStringLiteral("Text1"), Label12, portTip);
+    Label12 = label(Frame3_1, "Label12", Key::proxy_port);
+    txtPort = textBox(Frame3_1, "txtPort", QStringLiteral("Text1"), Label12, Label12->toolTip());
+    bind(txtPort, Key::proxy_port);
     fitToValue(txtPort, QStringLiteral("65535"));
-    Label20 = label(Frame3_1, "Label20", QStringLiteral("Proxy user"),
-                    QStringLiteral("The user name the proxy asks for; leave it empty when the "
-                                   "proxy asks for none"));
-    txtProxyUser = textBox(Frame3_1, "txtProxyUser", QString(), Label20, Label20->toolTip());
-    Label21 = label(Frame3_1, "Label21", QStringLiteral("Proxy password"),
-                    QStringLiteral("The password of the proxy user"));
+    Label20 = label(Frame3_1, "Label20", Key::proxy_user);
+    txtProxyUser =
+        settingBox(Frame3_1, "txtProxyUser", Key::proxy_user, Label20, Label20->toolTip());
+    Label21 = label(Frame3_1, "Label21", Key::proxy_password);
     txtProxyPassword =
-        textBox(Frame3_1, "txtProxyPassword", QString(), Label21, Label21->toolTip());
+        settingBox(Frame3_1, "txtProxyPassword", Key::proxy_password, Label21, Label21->toolTip());
     txtProxyPassword->setEchoMode(QLineEdit::Password);
     auto *proxy = new QGridLayout(Frame3_1);
     proxy->addWidget(Label19, 0, 0);
@@ -111,10 +95,7 @@ void OptionsPages::buildConnectionPage(QFrame *page)
 void OptionsPages::buildRequestDetails(QFrame *page)
 {
     Frame3_2 = frame(page, "Frame3_2", true, QStringLiteral("Request details"));
-    Label22 =
-        label(Frame3_2, "Label22", QStringLiteral("Referer"),
-              QStringLiteral("The page the requests say they come from: none, the address "
-                             "of the picture up to its last \"/\", or the address typed here"));
+    Label22 = label(Frame3_2, "Label22", Key::referer);
     optRefNone = option(Frame3_2, "optRefNone", QStringLiteral("None"),
                         QStringLiteral("Send no referring page"));
     optRefAuto = option(Frame3_2, "optRefAuto", QStringLiteral("Automatic"),
@@ -125,21 +106,18 @@ void OptionsPages::buildRequestDetails(QFrame *page)
     txtReferer = textBox(Frame3_2, "txtReferer", QString(), Label22,
                          QStringLiteral("The referring page sent with every request"));
     txtReferer->setAccessibleName(QStringLiteral("Custom referer"));
-    Label23 = label(Frame3_2, "Label23", QStringLiteral("User-Agent"),
-                    QStringLiteral("How the program names itself to the servers"));
-    txtUserAgent = textBox(Frame3_2, "txtUserAgent", QString(), Label23, Label23->toolTip());
+    Label23 = label(Frame3_2, "Label23", Key::user_agent);
+    txtUserAgent =
+        settingBox(Frame3_2, "txtUserAgent", Key::user_agent, Label23, Label23->toolTip());
     fitToCharacters(txtUserAgent, 40);
-    Label24 = label(Frame3_2, "Label24", QStringLiteral("Cookie file"),
-                    QStringLiteral("A cookies.txt file whose cookies are sent with the requests; "
-                                   "empty for none"));
-    txtCookieFile = textBox(Frame3_2, "txtCookieFile", QString(), Label24, Label24->toolTip());
+    Label24 = label(Frame3_2, "Label24", Key::cookie_file);
+    txtCookieFile =
+        settingBox(Frame3_2, "txtCookieFile", Key::cookie_file, Label24, Label24->toolTip());
     cmdCookieBrowse = button(Frame3_2, "cmdCookieBrowse", QStringLiteral("Browse..."),
                              QStringLiteral("Browse for the cookie file"));
     cmdCookieBrowse->setToolTip(QStringLiteral("Choose the cookie file in the file chooser"));
-    Label25 = label(Frame3_2, "Label25", QStringLiteral("Certificate (CA) file"),
-                    QStringLiteral("A PEM file of certificate authorities to trust besides the "
-                                   "system's; empty for none"));
-    txtCaFile = textBox(Frame3_2, "txtCaFile", QString(), Label25, Label25->toolTip());
+    Label25 = label(Frame3_2, "Label25", Key::ca_file);
+    txtCaFile = settingBox(Frame3_2, "txtCaFile", Key::ca_file, Label25, Label25->toolTip());
     cmdCaBrowse = button(Frame3_2, "cmdCaBrowse", QStringLiteral("Browse..."),
                          QStringLiteral("Browse for the certificate file"));
     cmdCaBrowse->setToolTip(QStringLiteral("Choose the certificate file in the file chooser"));
@@ -156,55 +134,4 @@ void OptionsPages::buildRequestDetails(QFrame *page)
     details->addWidget(txtCaFile, 4, 1);
     details->addWidget(cmdCaBrowse, 4, 2);
     details->setColumnStretch(1, 1);
-}
-
-void OptionsPages::buildLogPage(QFrame *page)
-{
-    Label13 = label(page, "Label13", QStringLiteral("Log to file"),
-                    QStringLiteral("If you need to log the file download attempts you may select "
-                                   "yes option"));
-    optLogYes = option(page, "optLogYes", QStringLiteral("Yes"),
-                       QStringLiteral("Select yes to log downloads"));
-    OptLogNo = option(page, "OptLogNo", QStringLiteral("No"),
-                      QStringLiteral("Select No if you do not need a log file"));
-    group(page, {optLogYes, OptLogNo});
-
-    frame4_1 = frame(page, "frame4_1", true, QStringLiteral("Log directory"));
-    keepRoomWhenHidden(frame4_1);
-    Label14 = label(frame4_1, "Label14", QStringLiteral("Save to"));
-    txtLogDir =
-        textBox(frame4_1, "txtLogDir", QString(), Label14,
-                QStringLiteral("Select the directory from below. The file name is selected by "
-                               "the system. A new log file will be created each new day with "
-                               "the date as the file name. This option is visible only when "
-                               "the yes is selected logging option"));
-    txtLogDir->setAccessibleName(QStringLiteral("Log file"));
-    fitToCharacters(txtLogDir, 36);
-    cmdLogBrowse = button(frame4_1, "cmdLogBrowse", QStringLiteral("Browse..."),
-                          QStringLiteral("Browse for the log directory"));
-    cmdLogBrowse->setToolTip(QStringLiteral("Choose the log directory in the folder chooser"));
-    drvLog = new DrivePicker(frame4_1);
-    drvLog->setObjectName(QStringLiteral("drvLog"));
-    drvLog->setAccessibleName(QStringLiteral("Log drive"));
-    drvLog->setToolTip(QStringLiteral("Slect Log Drive"));
-    dirLog = new DirectoryPicker(frame4_1);
-    dirLog->setObjectName(QStringLiteral("dirLog"));
-    dirLog->setAccessibleName(QStringLiteral("Log directory"));
-    dirLog->setToolTip(QStringLiteral("Select Log Directory"));
-    auto *logDir = new QGridLayout(frame4_1);
-    logDir->addWidget(Label14, 0, 0, 1, 2);
-    logDir->addWidget(txtLogDir, 1, 0);
-    logDir->addWidget(cmdLogBrowse, 1, 1);
-    logDir->addWidget(drvLog, 2, 0, 1, 2);
-    logDir->addWidget(dirLog, 3, 0, 1, 2);
-    logDir->setRowStretch(3, 1);
-
-    auto *choice = new QVBoxLayout;
-    choice->addWidget(Label13);
-    choice->addWidget(optLogYes);
-    choice->addWidget(OptLogNo);
-    choice->addStretch(1);
-    auto *grid = new QHBoxLayout(page);
-    grid->addLayout(choice);
-    grid->addWidget(frame4_1, 1);
 }

@@ -1,6 +1,7 @@
 #include "OptionsWidgets.h"
 
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -8,6 +9,7 @@
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionFrame>
+#include <QVariant>
 
 namespace OptionsWidgets {
 
@@ -49,6 +51,43 @@ QLabel *label(QWidget *parent, const char *name, const QString &text, const QStr
     widget->setTextFormat(Qt::PlainText);
     widget->setToolTip(tip);
     return widget;
+}
+
+QLabel *label(QWidget *parent, const char *name, SettingsStore::Key key)
+{
+    const SettingsStore::Setting &s = SettingsStore::setting(key);
+    const auto translated = [](const char *text) {
+        return text ? QCoreApplication::translate("SettingsStore", text) : QString();
+    };
+    return label(parent, name, translated(s.caption), translated(s.tooltip));
+}
+
+void bind(QWidget *control, SettingsStore::Key key, const char *storedText)
+{
+    control->setProperty("settingKey", static_cast<int>(key));
+    if (storedText)
+        control->setProperty("settingText", QString::fromLatin1(storedText));
+}
+
+std::optional<SettingsStore::Key> boundKey(const QObject *control)
+{
+    const QVariant key = control->property("settingKey");
+    if (!key.isValid())
+        return std::nullopt;
+    return static_cast<SettingsStore::Key>(key.toInt());
+}
+
+QString boundText(const QObject *control)
+{
+    return control->property("settingText").toString();
+}
+
+QLineEdit *settingBox(QWidget *parent, const char *name, SettingsStore::Key key, QLabel *besides,
+                      const QString &tip)
+{
+    QLineEdit *box = textBox(parent, name, QString(), besides, tip);
+    bind(box, key);
+    return box;
 }
 
 QLabel *wrappingLabel(QWidget *parent, const char *name, const QString &text, const QString &tip)
@@ -103,6 +142,13 @@ void group(QWidget *owner, std::initializer_list<QRadioButton *> buttons)
     buttonGroup->setExclusive(true);
     for (QRadioButton *button : buttons)
         buttonGroup->addButton(button);
+}
+
+void keepRoomWhenHidden(QWidget *widget)
+{
+    QSizePolicy policy = widget->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    widget->setSizePolicy(policy);
 }
 
 void fitToValue(QLineEdit *box, const QString &longest)

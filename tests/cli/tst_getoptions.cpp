@@ -15,6 +15,7 @@ private Q_SLOTS:
     void dryRunWalk();
     void proxy_data();
     void proxy();
+    void manualAndCompletionFollowTheOptions();
 };
 
 void TestGetOptions::dryRunWalk_data()
@@ -113,6 +114,37 @@ void TestGetOptions::proxy()
     QCOMPARE(proxy->password, password);
     QCOMPARE(proxy->host, host);
     QCOMPARE(proxy->port, port);
+}
+
+// The manual page and the bash completion are written by hand; every option the command
+// line takes must stand in both, in the help's order in the manual, and an option that takes
+// a value must be one the completion knows to complete after.
+void TestGetOptions::manualAndCompletionFollowTheOptions()
+{
+    const QString source = qEnvironmentVariable("QUILLOP_SOURCE_DIR");
+    QFile manualFile(source + QStringLiteral("/packaging/quillop.1.in"));
+    QFile completionFile(source + QStringLiteral("/packaging/quillop.bash-completion"));
+    QVERIFY(manualFile.open(QIODevice::ReadOnly) && completionFile.open(QIODevice::ReadOnly));
+    const QString manual = QString::fromUtf8(manualFile.readAll());
+    const QString completion = QString::fromUtf8(completionFile.readAll());
+    static const QRegularExpression optionLine(QStringLiteral("^  --([a-z-]+)( [A-Z]+)?"),
+                                               QRegularExpression::MultilineOption);
+    qsizetype lastAt = 0;
+    for (const QRegularExpressionMatch &m : optionLine.globalMatch(GetOptionsParser::helpText())) {
+        const QString name = m.captured(1);
+        const QRegularExpression inManual(
+            QRegularExpression::escape(QStringLiteral("--") + name)
+                .replace(QStringLiteral("\\-"), QStringLiteral("\\\\\\-")) +
+            QStringLiteral("(?![\\\\a-z])"));
+        const qsizetype at = manual.indexOf(inManual, lastAt + 1);
+        QVERIFY2(at > lastAt,
+                 qPrintable(name + QStringLiteral(": not in the manual page's order")));
+        lastAt = at;
+        const QRegularExpression listed(QStringLiteral("[' ]--%1[ \n|')]").arg(name));
+        QVERIFY2(completion.count(listed) >= (m.hasCaptured(2) ? 2 : 1),
+                 qPrintable(name + QStringLiteral(": not in the completion")));
+    }
+    QVERIFY(lastAt > 0);
 }
 
 QUILLOP_TEST_MAIN(TestGetOptions)

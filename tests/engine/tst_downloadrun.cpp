@@ -265,6 +265,7 @@ void tst_DownloadRun::waysOfEnding_data()
     QTest::newRow("range counting down") << "down" << 100 << "03-01" << 3 << 3 << "00" << "(3 saved)";
     QTest::newRow("range of letters") << "letters" << 100 << "A-C" << 3 << 3 << "D" << "(3 saved)";
     QTest::newRow("range counting up the wrong way") << "" << 100 << "20-01" << 0 << 0 << "20-01" << "(0 saved; the range \"20-01\" cannot be reached with increment 1)";
+    QTest::newRow("brackets that are no range") << "" << 100 << "[0x1-0x5]" << 0 << 0 << "[0x1-0x5]" << "(0 saved; the range \"[0x1-0x5]\" is neither two numbers nor two letters, as in [01-20] or [A-F])";
     // clang-format on
 }
 

@@ -367,13 +367,17 @@ private slots:
         RunSettings s;
         s.log_file_name = QStringLiteral("2026-12-05.log");
         RecordingWindow window;
+        using SettingsStore::Key;
         ChangeMarks marks;
-        marks.max_downloads = marks.proxy_name = marks.log_dir = marks.referer = true;
         OptionsValues v;
-        v.maxFiles = QStringLiteral("12");
-        v.proxyName = QStringLiteral(" gate ");
-        v.logDir = QStringLiteral(" /srv/logs");
-        v.referer = QStringLiteral(" http://r/ ");
+        const std::pair<Key, const char *> typed[] = {{Key::max_downloads, "12"},
+                                                      {Key::proxy_name, " gate "},
+                                                      {Key::log_dir, " /srv/logs"},
+                                                      {Key::referer, " http://r/ "}};
+        for (const auto &[key, text] : typed) {
+            marks.mark(key);
+            v[key] = QLatin1String(text);
+        }
         applyOptions(v, marks, s, window);
         QCOMPARE(QStringList({SettingsStore::read(QStringLiteral("proxy_name")),
                               SettingsStore::read(QStringLiteral("referer")),
