@@ -74,7 +74,9 @@ RunSetup RunSetupBuilder::build(const GetOptions &options, const QDate &today)
     r.url2 = options.address.url2;
     r.url3 = options.address.url3;
     readStoredSettings(r.settings);
-    r.notice = dropUnsafeHeaders(r.settings);
+    r.notice = SettingsStore::storeProblem();
+    if (const QString told = dropUnsafeHeaders(r.settings); !told.isEmpty())
+        r.notice += (r.notice.isEmpty() ? QString() : QStringLiteral("\n")) + told;
     r.settings.exit_ifover = false; // there is no window to close
     applyOverrides(r.settings, options);
     RunSettings &s = r.settings;

@@ -95,6 +95,13 @@ void loadSettings(RunSettings &s, MainWindowElements &window, Transfer &transfer
         Key::save_dir, s.save_dir,
         QStringLiteral("Save path does not exist /n Setting save Path to Application Path"),
         window);
+    // Told once: the store is looked at again at every activation of the window.
+    static bool storeProblemTold = false;
+    if (const QString problem = SettingsStore::storeProblem();
+        !problem.isEmpty() && !storeProblemTold) {
+        storeProblemTold = true;
+        window.showMessage(problem, programTitle);
+    }
     if (const QString told = dropUnsafeHeaders(s); !told.isEmpty()) {
         // Stored as the default, so that the user is told once.
         SettingsStore::write(Key::user_agent, s.user_agent);

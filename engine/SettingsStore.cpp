@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QVariant>
 #include <cmath>
 #include <sys/stat.h>
@@ -21,6 +22,10 @@ QString storeKey(const QString &key)
 
 QSettings openStore()
 {
+    // QSettings reads its file as it opens it: a FIFO in its place would hold the program
+    // for ever, a device fill its memory. Such a store is left alone; the defaults apply.
+    if (!SettingsStore::storeProblem().isEmpty())
+        return QSettings(QString(), QSettings::IniFormat);
     return QSettings(QStringLiteral("Quillop"), QStringLiteral("Quillop"));
 }
 
@@ -82,6 +87,19 @@ void protectIfSecret(QSettings &store)
 }
 
 } // namespace
+
+QString SettingsStore::storeProblem()
+{
+    // Where QSettings keeps the user's store of the organization and application "Quillop".
+    const QString path = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                         QStringLiteral("/Quillop/Quillop.conf");
+    struct stat info;
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0 || S_ISREG(info.st_mode))
+        return {};
+    return QStringLiteral("The settings file %1 is not a regular file; the defaults apply and "
+                          "nothing is stored.")
+        .arg(path);
+}
 
 QString SettingsStore::name(Key key)
 {

@@ -8,6 +8,7 @@
 #include "Transfer.h"
 
 #include <QDir>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QTemporaryDir>
 
@@ -49,6 +50,7 @@ private Q_SLOTS:
     void missingDirectoriesFallBackOnce();
     void installedProgramKeepsFilesInTheHome();
     void proxyConfiguration();
+    void storeThatIsNoFile();
     void loadedValues_data();
     void loadedValues();
     void valuesAreStoredAsText();
@@ -185,6 +187,21 @@ void TestSettings::proxyConfiguration()
     loadSettings(l.s, l.window, l.transfer);
     QCOMPARE(l.transfer.accessType(), int(Transfer::Direct));
     QCOMPARE(l.transfer.proxy(), QStringLiteral("gate:8080"));
+}
+
+// A FIFO in place of the store would hold every read for ever: it is passed by, once said.
+void TestSettings::storeThatIsNoFile()
+{
+    const QString path = TestEnvironment::storeFilePath();
+    QVERIFY(QFile::remove(path) || !QFile::exists(path));
+    QVERIFY(QDir().mkpath(QFileInfo(path).path()));
+    QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+    const auto removeFifo = qScopeGuard([&] { QFile::remove(path); });
+    store("pause_time", "9");
+    const Loaded first;
+    QCOMPARE(first.s.pause_time, qint16(1));
+    QCOMPARE(first.window.calls.filter(QStringLiteral("not a regular file")).size(), 1);
+    QVERIFY(QFileInfo(path).exists() && !QFileInfo(path).isFile());
 }
 
 void TestSettings::loadedValues_data()
