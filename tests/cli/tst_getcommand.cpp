@@ -141,6 +141,7 @@ void TestGetCommand::runs_data()
     QTest::newRow("stdout without a reader stops the run") << L({}) << L({"%BASE%/pic[01-03].jpg", "%NO-READER%"}) << 141 << L({"pic01.jpg"}) << 1 << L({});
     QTest::newRow("dry run over an existing file") << L({"pic01.jpg"}) << L({"%BASE%/pic[01-02].jpg", "--dry-run", "--json", "--if-exists", "overwrite"}) << 0 << L({"pic01.jpg"}) << 0 << L({"overwrite", "new", ""});
     QTest::newRow("a FIFO as the day's log is passed by") << L({"%LOG-FIFO%"}) << L({"%BASE%/pic01.jpg", "--single"}) << 0 << L({"pic01.jpg"}) << 1 << L({""});
+    QTest::newRow("a login in the address is shown as ***") << L({}) << L({"http://ann:S3CRET@%HOST%/pic01.jpg", "--single", "--json"}) << 0 << L({"pic01.jpg"}) << 1 << L({"saved"});
     QTest::newRow("a stored prompt skips") << L({"pic01.jpg"}) << L({"%BASE%/pic[01-02].jpg", "--dry-run", "--json"}) << 0 << L({"pic01.jpg"}) << 0 << L({"skip: exists", "new", ""});
     // clang-format on
     const QStringList usage[] = {
@@ -201,8 +202,8 @@ void TestGetCommand::runs()
     QCOMPARE(QDir(m_saveDir->path()).entryList(QDir::Files | QDir::Hidden, QDir::Name), saved);
     QCOMPARE(storeDigest(), storeBefore);
 
-    const QStringList out =
-        QString::fromLocal8Bit(process->readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+    const QByteArray output = process->readAllStandardOutput();
+    const QStringList out = QString::fromLocal8Bit(output).split(u'\n', Qt::SkipEmptyParts);
     QCOMPARE(out.size(), lines.size());
     const bool json = arguments.contains(QStringLiteral("--json"));
     for (qsizetype i = 0; i < out.size(); ++i) {
@@ -219,7 +220,12 @@ void TestGetCommand::runs()
         if (kind == QLatin1String("outcome"))
             QVERIFY(object.value(QStringLiteral("address")).toString().startsWith(u"http"));
     }
+    // A password reaches no output and no log.
     QVERIFY2(!err.contains(QLatin1String("S3CRET")), qPrintable(err));
+    QVERIFY2(!output.contains("S3CRET"), output.constData());
+    QFile log(logPath);
+    QVERIFY(!QFileInfo(logPath).isFile() ||
+            (log.open(QIODevice::ReadOnly) && !log.readAll().contains("S3CRET")));
     if (exitCode == 2)
         QVERIFY2(err.startsWith(QLatin1String("quillop get: ")), qPrintable(err));
     else if (!arguments.contains(QStringLiteral("--dry-run")))
