@@ -12,21 +12,6 @@ TerminalOutput::TerminalOutput(Format format, bool showProgress, FILE *out, FILE
 {
 }
 
-QString TerminalOutput::outcomeName(int outcome)
-{
-    switch (AttemptReport::Outcome(outcome)) {
-    case AttemptReport::Outcome::Saved:
-        return QStringLiteral("saved");
-    case AttemptReport::Outcome::Skipped:
-        return QStringLiteral("skipped");
-    case AttemptReport::Outcome::NotImage:
-        return QStringLiteral("not an image");
-    case AttemptReport::Outcome::Failed:
-        break;
-    }
-    return QStringLiteral("failed");
-}
-
 QString TerminalOutput::byteText(qint64 bytes)
 {
     if (bytes < 1024)
@@ -56,13 +41,14 @@ void TerminalOutput::writeLine(FILE *stream, const QString &line)
 void TerminalOutput::attempt(const AttemptReport &r)
 {
     if (m_format == Format::Json) {
-        const QJsonObject object{{QStringLiteral("address"), r.url},
-                                 {QStringLiteral("target"), r.targetPath},
-                                 {QStringLiteral("outcome"), outcomeName(int(r.outcome))},
-                                 {QStringLiteral("http_status"), r.httpStatus},
-                                 {QStringLiteral("bytes"), r.bytes},
-                                 {QStringLiteral("reason"), r.reason},
-                                 {QStringLiteral("tries"), r.tries}};
+        const QJsonObject object{
+            {QStringLiteral("address"), r.url},
+            {QStringLiteral("target"), r.targetPath},
+            {QStringLiteral("outcome"), QLatin1String(outcomeRow(r.outcome).jsonName)},
+            {QStringLiteral("http_status"), r.httpStatus},
+            {QStringLiteral("bytes"), r.bytes},
+            {QStringLiteral("reason"), r.reason},
+            {QStringLiteral("tries"), r.tries}};
         writeLine(m_out, QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact)));
     } else if (m_format == Format::Lines) {
         writeLine(m_out, r.logText);

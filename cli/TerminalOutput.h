@@ -34,7 +34,6 @@ public:
     bool isBroken() const { return m_broken; }
     void summary(const QString &text);
 
-    static QString outcomeName(int outcome);
     static QString byteText(qint64 bytes);
 
 private:

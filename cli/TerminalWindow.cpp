@@ -39,5 +39,5 @@ void TerminalWindow::finishRun()
 
 int TerminalWindow::exitStatus() const
 {
-    return !m_ended || m_counts.failed + m_counts.notImages > 0 ? 1 : 0;
+    return !m_ended || m_counts.failingRun() > 0 ? 1 : 0;
 }

@@ -10,6 +10,7 @@
 #include "RunSettings.h"
 #include "SaveNaming.h"
 #include "SequenceCounter.h"
+#include "ShownTexts.h"
 #include "Transfer.h"
 #include "TransferRules.h"
 
@@ -31,7 +32,6 @@ struct DownloadAttempt::Private
     QString url;
     QString shownUrl; // url with any password hidden: what the status, log and report show
     AttemptReport report;
-    bool miss = false;
     int slowDownWaits = 0;  // waits the server asked for in this attempt
     int retriesDone = 0;    // fetches made again after a passing failure
     bool showWait = false;  // the countdown is shown in the status
@@ -80,11 +80,6 @@ const AttemptReport &DownloadAttempt::report() const
     return d->report;
 }
 
-bool DownloadAttempt::wasMiss() const
-{
-    return d->miss;
-}
-
 Pause &DownloadAttempt::pause()
 {
     return *d->pause;
@@ -120,19 +115,17 @@ void DownloadAttempt::start()
     d->report = AttemptReport();
     d->report.url = d->shownUrl;
     d->report.tries = 0;
-    d->miss = false;
     d->slowDownWaits = d->retriesDone = 0;
     d->cancelled = false;
     ImageSaver::Outcome settled;
     if (d->saver.settleBeforeFetch(d->url, &settled)) {
         // The file is there already: no request at all.
         d->phase = Phase::Pausing;
-        d->report.outcome = AttemptReport::Outcome::Skipped;
+        d->report.outcome = AttemptOutcome::Skipped;
         d->report.targetPath = settled.target;
-        d->report.reason = QStringLiteral("the file exists");
+        d->report.reason = ShownTexts::fileExists();
         if (settled.previewPath.isEmpty() || !w.loadPreview(settled.previewPath))
             w.loadPlaceholder();
-        w.trayIcon = ImageKey::IsImage;
         showAndLog(settled.logText);
         return;
     }
@@ -141,7 +134,7 @@ void DownloadAttempt::start()
 
 void DownloadAttempt::fetch()
 {
-    d->window.setStatusText(QStringLiteral("Opening : ") + d->shownUrl);
+    d->window.setStatusText(ShownTexts::opening(d->shownUrl));
     d->phase = Phase::Fetching;
     ++d->report.tries;
     d->transfer.openUrl(d->url, d->saver.beginBody());
@@ -161,15 +154,21 @@ void DownloadAttempt::onTransferFinished(bool ok, const QString &reason)
         return;
     d->phase = Phase::Pausing;
     const int status = d->transfer.statusCode();
-    if (!ok)
-        finishFailed(reason);
-    else if (status >= 400) // an error page is never saved, whatever its type says
-        finishFailed(RetryPolicy::httpErrorText(status, d->transfer.reasonPhrase()));
-    else if (d->transfer.bytesReceived() == 0) // a 204, or a 304 that calls itself a picture
-        finishFailed(QStringLiteral("empty response (") +
-                     RetryPolicy::httpErrorText(status, d->transfer.reasonPhrase()) +
-                     QLatin1Char(')'));
-    else
+    if (!ok) {
+        // Bytes that arrived but could not be kept are a failed save, not a failed fetch.
+        const AttemptOutcome outcome = d->transfer.failure() == Transfer::Failure::Cancelled
+                                           ? AttemptOutcome::Cancelled
+                                       : d->transfer.sinkFailed() ? AttemptOutcome::SaveFailed
+                                                                  : AttemptOutcome::FetchFailed;
+        finishFailed(outcome, reason);
+    } else if (status >= 400) { // an error page is never saved, whatever its type says
+        finishFailed(AttemptOutcome::FetchFailed,
+                     RetryPolicy::httpErrorText(status, d->transfer.reasonPhrase()));
+    } else if (d->transfer.bytesReceived() == 0) { // a 204, or a 304 typed as a picture
+        finishFailed(AttemptOutcome::FetchFailed,
+                     ShownTexts::emptyResponse(
+                         RetryPolicy::httpErrorText(status, d->transfer.reasonPhrase())));
+    } else
         finishFetched();
 }
 
@@ -210,8 +209,7 @@ bool DownloadAttempt::retryIfPassing(bool ok)
 void DownloadAttempt::onCountdownTick(int remaining)
 {
     if (d->phase == Phase::Waiting && d->showWait)
-        d->window.setStatusText(
-            QStringLiteral("Waiting : %1 s, the server asked to slow down").arg(remaining));
+        d->window.setStatusText(ShownTexts::waiting(remaining));
 }
 
 void DownloadAttempt::cancelWait()
@@ -221,13 +219,13 @@ void DownloadAttempt::cancelWait()
         return;
     d->countdown->abandon();
     d->phase = Phase::Pausing;
-    finishFailed(QStringLiteral("cancelled"));
+    finishFailed(AttemptOutcome::Cancelled, ShownTexts::cancelled());
 }
 
 void DownloadAttempt::finishFetched()
 {
     MainWindowElements &w = d->window;
-    w.setStatusText(QStringLiteral("Opened  : ") + d->shownUrl);
+    w.setStatusText(ShownTexts::opened(d->shownUrl));
     const QString contentType = d->transfer.getHeader(QStringLiteral("Content-type"));
     QString logText;
     AttemptReport &r = d->report;
@@ -236,58 +234,45 @@ void DownloadAttempt::finishFetched()
         logText = outcome.logText;
         r.targetPath = outcome.target;
         r.reason = outcome.reason;
-        r.outcome = outcome.wrote    ? AttemptReport::Outcome::Saved
-                    : outcome.failed ? AttemptReport::Outcome::Failed
-                                     : AttemptReport::Outcome::Skipped;
+        r.outcome = outcome.wrote    ? AttemptOutcome::Saved
+                    : outcome.failed ? AttemptOutcome::SaveFailed
+                                     : AttemptOutcome::Skipped;
         if (!outcome.wrote && !outcome.failed && outcome.reason.isEmpty())
-            r.reason = d->settings.is_save ? QStringLiteral("the file exists")
-                                           : QStringLiteral("saving is off");
+            r.reason = d->settings.is_save ? ShownTexts::fileExists() : ShownTexts::savingOff();
         if (outcome.previewPath.isEmpty() || !w.loadPreview(outcome.previewPath))
             w.loadPlaceholder();
-        w.trayIcon = ImageKey::IsImage;
     } else {
         d->saver.discardBody();
         w.loadPlaceholder();
-        w.trayIcon = ImageKey::NoImage;
-        const QString shown =
-            contentType.isEmpty() ? QStringLiteral("no content type") : contentType;
-        logText = d->url + QStringLiteral(" ---> not an image (") + shown +
-                  QStringLiteral("), did not save");
-        r.outcome = AttemptReport::Outcome::NotImage;
-        r.reason = QStringLiteral("not an image (") + shown + QLatin1Char(')');
-        d->miss = true;
+        logText = LogLines::notImage(d->url, contentType);
+        r.outcome = AttemptOutcome::NotImage;
+        r.reason = ShownTexts::notImage(contentType);
     }
     showAndLog(logText);
 }
 
-void DownloadAttempt::finishFailed(const QString &reason)
+void DownloadAttempt::finishFailed(AttemptOutcome outcome, const QString &reason)
 {
     MainWindowElements &w = d->window;
     d->saver.discardBody();
     QString logText;
-    d->report.outcome = AttemptReport::Outcome::Failed;
+    d->report.outcome = outcome;
     d->report.reason = reason;
-    if (d->transfer.sinkFailed() && reason != QLatin1String("cancelled")) {
-        // The bytes arrived but could not be kept: a save failure, logged like the saver
-        // logs its own, with the name the file would have had.
+    if (outcome == AttemptOutcome::SaveFailed) {
+        // Logged like the saver logs its own, with the name the file would have had.
         const RunSettings &s = d->settings;
         const QString target = SaveNaming::targetInDir(
             s.save_dir, SaveNaming::composeName(d->url, s.append_str, s.is_header));
         d->report.targetPath = target;
-        w.setStatusText(QStringLiteral("could not save to ") + target + QStringLiteral(": ") +
-                        reason);
-        logText = d->url + QStringLiteral("---> could not save to  ") + target +
-                  QStringLiteral(": ") + reason;
+        w.setStatusText(ShownTexts::couldNotSave(target, reason));
+        logText = LogLines::couldNotSave(d->url, target, reason);
     } else {
-        d->miss = true;
-        w.setStatusText(QStringLiteral("Failed   : ") + d->shownUrl + QStringLiteral(" (") +
-                        reason + QLatin1Char(')'));
-        logText = d->url + QStringLiteral("---> failed: ") + reason;
+        w.setStatusText(ShownTexts::failed(d->shownUrl, reason));
+        logText = LogLines::failed(d->url, reason);
     }
     if (d->retriesDone > 0)
-        logText += QStringLiteral(" (tried %1 times)").arg(d->report.tries);
+        logText += LogLines::triedTimes(d->report.tries);
     w.loadPlaceholder();
-    w.trayIcon = ImageKey::NoImage;
     showAndLog(logText);
 }
 
@@ -297,7 +282,8 @@ void DownloadAttempt::showAndLog(QString logText)
     // The lines are built from the address as fetched; a password in it goes no further.
     if (d->shownUrl != d->url)
         logText.replace(d->url, d->shownUrl);
-    w.trayTip = QStringLiteral("current file : ") + FileOps::GetFileName(d->url);
+    w.trayIcon = outcomeRow(d->report.outcome).trayPicture;
+    w.trayTip = ShownTexts::trayTip(FileOps::GetFileName(d->url));
     if (w.isMinimized()) {
         w.setTip(w.trayTip);
         w.setIcon(w.trayIcon);

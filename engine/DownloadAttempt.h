@@ -7,6 +7,7 @@
 
 struct RunSettings;
 struct AttemptReport;
+enum class AttemptOutcome;
 class MainWindowElements;
 class Transfer;
 class Pause;
@@ -42,11 +43,8 @@ public:
     // ends as a cancelled fetch does; no further wait or fetch is started for it.
     void cancelWait();
 
-    // What became of the last attempt, and whether it was a miss: a failed fetch, an HTTP
-    // error status or a response that is not an image (a picture that could not be saved
-    // is no sign that the series has ended).
+    // What became of the last attempt.
     const AttemptReport &report() const;
-    bool wasMiss() const;
 
     Pause &pause();
     Countdown &countdown();
@@ -68,7 +66,7 @@ private:
     void onCountdownTick(int remaining);
     void onPauseElapsed();
     void finishFetched();
-    void finishFailed(const QString &reason);
+    void finishFailed(AttemptOutcome outcome, const QString &reason);
     void showAndLog(QString logText);
 
     struct Private;

@@ -6,6 +6,7 @@
 #include "Pause.h"
 #include "RunSettings.h"
 #include "SequenceCounter.h"
+#include "ShownTexts.h"
 #include "Transfer.h"
 
 #include <QTimer>
@@ -33,42 +34,6 @@ struct DownloadRun::Private
     int rangeCount = 0;       // values in that range
     QString attemptedCounter; // url2 as the attempt in progress found it
 };
-
-namespace {
-
-void count(RunCounts &counts, AttemptReport::Outcome outcome)
-{
-    switch (outcome) {
-    case AttemptReport::Outcome::Saved:
-        ++counts.saved;
-        break;
-    case AttemptReport::Outcome::Skipped:
-        ++counts.skipped;
-        break;
-    case AttemptReport::Outcome::NotImage:
-        ++counts.notImages;
-        break;
-    case AttemptReport::Outcome::Failed:
-        ++counts.failed;
-        break;
-    }
-}
-
-} // namespace
-
-QString DownloadRun::summary(const RunCounts &counts, const QString &reason)
-{
-    QString text = QStringLiteral("downloading completed (%1 saved").arg(counts.saved);
-    if (counts.skipped != 0)
-        text += QStringLiteral(", %1 skipped").arg(counts.skipped);
-    if (counts.notImages != 0)
-        text += QStringLiteral(", %1 not images").arg(counts.notImages);
-    if (counts.failed != 0)
-        text += QStringLiteral(", %1 failed").arg(counts.failed);
-    if (!reason.isEmpty())
-        text += QStringLiteral("; ") + reason;
-    return text + QLatin1Char(')');
-}
 
 DownloadRun::DownloadRun(RunSettings &settings, MainWindowElements &window, Transfer &transfer,
                          QObject *parent)
@@ -194,13 +159,12 @@ void DownloadRun::onAttemptDone()
     Q_EMIT attemptFinished();
     // A counter that cannot step only ends a run that would have gone on.
     const bool lastPlanned = !d->settings.isMultiple || attempt_count >= d->settings.max_downloads;
-    count(d->counts, d->attempt->report().outcome);
-    d->missesInRow = d->attempt->wasMiss() ? d->missesInRow + 1 : 0;
+    const AttemptOutcome outcome = d->attempt->report().outcome;
+    ++d->counts[outcome];
+    d->missesInRow = outcomeRow(outcome).miss ? d->missesInRow + 1 : 0;
     const int allowed = d->settings.stop_after_misses;
     if (allowed > 0 && d->missesInRow >= allowed && !stop_requested) {
-        d->endReason = d->missesInRow == 1
-                           ? QStringLiteral("1 miss in a row")
-                           : QStringLiteral("%1 misses in a row").arg(d->missesInRow);
+        d->endReason = ShownTexts::missesInRow(d->missesInRow);
         attempt_count = d->settings.max_downloads;
     }
     const QString stepReason = stop_requested ? QString() : advanceCounter();
@@ -255,10 +219,10 @@ void DownloadRun::finish()
     MainWindowElements &w = d->window;
     setIdleState();
     w.trayIcon = ImageKey::Stopped;
-    w.trayTip = MainWindowElements::idleTrayTip();
+    w.trayTip = ShownTexts::idleTrayTip();
     w.setTip(w.trayTip);
     w.setIcon(w.trayIcon);
-    const QString status = summary(d->counts, d->endReason);
+    const QString status = ShownTexts::summary(d->counts, d->endReason);
     w.setStatusText(status);
     w.reportRunEnd(d->counts, status);
     d->running = false;

@@ -4,7 +4,6 @@
 #include <QtGlobal>
 
 struct RunSettings;
-struct RunCounts;
 class MainWindowElements;
 class Transfer;
 class Pause;
@@ -42,9 +41,6 @@ public:
 
     // The attempts the run will make at most, as the settings and a range say now.
     int plannedAttempts() const;
-    // The end text: "downloading completed (N saved" and the other counts that are not
-    // zero, then "; " and reason when there is one, then ")".
-    static QString summary(const RunCounts &counts, const QString &reason);
 
 Q_SIGNALS:
     // One attempt has ended, its pause included.

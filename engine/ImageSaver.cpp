@@ -5,6 +5,7 @@
 #include "RunSettings.h"
 #include "SaveFiles.h"
 #include "SaveNaming.h"
+#include "ShownTexts.h"
 
 #include <QDir>
 #include <QFile>
@@ -46,7 +47,7 @@ struct ImageSaver::Private
     QStringList cleanedDirs;
     QString plannedTarget; // the name the prompt gave before the fetch
 
-    enum class Verb { Saving, Overwriting, Renaming, Autonaming };
+    using Verb = LogLines::Placement;
 
     void removeBody();
     bool finishBody(QString *problem);
@@ -55,7 +56,7 @@ struct ImageSaver::Private
     Outcome overwrite(const QString &url, const QString &target);
     Outcome notSaved(const QString &url);
     Outcome wrote(const QString &url, const QString &target, Verb verb);
-    Outcome skipped(const QString &url, const QString &target, const QString &text);
+    Outcome skipped(const QString &target, const QString &logText);
     Outcome failed(const QString &url, const QString &target, const QString &reason);
     bool askForName(QString *target);
     bool findAutoName(const QString &url, QString *target, QString *problem);
@@ -121,26 +122,22 @@ bool ImageSaver::Private::moveBodyTo(const QString &dir, QString *problem)
 
 ImageSaver::Outcome ImageSaver::Private::wrote(const QString &url, const QString &target, Verb verb)
 {
-    static const QString arrows[] = {
-        QStringLiteral("---> saving to  "), QStringLiteral("---> over writing to  "),
-        QStringLiteral("---> renaming to  "), QStringLiteral("---> autonaming to  ")};
     bodyPath.clear();
     Outcome out;
     out.target = target;
     out.previewPath = target;
     out.wrote = true;
-    out.logText = url + arrows[static_cast<int>(verb)] + target;
+    out.logText = LogLines::wrote(url, verb, target);
     return out;
 }
 
-ImageSaver::Outcome ImageSaver::Private::skipped(const QString &url, const QString &target,
-                                                 const QString &text)
+ImageSaver::Outcome ImageSaver::Private::skipped(const QString &target, const QString &logText)
 {
     removeBody();
     Outcome out;
     out.target = target;
     out.previewPath = FileOps::FileExists(target) ? target : QString();
-    out.logText = url + text;
+    out.logText = logText;
     return out;
 }
 
@@ -152,10 +149,8 @@ ImageSaver::Outcome ImageSaver::Private::failed(const QString &url, const QStrin
     out.target = target;
     out.failed = true;
     out.reason = reason;
-    out.logText =
-        url + QStringLiteral("---> could not save to  ") + target + QStringLiteral(": ") + reason;
-    window.setStatusText(QStringLiteral("could not save to ") + target + QStringLiteral(": ") +
-                         reason);
+    out.logText = LogLines::couldNotSave(url, target, reason);
+    window.setStatusText(ShownTexts::couldNotSave(target, reason));
     return out;
 }
 
@@ -169,7 +164,7 @@ ImageSaver::Outcome ImageSaver::Private::notSaved(const QString &url)
     removeBody();
     Outcome out;
     out.previewPath = previewCopy;
-    out.logText = url + QStringLiteral(" ---> not saved (saving is off)");
+    out.logText = LogLines::notSaved(url);
     return out;
 }
 
@@ -177,9 +172,7 @@ ImageSaver::Outcome ImageSaver::Private::notSaved(const QString &url)
 // Names tried here are not shown as the status text; the prompt's title shows them.
 bool ImageSaver::Private::askForName(QString *target)
 {
-    const QString prompt = QStringLiteral("File Exists. Enter a new Name without the extension. ") +
-                           QStringLiteral("\r\n") +
-                           QStringLiteral("click cancel to skip saving this file");
+    const QString prompt = ShownTexts::newNamePrompt();
     for (;;) {
         window.beep();
         QString answer;
@@ -263,7 +256,7 @@ ImageSaver::Outcome ImageSaver::Private::place(const QString &url, QString targe
         }
         switch (policy) {
         case IfExistsPolicy::Skip:
-            return skipped(url, target, QStringLiteral(" ---> file exits. did not save"));
+            return skipped(target, LogLines::fileExists(url));
         case IfExistsPolicy::Overwrite:
             return overwrite(url, target);
         case IfExistsPolicy::Rename: {
@@ -271,7 +264,7 @@ ImageSaver::Outcome ImageSaver::Private::place(const QString &url, QString targe
             if (!findAutoName(url, &target, &problem)) {
                 if (!problem.isEmpty())
                     return failed(url, target, problem);
-                return skipped(url, target, QStringLiteral(" ---> no free name, did not save"));
+                return skipped(target, LogLines::noFreeName(url));
             }
             verb = Verb::Autonaming;
             break;
@@ -279,7 +272,7 @@ ImageSaver::Outcome ImageSaver::Private::place(const QString &url, QString targe
         case IfExistsPolicy::Prompt:
         default: // a value outside the enum asks, as the stored fallback does
             if (!askForName(&target))
-                return skipped(url, target, QStringLiteral(" ---> file exits. did not save"));
+                return skipped(target, LogLines::fileExists(url));
             verb = Verb::Renaming;
             break;
         }
@@ -338,7 +331,7 @@ bool ImageSaver::settleBeforeFetch(const QString &url, Outcome *out)
         d->plannedTarget = target;
         return false;
     }
-    *out = d->skipped(url, target, QStringLiteral(" ---> file exits. did not save"));
+    *out = d->skipped(target, LogLines::fileExists(url));
     return true;
 }
 

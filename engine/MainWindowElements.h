@@ -1,50 +1,16 @@
 #pragma once
 
+#include "AttemptOutcome.h"
+#include "ImageKey.h"
+#include "ShownTexts.h"
+
 #include <QString>
-
-// The pictures of the main window's image list, by their index.
-enum class ImageKey {
-    On = 1,      // "on": idle state picture
-    Off = 2,     // "off": running state picture
-    Spare = 3,   // not shown anywhere
-    Stopped = 4, // "stopped": tray picture while no run is going
-    IsImage = 5, // "is_image": tray picture after an image arrived
-    NoImage = 6, // "no_image": tray picture after anything else
-};
-
-// The image list key of a picture ("on", "off", "stopped", ...); empty for the spare one.
-QString imageKeyName(ImageKey key);
-
-// What became of one attempt: for the run's counts and for front ends that show each one.
-struct AttemptReport
-{
-    enum class Outcome { Saved, Skipped, NotImage, Failed };
-    Outcome outcome = Outcome::Failed;
-    QString url;
-    QString targetPath; // where the picture went, or would have gone; empty when none
-    int httpStatus = 0; // 0 when no response arrived
-    qint64 bytes = 0;   // body bytes received
-    QString reason;     // why it failed or was not kept; empty for a saved picture
-    QString logText;    // the attempt's line in the daily log
-    int tries = 1;      // fetches made for it (retries of passing failures included)
-};
-
-// The outcomes of a run's attempts, counted.
-struct RunCounts
-{
-    int saved = 0;
-    int skipped = 0;
-    int notImages = 0;
-    int failed = 0;
-};
 
 // Everything the engine does to the main window goes through this interface. The real
 // window implements it; tests and the headless benchmark runner use their own versions.
 class MainWindowElements
 {
 public:
-    static QString idleTrayTip() { return QStringLiteral("current file : None"); }
-
     virtual ~MainWindowElements();
 
     // The three address inputs: url1 (prefix), url2 (counter), url3 (suffix).
@@ -108,6 +74,6 @@ public:
     virtual void reportRunEnd(const RunCounts &counts, const QString &summary);
 
     // Window-level tray values, shown by setTip/setIcon.
-    QString trayTip = idleTrayTip();
+    QString trayTip = ShownTexts::idleTrayTip();
     ImageKey trayIcon = ImageKey::Stopped;
 };

@@ -1,6 +1,7 @@
 #include "Transfer.h"
 
 #include "CurlMulti.h"
+#include "ShownTexts.h"
 #include "TransferPrivate.h"
 #include "TransferRules.h"
 
@@ -132,7 +133,7 @@ bool Transfer::isBusy() const
 void Transfer::cancel()
 {
     if (d->added)
-        d->finish(false, QStringLiteral("cancelled"), Failure::Cancelled);
+        d->finish(false, ShownTexts::cancelled(), Failure::Cancelled);
 }
 
 QString Transfer::getHeader(const QString &name) const

@@ -214,7 +214,7 @@ void FrmMain::restoreInputs()
 {
     m_inputs->restoreInputs();
     trayIcon = ImageKey::Stopped;
-    trayTip = idleTrayTip();
+    trayTip = ShownTexts::idleTrayTip();
 }
 
 void FrmMain::restoreWindow()

@@ -52,9 +52,9 @@ private:
 void TestGetCommand::initTestCase()
 {
     QVERIFY(m_server.listen());
+    int number = 0;
     for (const char *name : {"/pic01.jpg", "/pic02.jpg", "/pic03.jpg", "/picA.jpg", "/picB.jpg"})
-        m_server.setResponse(QString::fromLatin1(name),
-                             TestHttpServer::image("JPEG" + QByteArray(name)));
+        m_server.setResponse(QString::fromLatin1(name), TestHttpServer::picture(++number));
     m_server.setResponse(QStringLiteral("/pic04.jpg"), TestHttpServer::page(200, "<html>"));
     TestHttpServer::Response slow = TestHttpServer::image(QByteArray(64 * 1024, 'x'));
     slow.behaviour = TestHttpServer::Behaviour::StallAfterHeaders;

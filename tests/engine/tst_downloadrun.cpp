@@ -4,6 +4,7 @@
 #include "Pause.h"
 #include "RecordingWindow.h"
 #include "RunSettings.h"
+#include "ShownTexts.h"
 #include "TestEnvironment.h"
 #include "TestHttpServer.h"
 #include "Transfer.h"
@@ -29,9 +30,15 @@ const QString running = QStringLiteral("setGetEnabled:false|setStopEnabled:true|
 // However a run ends, it says so the same way.
 const QString ending = QStringLiteral("setGetEnabled:true|setStopEnabled:false|"
                                       "setStartMenuEnabled:true|setStopMenuEnabled:false|"
-                                      "setStatePicture:on|setTrayRecordIcon:on|"
-                                      "setTip:current file : None|setIcon:stopped|"
-                                      "setStatusText:downloading completed ");
+                                      "setStatePicture:on|setTrayRecordIcon:on|setTip:%1|"
+                                      "setIcon:stopped|setStatusText:")
+                           .arg(ShownTexts::idleTrayTip());
+
+// The window call that shows text in the status bar.
+QString shows(const QString &text)
+{
+    return QStringLiteral("setStatusText:") + text + QLatin1Char('|');
+}
 
 // text with %u, %t and %r replaced by the address, the target and the reason, split at "|".
 QStringList expand(QString text, const QString &url, const QString &target,
@@ -56,7 +63,7 @@ struct Rig
         run.attempt().countdown().setUnitMs(1);
         settings.log_file_path = dir.filePath(QStringLiteral("today.log"));
         server.listen();
-        server.setDefaultResponse(TestHttpServer::image("picture"));
+        server.setDefaultResponse(TestHttpServer::picture());
         window.url1 = server.baseUrl() + QStringLiteral("/pic");
         window.url3 = QStringLiteral(".jpg");
     }
@@ -100,10 +107,10 @@ TestHttpServer::Response response(const QString &name)
         {429, "Too Many Requests"}, {500, "Internal Server Error"}, {501, "Not Implemented"},
         {502, "Bad Gateway"},       {503, "Service Unavailable"}};
     if (name == QLatin1String("img"))
-        return TestHttpServer::image("picture");
+        return TestHttpServer::picture();
     if (name == QLatin1String("html"))
         return TestHttpServer::page(200, "<html></html>");
-    TestHttpServer::Response r = TestHttpServer::image("picture");
+    TestHttpServer::Response r = TestHttpServer::picture();
     if (name == QLatin1String("cut") || name == QLatin1String("reset")) {
         r.behaviour = name == QLatin1String("cut") ? TestHttpServer::Behaviour::CutBody
                                                    : TestHttpServer::Behaviour::Reset;
@@ -123,6 +130,24 @@ TestHttpServer::Response response(const QString &name)
                                 : wait.toLatin1()});
     }
     return r;
+}
+
+// A status text of the countdown while the server's wish to slow down is waited for.
+bool isCountdown(const QString &text)
+{
+    for (int left = 1; left <= 100; ++left) {
+        if (text == ShownTexts::waiting(left))
+            return true;
+    }
+    return false;
+}
+
+RunCounts counted(std::initializer_list<std::pair<AttemptOutcome, int>> outcomes)
+{
+    RunCounts counts;
+    for (const auto &[outcome, n] : outcomes)
+        counts[outcome] = n;
+    return counts;
 }
 
 } // namespace
@@ -148,25 +173,30 @@ void tst_DownloadRun::oneAttempt_data()
     QTest::addColumn<QByteArray>("contentType");
     QTest::addColumn<QString>("shown"); // the calls between "Opening" and the next counter
     QTest::addColumn<QString>("logLine");
-    QTest::addColumn<QString>("summary");
-    const QString opened = QStringLiteral("setStatusText:Opened  : %u|");
+    QTest::addColumn<AttemptOutcome>("outcome");
+    using enum AttemptOutcome;
+    const QString u = QStringLiteral("%u"), t = QStringLiteral("%t"), r = QStringLiteral("%r");
+    const QString opened = shows(ShownTexts::opened(u));
     const QString saved = opened + QStringLiteral("setStatusText:%t|loadPreview:%t|");
     const QString noImage = opened + QStringLiteral("loadPlaceholder:|");
-    const QString failed = QStringLiteral("setStatusText:Failed   : %u (%r)|loadPlaceholder:|");
+    const QString failed = shows(ShownTexts::failed(u, r)) + QStringLiteral("loadPlaceholder:|");
     const QString layout =
         QStringLiteral("setPreviewVisible:false|arrangeControls:|setPreviewVisible:true");
     // The window is minimized: the tray shows the attempt instead.
-    const QString tray = QStringLiteral("setTip:current file : pic01.jpg|setIcon:");
-    const QString savedLine = QStringLiteral("%u---> saving to  %t");
+    const QString tray =
+        QStringLiteral("setTip:%1|setIcon:").arg(ShownTexts::trayTip(QStringLiteral("pic01.jpg")));
+    const QString savedLine = LogLines::wrote(u, LogLines::Placement::Saving, t);
+    const QString failedLine = LogLines::failed(u, r);
+    const QString html = QStringLiteral("text/html; charset=iso-8859-1");
     // clang-format off
-    QTest::newRow("IMAGE/GIF, minimized") << "" << 200 << QByteArray("IMAGE/GIF") << saved + tray + QStringLiteral("is_image") << savedLine << "(1 saved)";
-    QTest::newRow("image-typed 404 is not saved") << "HTTP 404 Not Found" << 404 << QByteArray("image/jpeg") << failed + layout << "%u---> failed: %r" << "(0 saved, 1 failed)";
-    QTest::newRow("picture that does not decode") << "" << 200 << QByteArray("image/jpeg") << saved + QStringLiteral("loadPlaceholder:|") + layout << savedLine << "(1 saved)";
-    QTest::newRow("404 html page, minimized") << "HTTP 404 Not Found" << 404 << QByteArray("text/html; charset=iso-8859-1") << failed + tray + QStringLiteral("no_image") << "%u---> failed: %r" << "(0 saved, 1 failed)";
-    QTest::newRow("no content type") << "" << 200 << QByteArray() << noImage + layout << "%u ---> not an image (no content type), did not save" << "(0 saved, 1 not images)";
-    QTest::newRow("text/html") << "" << 200 << QByteArray("text/html; charset=iso-8859-1") << noImage + layout << "%u ---> not an image (text/html; charset=iso-8859-1), did not save" << "(0 saved, 1 not images)";
-    QTest::newRow("connection refused, minimized") << "connection refused" << 200 << QByteArray("image/jpeg") << failed + tray + QStringLiteral("no_image") << "%u---> failed: %r" << "(0 saved, 1 failed)";
-    QTest::newRow("disk refuses the body") << "could not write: " << 200 << QByteArray("image/jpeg") << QStringLiteral("setStatusText:could not save to %t: %r|loadPlaceholder:|") + layout << "%u---> could not save to  %t: %r" << "(0 saved, 1 failed)";
+    QTest::newRow("IMAGE/GIF, minimized") << "" << 200 << QByteArray("IMAGE/GIF") << saved + tray + QStringLiteral("is_image") << savedLine << Saved;
+    QTest::newRow("image-typed 404 is not saved") << "HTTP 404 Not Found" << 404 << QByteArray("image/jpeg") << failed + layout << failedLine << FetchFailed;
+    QTest::newRow("picture that does not decode") << "" << 200 << QByteArray("image/jpeg") << saved + QStringLiteral("loadPlaceholder:|") + layout << savedLine << Saved;
+    QTest::newRow("404 html page, minimized") << "HTTP 404 Not Found" << 404 << QByteArray("text/html; charset=iso-8859-1") << failed + tray + QStringLiteral("no_image") << failedLine << FetchFailed;
+    QTest::newRow("no content type") << "" << 200 << QByteArray() << noImage + layout << LogLines::notImage(u, {}) << NotImage;
+    QTest::newRow("text/html") << "" << 200 << html.toLatin1() << noImage + layout << LogLines::notImage(u, html) << NotImage;
+    QTest::newRow("connection refused, minimized") << "connection refused" << 200 << QByteArray("image/jpeg") << failed + tray + QStringLiteral("no_image") << failedLine << FetchFailed;
+    QTest::newRow("disk refuses the body") << "could not write: " << 200 << QByteArray("image/jpeg") << shows(ShownTexts::couldNotSave(t, r)) + QStringLiteral("loadPlaceholder:|") + layout << LogLines::couldNotSave(u, t, r) << SaveFailed;
     // clang-format on
 }
 
@@ -179,12 +209,14 @@ void tst_DownloadRun::oneAttempt()
     QFETCH(QByteArray, contentType);
     QFETCH(QString, shown);
     QFETCH(QString, logLine);
-    QFETCH(QString, summary);
+    QFETCH(AttemptOutcome, outcome);
+    const RunCounts counts = counted({{outcome, 1}});
+    const QString summary = ShownTexts::summary(counts, {});
     Rig rig;
     rig.window.minimized = shown.contains(QLatin1String("setTip"));
     // The placeholder right after the picture: the picture does not decode.
     rig.window.previewDecodes = !shown.contains(QLatin1String("loadPreview:%t|loadPlaceholder"));
-    const QByteArray body = QByteArray("\x89PNG\r\n\x1a\n\0binary", 15) + QByteArray(200000, 'x');
+    const QByteArray body = TestHttpServer::pictureBody();
     rig.server.setDefaultResponse(TestHttpServer::page(status, body, contentType));
     if (failure == QLatin1String("connection refused")) {
         QTcpServer closed;
@@ -211,14 +243,15 @@ void tst_DownloadRun::oneAttempt()
     QVERIFY2(failure.isEmpty() ? reason.isEmpty() : reason.startsWith(failure), qPrintable(reason));
 
     const QString target = rig.dir.filePath(QStringLiteral("pic01.jpg"));
-    QCOMPARE(rig.window.calls,
-             expand(running + QStringLiteral("|setStatusText:Opening : %u|") + shown +
-                        QStringLiteral("|setUrl2Text:02|") + ending + summary,
-                    url, target, reason));
+    QCOMPARE(rig.window.calls, expand(running + u'|' + shows(ShownTexts::opening(url)) + shown +
+                                          QStringLiteral("|setUrl2Text:02|") + ending + summary,
+                                      url, target, reason));
     QCOMPARE(rig.window.runEnds.size(), 1);
-    QCOMPARE(rig.window.runEnds.first().second, QStringLiteral("downloading completed ") + summary);
+    QCOMPARE(rig.window.runEnds.first().first, counts);
+    QCOMPARE(rig.window.runEnds.first().second, summary);
     QCOMPARE(rig.window.runProgress, (QList<QPair<qint64, qint64>>{{1, 1}}));
     QCOMPARE(rig.window.reports.size(), 1);
+    QCOMPARE(rig.window.reports.first().outcome, outcome);
     QCOMPARE(rig.window.reports.first().logText, rig.logLines().value(0));
     // Bytes as they arrive, for a body that arrived; then no file is arriving.
     const QList<QPair<qint64, qint64>> bytes = rig.window.fileProgress;
@@ -245,27 +278,27 @@ void tst_DownloadRun::waysOfEnding_data()
     QTest::addColumn<int>("requests");
     QTest::addColumn<int>("planned");
     QTest::addColumn<QString>("endCounter");
-    QTest::addColumn<QString>("summary"); // after "downloading completed "
+    QTest::addColumn<QString>("endReason");
     // clang-format off
-    QTest::newRow("limit of three") << "" << 3 << "01" << 3 << 3 << "04" << "(3 saved)";
-    QTest::newRow("limit of zero: one attempt all the same") << "" << 0 << "01" << 1 << 1 << "02" << "(1 saved)";
-    QTest::newRow("single mode") << "single" << 100 << "01" << 1 << 1 << "02" << "(1 saved)";
-    QTest::newRow("letter end at Z") << "" << 100 << "Y" << 2 << 100 << "Z" << "(2 saved)";
-    QTest::newRow("counter that cannot be stepped") << "" << 100 << "abc" << 1 << 100 << "abc" << "(1 saved; the counter \"abc\" is not a number)";
-    QTest::newRow("single mode: an unsteppable counter is no reason") << "single" << 100 << "abc" << 1 << 1 << "abc" << "(1 saved)";
-    QTest::newRow("stop in a stalled fetch") << "stop" << 100 << "01" << 1 << 100 << "01" << "(0 saved, 1 failed)";
-    QTest::newRow("close in a stalled fetch: counter advances once") << "close" << 100 << "01" << 1 << 100 << "02" << "(0 saved, 1 failed)";
-    QTest::newRow("multiple run switched to single") << "to single" << 5 << "01" << 1 << 5 << "02" << "(1 saved)";
-    QTest::newRow("limit lowered during the run") << "lower" << 5 << "01" << 1 << 5 << "02" << "(1 saved)";
-    QTest::newRow("single run switched to multiple") << "to multiple" << 5 << "01" << 5 << 1 << "06" << "(5 saved)";
-    QTest::newRow("stop in the pause: the pause runs on") << "pause" << 100 << "01" << 1 << 100 << "01" << "(1 saved)";
-    QTest::newRow("limit, then exit") << "exit" << 2 << "01" << 2 << 2 << "03" << "(2 saved)";
-    QTest::newRow("range 01-05") << "" << 100 << "01-05" << 5 << 5 << "06" << "(5 saved)";
-    QTest::newRow("range cut by the limit") << "" << 3 << "7-12" << 3 << 3 << "10" << "(3 saved)";
-    QTest::newRow("range counting down") << "down" << 100 << "03-01" << 3 << 3 << "00" << "(3 saved)";
-    QTest::newRow("range of letters") << "letters" << 100 << "A-C" << 3 << 3 << "D" << "(3 saved)";
-    QTest::newRow("range counting up the wrong way") << "" << 100 << "20-01" << 0 << 0 << "20-01" << "(0 saved; the range \"20-01\" cannot be reached with increment 1)";
-    QTest::newRow("brackets that are no range") << "" << 100 << "[0x1-0x5]" << 0 << 0 << "[0x1-0x5]" << "(0 saved; the range \"[0x1-0x5]\" is neither two numbers nor two letters, as in [01-20] or [A-F])";
+    QTest::newRow("limit of three") << "" << 3 << "01" << 3 << 3 << "04" << QString();
+    QTest::newRow("limit of zero: one attempt all the same") << "" << 0 << "01" << 1 << 1 << "02" << QString();
+    QTest::newRow("single mode") << "single" << 100 << "01" << 1 << 1 << "02" << QString();
+    QTest::newRow("letter end at Z") << "" << 100 << "Y" << 2 << 100 << "Z" << QString();
+    QTest::newRow("counter that cannot be stepped") << "" << 100 << "abc" << 1 << 100 << "abc" << QStringLiteral("the counter \"abc\" is not a number");
+    QTest::newRow("single mode: an unsteppable counter is no reason") << "single" << 100 << "abc" << 1 << 1 << "abc" << QString();
+    QTest::newRow("stop in a stalled fetch") << "stop" << 100 << "01" << 1 << 100 << "01" << QString();
+    QTest::newRow("close in a stalled fetch: counter advances once") << "close" << 100 << "01" << 1 << 100 << "02" << QString();
+    QTest::newRow("multiple run switched to single") << "to single" << 5 << "01" << 1 << 5 << "02" << QString();
+    QTest::newRow("limit lowered during the run") << "lower" << 5 << "01" << 1 << 5 << "02" << QString();
+    QTest::newRow("single run switched to multiple") << "to multiple" << 5 << "01" << 5 << 1 << "06" << QString();
+    QTest::newRow("stop in the pause: the pause runs on") << "pause" << 100 << "01" << 1 << 100 << "01" << QString();
+    QTest::newRow("limit, then exit") << "exit" << 2 << "01" << 2 << 2 << "03" << QString();
+    QTest::newRow("range 01-05") << "" << 100 << "01-05" << 5 << 5 << "06" << QString();
+    QTest::newRow("range cut by the limit") << "" << 3 << "7-12" << 3 << 3 << "10" << QString();
+    QTest::newRow("range counting down") << "down" << 100 << "03-01" << 3 << 3 << "00" << QString();
+    QTest::newRow("range of letters") << "letters" << 100 << "A-C" << 3 << 3 << "D" << QString();
+    QTest::newRow("range counting up the wrong way") << "" << 100 << "20-01" << 0 << 0 << "20-01" << QStringLiteral("the range \"20-01\" cannot be reached with increment 1");
+    QTest::newRow("brackets that are no range") << "" << 100 << "[0x1-0x5]" << 0 << 0 << "[0x1-0x5]" << QStringLiteral("the range \"[0x1-0x5]\" is neither two numbers nor two letters, as in [01-20] or [A-F]");
     // clang-format on
 }
 
@@ -277,7 +310,7 @@ void tst_DownloadRun::waysOfEnding()
     QFETCH(int, requests);
     QFETCH(int, planned);
     QFETCH(QString, endCounter);
-    QFETCH(QString, summary);
+    QFETCH(QString, endReason);
     Rig rig;
     rig.settings.is_number_mode = way != QLatin1String("letters") &&
                                   (startCounter.size() > 1 || !startCounter.at(0).isLetter());
@@ -287,8 +320,11 @@ void tst_DownloadRun::waysOfEnding()
     rig.settings.exit_ifover = way == QLatin1String("exit");
     rig.window.url2 = startCounter;
     const bool cancels = way == QLatin1String("stop") || way == QLatin1String("close");
+    const RunCounts counts =
+        counted({{cancels ? AttemptOutcome::Cancelled : AttemptOutcome::Saved, requests}});
+    const QString summary = ShownTexts::summary(counts, endReason);
     if (cancels) { // the server never answers: only the cancel can end the fetch
-        TestHttpServer::Response stalled = TestHttpServer::image("never sent");
+        TestHttpServer::Response stalled = TestHttpServer::picture();
         stalled.behaviour = TestHttpServer::Behaviour::Stall;
         rig.server.setDefaultResponse(stalled);
     }
@@ -331,15 +367,16 @@ void tst_DownloadRun::waysOfEnding()
         const QString name = QStringLiteral("pic") + counters.at(i) + QStringLiteral(".jpg");
         const QString url = rig.server.baseUrl() + QLatin1Char('/') + name;
         QCOMPARE(paths.at(i), QLatin1Char('/') + name);
-        QCOMPARE(log.at(i),
-                 cancels ? url + QStringLiteral("---> failed: cancelled")
-                         : url + QStringLiteral("---> saving to  ") + rig.dir.filePath(name));
-        QCOMPARE(rig.contents(name), cancels ? "<missing>" : "picture");
+        QCOMPARE(log.at(i), cancels ? LogLines::failed(url, ShownTexts::cancelled())
+                                    : LogLines::wrote(url, LogLines::Placement::Saving,
+                                                      rig.dir.filePath(name)));
+        QCOMPARE(rig.contents(name), cancels ? "<missing>" : TestHttpServer::pictureBody());
     }
     QCOMPARE(rig.window.runProgress.size(), requests);
     for (int i = 0; i < requests; ++i) // planned as the settings say at each attempt
         QCOMPARE(rig.window.runProgress.at(i).first, i + 1);
     QCOMPARE(rig.window.runProgress.value(0, {0, 0}).second, planned);
+    QCOMPARE(rig.window.runEnds.value(0).first, counts);
     QStringList expected = expand(ending + summary, {}, {});
     if (rig.settings.exit_ifover)
         expected << QStringLiteral("closeWindow:");
@@ -352,24 +389,26 @@ void tst_DownloadRun::serverAsks_data()
     QTest::addColumn<int>("retries");
     QTest::addColumn<QString>("waits"); // seconds each wait the server asked for begins with
     QTest::addColumn<int>("requests");
-    QTest::addColumn<QString>("log"); // after the address
-    QTest::addColumn<QString>("summary");
-    const QString saved = QStringLiteral("---> saving to  %t");
+    QTest::addColumn<QString>("log");
+    QTest::addColumn<AttemptOutcome>("outcome");
+    using enum AttemptOutcome;
+    const QString u = QStringLiteral("%u");
+    const QString saved = LogLines::wrote(u, LogLines::Placement::Saving, QStringLiteral("%t"));
     // clang-format off
-    QTest::newRow("429 with Retry-After in seconds") << "429:2,img" << 2 << "2" << 2 << saved << "(1 saved)";
-    QTest::newRow("429 without: 10, 30, 60 s, then a miss") << "429,429,429,429" << 2 << "10,30,60" << 4 << "---> failed: HTTP 429 Too Many Requests" << "(0 saved, 1 failed)";
-    QTest::newRow("503 with Retry-After as a date") << "503:date7,img" << 2 << "7" << 2 << saved << "(1 saved)";
-    QTest::newRow("Retry-After a date gone by: a second") << "429:date-5,img" << 2 << "1" << 2 << saved << "(1 saved)";
-    QTest::newRow("Retry-After that is no wait") << "429:soon,img" << 2 << "10" << 2 << saved << "(1 saved)";
-    QTest::newRow("503 without Retry-After is tried again") << "503,img" << 2 << "" << 2 << saved << "(1 saved)";
-    QTest::newRow("5xx three times") << "500,502,500,img" << 2 << "" << 3 << "---> failed: HTTP 500 Internal Server Error (tried 3 times)" << "(0 saved, 1 failed)";
-    QTest::newRow("body cut short, then whole") << "cut,img" << 2 << "" << 2 << saved << "(1 saved)";
-    QTest::newRow("retries off") << "cut,img" << 0 << "" << 1 << "---> failed: %r" << "(0 saved, 1 failed)";
-    QTest::newRow("501 is not tried again") << "501,img" << 2 << "" << 1 << "---> failed: HTTP 501 Not Implemented" << "(0 saved, 1 failed)";
-    QTest::newRow("Stop in the wait") << "429:100,stop,img" << 2 << "100" << 1 << "---> failed: cancelled" << "(0 saved, 1 failed)";
+    QTest::newRow("429 with Retry-After in seconds") << "429:2,img" << 2 << "2" << 2 << saved << Saved;
+    QTest::newRow("429 without: 10, 30, 60 s, then a miss") << "429,429,429,429" << 2 << "10,30,60" << 4 << LogLines::failed(u, QStringLiteral("HTTP 429 Too Many Requests")) << FetchFailed;
+    QTest::newRow("503 with Retry-After as a date") << "503:date7,img" << 2 << "7" << 2 << saved << Saved;
+    QTest::newRow("Retry-After a date gone by: a second") << "429:date-5,img" << 2 << "1" << 2 << saved << Saved;
+    QTest::newRow("Retry-After that is no wait") << "429:soon,img" << 2 << "10" << 2 << saved << Saved;
+    QTest::newRow("503 without Retry-After is tried again") << "503,img" << 2 << "" << 2 << saved << Saved;
+    QTest::newRow("5xx three times") << "500,502,500,img" << 2 << "" << 3 << LogLines::failed(u, QStringLiteral("HTTP 500 Internal Server Error")) + LogLines::triedTimes(3) << FetchFailed;
+    QTest::newRow("body cut short, then whole") << "cut,img" << 2 << "" << 2 << saved << Saved;
+    QTest::newRow("retries off") << "cut,img" << 0 << "" << 1 << LogLines::failed(u, QStringLiteral("%r")) << FetchFailed;
+    QTest::newRow("501 is not tried again") << "501,img" << 2 << "" << 1 << LogLines::failed(u, QStringLiteral("HTTP 501 Not Implemented")) << FetchFailed;
+    QTest::newRow("Stop in the wait") << "429:100,stop,img" << 2 << "100" << 1 << LogLines::failed(u, ShownTexts::cancelled()) << Cancelled;
     // No body, whatever the type says: nothing to save (curl's tests 334 and 249).
-    QTest::newRow("204 typed as a picture") << "204" << 2 << "" << 1 << "---> failed: empty response (HTTP 204 No Content)" << "(0 saved, 1 failed)";
-    QTest::newRow("304 typed as a picture") << "304" << 2 << "" << 1 << "---> failed: empty response (HTTP 304 Not Modified)" << "(0 saved, 1 failed)";
+    QTest::newRow("204 typed as a picture") << "204" << 2 << "" << 1 << LogLines::failed(u, ShownTexts::emptyResponse(QStringLiteral("HTTP 204 No Content"))) << FetchFailed;
+    QTest::newRow("304 typed as a picture") << "304" << 2 << "" << 1 << LogLines::failed(u, ShownTexts::emptyResponse(QStringLiteral("HTTP 304 Not Modified"))) << FetchFailed;
     // clang-format on
 }
 
@@ -381,7 +420,9 @@ void tst_DownloadRun::serverAsks()
     QFETCH(QString, waits);
     QFETCH(int, requests);
     QFETCH(QString, log);
-    QFETCH(QString, summary);
+    QFETCH(AttemptOutcome, outcome);
+    const RunCounts counts = counted({{outcome, 1}});
+    const QString summary = ShownTexts::summary(counts, {});
     Rig rig;
     rig.settings.retries = qint16(retries);
     rig.run.attempt().setClock([] { return clockNow; });
@@ -402,18 +443,20 @@ void tst_DownloadRun::serverAsks()
     const QString url = rig.window.url1 + QStringLiteral("01.jpg");
     const QString reason = fetched.last().at(1).toString();
     QCOMPARE(rig.logLines(),
-             expand(url + log, {}, rig.dir.filePath(QStringLiteral("pic01.jpg")), reason));
-    QStringList shown;
+             expand(log, url, rig.dir.filePath(QStringLiteral("pic01.jpg")), reason));
+    QStringList shown, countdown = rig.window.callsOf(QStringLiteral("setStatusText"));
     for (const QString &w : waits.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
         for (int left = w.toInt();
              left > 0 && !(responses.contains(QLatin1String("stop")) && left < w.toInt()); --left)
-            shown << QStringLiteral("Waiting : %1 s, the server asked to slow down").arg(left);
+            shown << ShownTexts::waiting(left);
     }
-    QCOMPARE(rig.window.callsOf(QStringLiteral("setStatusText")).filter(QStringLiteral("Waiting")),
-             shown);
+    countdown.removeIf([](const QString &text) { return !isCountdown(text); });
+    QCOMPARE(countdown, shown);
     QCOMPARE(rig.window.runProgress, (QList<QPair<qint64, qint64>>{{1, 1}}));
     QCOMPARE(rig.window.reports.value(0).tries, requests);
-    QCOMPARE(rig.window.status, QStringLiteral("downloading completed ") + summary);
+    QCOMPARE(rig.window.reports.value(0).outcome, outcome);
+    QCOMPARE(rig.window.status, summary);
+    QCOMPARE(rig.window.runEnds.value(0).first, counts);
 }
 
 void tst_DownloadRun::series_data()
@@ -423,16 +466,18 @@ void tst_DownloadRun::series_data()
     QTest::addColumn<QString>("answer");    // at the prompt; "-" Cancel
     QTest::addColumn<int>("stopAfter");
     QTest::addColumn<int>("requests");
-    QTest::addColumn<QString>("summary");
+    QTest::addColumn<RunCounts>("counts");
+    QTest::addColumn<QString>("endReason");
+    using enum AttemptOutcome;
     // clang-format off
-    QTest::newRow("a miss of each kind") << "img,404,html,reset,img" << 0 << "" << 3 << 4 << "(1 saved, 1 not images, 2 failed; 3 misses in a row)";
-    QTest::newRow("a hit resets the count") << "404,img,404,img,404,404,img" << 0 << "" << 2 << 6 << "(2 saved, 4 failed; 2 misses in a row)";
-    QTest::newRow("one miss") << "img,500" << 0 << "" << 1 << 2 << "(1 saved, 1 failed; 1 miss in a row)";
-    QTest::newRow("no end after misses") << "404,404,404" << 0 << "" << 0 << 3 << "(0 saved, 3 failed)";
-    QTest::newRow("skip: no request, and no miss") << "404,404,404" << 1 << "" << 2 << 2 << "(0 saved, 1 skipped, 2 failed; 2 misses in a row)";
-    QTest::newRow("prompt cancelled: no request") << "img" << 3 << "-" << 0 << 0 << "(0 saved, 1 skipped)";
-    QTest::newRow("prompt answered: fetched under the new name") << "img" << 3 << "new" << 0 << 1 << "(1 saved)";
-    QTest::newRow("overwrite fetches") << "img" << 2 << "" << 0 << 1 << "(1 saved)";
+    QTest::newRow("a miss of each kind") << "img,404,html,reset,img" << 0 << "" << 3 << 4 << counted({{Saved, 1}, {NotImage, 1}, {FetchFailed, 2}}) << ShownTexts::missesInRow(3);
+    QTest::newRow("a hit resets the count") << "404,img,404,img,404,404,img" << 0 << "" << 2 << 6 << counted({{Saved, 2}, {FetchFailed, 4}}) << ShownTexts::missesInRow(2);
+    QTest::newRow("one miss") << "img,500" << 0 << "" << 1 << 2 << counted({{Saved, 1}, {FetchFailed, 1}}) << QStringLiteral("1 miss in a row");
+    QTest::newRow("no end after misses") << "404,404,404" << 0 << "" << 0 << 3 << counted({{FetchFailed, 3}}) << QString();
+    QTest::newRow("skip: no request, and no miss") << "404,404,404" << 1 << "" << 2 << 2 << counted({{Skipped, 1}, {FetchFailed, 2}}) << ShownTexts::missesInRow(2);
+    QTest::newRow("prompt cancelled: no request") << "img" << 3 << "-" << 0 << 0 << counted({{Skipped, 1}}) << QString();
+    QTest::newRow("prompt answered: fetched under the new name") << "img" << 3 << "new" << 0 << 1 << counted({{Saved, 1}}) << QString();
+    QTest::newRow("overwrite fetches") << "img" << 2 << "" << 0 << 1 << counted({{Saved, 1}}) << QString();
     // clang-format on
 }
 
@@ -445,7 +490,9 @@ void tst_DownloadRun::series()
     QFETCH(QString, answer);
     QFETCH(int, stopAfter);
     QFETCH(int, requests);
-    QFETCH(QString, summary);
+    QFETCH(RunCounts, counts);
+    QFETCH(QString, endReason);
+    const QString summary = ShownTexts::summary(counts, endReason);
     Rig rig;
     rig.settings.retries = 0;
     rig.settings.stop_after_misses = qint16(stopAfter);
@@ -465,15 +512,14 @@ void tst_DownloadRun::series()
     }
     QVERIFY(rig.runToEnd());
     QCOMPARE(rig.server.requestCount(), requests);
-    QCOMPARE(rig.window.status, QStringLiteral("downloading completed ") + summary);
-    const RunCounts counts = rig.window.runEnds.value(0).first;
-    QCOMPARE(counts.saved + counts.skipped + counts.notImages + counts.failed,
-             int(rig.window.reports.size()));
+    QCOMPARE(rig.window.status, summary);
+    QCOMPARE(rig.window.runEnds.value(0).first, counts);
     if (ifExists != 0) { // the file there is shown, or the one saved under the new name
         const QString shown =
             answer.size() > 1 ? rig.dir.filePath(answer + QStringLiteral(".jpg")) : old;
         QCOMPARE(rig.window.callsOf(QStringLiteral("loadPreview")).value(0), shown);
-        QCOMPARE(rig.contents(QStringLiteral("pic01.jpg")), ifExists == 2 ? "picture" : "old");
+        QCOMPARE(rig.contents(QStringLiteral("pic01.jpg")),
+                 ifExists == 2 ? TestHttpServer::pictureBody() : "old");
         QCOMPARE(rig.window.prompts.size(), ifExists == 3 ? 1 : 0);
     }
 }

@@ -2,6 +2,7 @@
 #include "ImageSaver.h"
 #include "RecordingWindow.h"
 #include "RunSettings.h"
+#include "ShownTexts.h"
 #include "TestEnvironment.h"
 
 #include <QDir>
@@ -14,8 +15,13 @@
 namespace {
 
 const QString url = QStringLiteral("http://127.0.0.1/photos/pic07.jpg");
-const QString promptText = QStringLiteral("File Exists. Enter a new Name without the extension. "
-                                          "\r\nclick cancel to skip saving this file");
+
+// What became of the picture and its log line: %u the address, %t the target, %r the reason.
+struct Expected
+{
+    AttemptOutcome outcome;
+    QString line;
+};
 
 QStringList listOf(const QString &commaSeparated)
 {
@@ -83,12 +89,19 @@ void TestImageSaver::save_data()
     QTest::addColumn<QString>("present"); // files in the save directory beforehand
     QTest::addColumn<QString>("answers"); // prompt answers in order; "-" Cancel, "+" empty
     QTest::addColumn<QString>("target");  // pattern of the final name
-    QTest::addColumn<QString>("log");     // after the address; %t: the target, %r: the reason
-    QTest::addColumn<QString>("titles");  // names in the prompts' titles
-    const QString saving = QStringLiteral("---> saving to  %t");
-    const QString skip = QStringLiteral(" ---> file exits. did not save");
-    const QString renaming = QStringLiteral("---> renaming to  %t");
-    const QString couldNot = QStringLiteral("---> could not save to  %t: %r");
+    QTest::addColumn<Expected>("log");
+    QTest::addColumn<QString>("titles"); // names in the prompts' titles
+    using enum AttemptOutcome;
+    using P = LogLines::Placement;
+    const QString u = QStringLiteral("%u"), t = QStringLiteral("%t"), r = QStringLiteral("%r");
+    const Expected saving{Saved, LogLines::wrote(u, P::Saving, t)};
+    const Expected overwriting{Saved, LogLines::wrote(u, P::Overwriting, t)};
+    const Expected renaming{Saved, LogLines::wrote(u, P::Renaming, t)};
+    const Expected autonaming{Saved, LogLines::wrote(u, P::Autonaming, t)};
+    const Expected skip{Skipped, LogLines::fileExists(u)};
+    const Expected couldNot{SaveFailed, LogLines::couldNotSave(u, t, r)};
+    const Expected readOnly{
+        SaveFailed, LogLines::couldNotSave(u, t, QStringLiteral("the existing file is read-only"))};
     const QString h = QStringLiteral("http://h/");
     const QString a251 = QString(251, QLatin1Char('a')), e126 = QString(126, QChar(0xe9));
     // clang-format off
@@ -103,22 +116,22 @@ void TestImageSaver::save_data()
     QTest::newRow("path separator in append_str") << "" << url << "/../x" << false << 1 << "" << "" << "pic07/\\.\\./x\\.jpg" << couldNot << "";
     QTest::newRow("our temporary file's name") << "" << h + QLatin1String(".quillop-12-abc.part") << "" << false << 1 << "" << "" << "\\.quillop-12-abc\\.part" << couldNot << "";
     QTest::newRow("skip") << "" << url << "" << false << 1 << "pic07.jpg" << "" << "pic07\\.jpg" << skip << "";
-    QTest::newRow("overwrite keeps the mode") << "0640" << url << "" << false << 2 << "pic07.jpg" << "" << "pic07\\.jpg" << "---> over writing to  %t" << "";
-    QTest::newRow("overwrite replaces a link, never its target") << "link" << url << "" << false << 2 << "pic07.jpg" << "" << "pic07\\.jpg" << "---> over writing to  %t" << "";
+    QTest::newRow("overwrite keeps the mode") << "0640" << url << "" << false << 2 << "pic07.jpg" << "" << "pic07\\.jpg" << overwriting << "";
+    QTest::newRow("overwrite replaces a link, never its target") << "link" << url << "" << false << 2 << "pic07.jpg" << "" << "pic07\\.jpg" << overwriting << "";
     // Read-only is told by the mode bits, so these hold for root as well.
-    QTest::newRow("overwrite keeps the owner and the group") << "owned" << url << "" << false << 2 << "pic07.jpg" << "" << "pic07\\.jpg" << "---> over writing to  %t" << "";
-    QTest::newRow("overwrite of a read-only file") << "0444" << url << "" << false << 2 << "pic07.jpg" << "" << "pic07\\.jpg" << "---> could not save to  %t: the existing file is read-only" << "";
-    QTest::newRow("overwrite of a file writable by others only") << "0066" << url << "" << false << 2 << "pic07.jpg" << "" << "pic07\\.jpg" << "---> could not save to  %t: the existing file is read-only" << "";
+    QTest::newRow("overwrite keeps the owner and the group") << "owned" << url << "" << false << 2 << "pic07.jpg" << "" << "pic07\\.jpg" << overwriting << "";
+    QTest::newRow("overwrite of a read-only file") << "0444" << url << "" << false << 2 << "pic07.jpg" << "" << "pic07\\.jpg" << readOnly << "";
+    QTest::newRow("overwrite of a file writable by others only") << "0066" << url << "" << false << 2 << "pic07.jpg" << "" << "pic07\\.jpg" << readOnly << "";
     QTest::newRow("prompt answered") << "" << url << "" << false << 3 << "pic07.jpg" << "abc" << "abc\\.jpg" << renaming << "pic07.jpg";
     QTest::newRow("prompt answered with the extension") << "" << url << "" << false << 3 << "pic07.jpg" << "abc.jpg" << "abc\\.jpg\\.jpg" << renaming << "pic07.jpg";
     QTest::newRow("prompt cancelled") << "" << url << "" << false << 3 << "pic07.jpg" << "-" << "pic07\\.jpg" << skip << "pic07.jpg";
     QTest::newRow("prompt answered with an existing name, then empty") << "" << url << "" << false << 3 << "other.jpg,pic07.jpg" << "other,+" << "other\\.jpg" << skip << "pic07.jpg,other.jpg";
     QTest::newRow("prompt answered with a path, asked again") << "" << url << "" << false << 3 << "pic07.jpg" << "../x,..,a/b,y" << "y\\.jpg" << renaming << "pic07.jpg,pic07.jpg,pic07.jpg,pic07.jpg";
     QTest::newRow("unknown policy prompts") << "" << url << "" << false << 9 << "pic07.jpg" << "abc" << "abc\\.jpg" << renaming << "pic07.jpg";
-    QTest::newRow("auto rename") << "" << url << "" << false << 4 << "pic07.jpg" << "" << "pic07_qp[1-9]\\d{4}\\.jpg" << "---> autonaming to  %t" << "";
-    QTest::newRow("auto rename, head: suffix after the base") << "" << url << "big_" << true << 4 << "big_pic07.jpg" << "" << "big_pic07_qp[1-9]\\d{4}\\.jpg" << "---> autonaming to  %t" << "";
-    QTest::newRow("no free name for the automatic rename") << "crowded" << url << "" << false << 4 << "pic07.jpg" << "" << "pic07\\.jpg" << " ---> no free name, did not save" << "";
-    QTest::newRow("Do Not Save") << "off" << url << "" << false << 2 << "" << "" << "" << " ---> not saved (saving is off)" << "";
+    QTest::newRow("auto rename") << "" << url << "" << false << 4 << "pic07.jpg" << "" << "pic07_qp[1-9]\\d{4}\\.jpg" << autonaming << "";
+    QTest::newRow("auto rename, head: suffix after the base") << "" << url << "big_" << true << 4 << "big_pic07.jpg" << "" << "big_pic07_qp[1-9]\\d{4}\\.jpg" << autonaming << "";
+    QTest::newRow("no free name for the automatic rename") << "crowded" << url << "" << false << 4 << "pic07.jpg" << "" << "pic07\\.jpg" << Expected{Skipped, LogLines::noFreeName(u)} << "";
+    QTest::newRow("Do Not Save") << "off" << url << "" << false << 2 << "" << "" << "" << Expected{Skipped, LogLines::notSaved(u)} << "";
     QTest::newRow("save dir is a regular file") << "file" << url << "" << false << 2 << "" << "" << "pic07\\.jpg" << couldNot << "";
     QTest::newRow("save dir removed after the body began") << "removed" << url << "" << false << 2 << "" << "" << "pic07\\.jpg" << couldNot << "";
     // clang-format on
@@ -137,7 +150,7 @@ void TestImageSaver::save()
     QFETCH(QString, present);
     QFETCH(QString, answers);
     QFETCH(QString, target);
-    QFETCH(QString, log);
+    QFETCH(Expected, log);
     QFETCH(QString, titles);
     Rig rig;
     const QString saveDir = rig.settings.save_dir;
@@ -191,10 +204,12 @@ void TestImageSaver::save()
         QVERIFY(QDir(saveDir).removeRecursively());
     const ImageSaver::Outcome out = saver.saveImage(address);
 
-    const bool failed = log.contains(QLatin1String("could not"));
-    const bool wrote = !failed && log.contains(QLatin1String("%t"));
-    QCOMPARE(out.logText, address + log.replace(QStringLiteral("%t"), out.target)
-                                        .replace(QStringLiteral("%r"), out.reason));
+    const bool failed = log.outcome == AttemptOutcome::SaveFailed;
+    const bool wrote = log.outcome == AttemptOutcome::Saved;
+    QVERIFY(out.failed == failed && out.wrote == wrote);
+    QCOMPARE(out.logText, log.line.replace(QStringLiteral("%u"), address)
+                              .replace(QStringLiteral("%t"), out.target)
+                              .replace(QStringLiteral("%r"), out.reason));
     const QString name = out.target.mid(rig.path({}).size());
     QVERIFY2(
         QRegularExpression(QLatin1Char('^') + target + QLatin1Char('$')).match(name).hasMatch(),
@@ -225,13 +240,13 @@ void TestImageSaver::save()
 
     QStringList shown;
     for (const RecordingWindow::Prompt &prompt : std::as_const(rig.window.prompts))
-        shown << (prompt.text == promptText ? prompt.title.mid(rig.path({}).size()) : prompt.text);
+        shown << (prompt.text == ShownTexts::newNamePrompt() ? prompt.title.mid(rig.path({}).size())
+                                                             : prompt.text);
     QCOMPARE(shown, listOf(titles));
     QCOMPARE(rig.window.beeps, int(shown.size()));
     // The derived path is shown; names tried at the prompt are not, names drawn are.
     if (failed)
-        QCOMPARE(rig.window.status, QStringLiteral("could not save to ") + out.target +
-                                        QStringLiteral(": ") + out.reason);
+        QCOMPARE(rig.window.status, ShownTexts::couldNotSave(out.target, out.reason));
     else if (wrote)
         QCOMPARE(rig.window.status,
                  titles.isEmpty() ? out.target : rig.path(listOf(titles).first()));

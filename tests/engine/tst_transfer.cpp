@@ -336,7 +336,7 @@ void TestTransfer::oneFetch()
     for (auto &h : response.headers)
         h.second.replace("%1", hostPort());
     m_server->setDefaultResponse(response);
-    const Response final = TestHttpServer::image("picture", "image/gif");
+    const Response final = TestHttpServer::picture(0, "image/gif");
     m_server->setResponse(QStringLiteral("/final.jpg"), final);
     if (route.startsWith(QLatin1String("tls")))
         url.replace(QLatin1String("http:"), QLatin1String("https:"));
@@ -385,8 +385,8 @@ void TestTransfer::keptConnection_data()
     QTest::addColumn<int>("tries"); // requests for the second picture
     QTest::addColumn<int>("connections");
 
-    const Response first = TestHttpServer::image("first");
-    const Response second = TestHttpServer::image("second");
+    const Response first = TestHttpServer::picture(1);
+    const Response second = TestHttpServer::picture(2);
     const Response big = TestHttpServer::image(QByteArray(200000, 'x'));
     // A kept connection the server has dropped is tried once more on a fresh one, only when
     // nothing of the answer had come. The rest of an abandoned response is never read as the
@@ -432,7 +432,7 @@ void TestTransfer::keptConnection()
     fetch(url("/second.jpg"));
     QCOMPARE(m_reason, reason);
     if (m_ok)
-        QCOMPARE(m_body, QByteArray("second"));
+        QCOMPARE(m_body, TestHttpServer::pictureBody(2));
     QCOMPARE(m_server->requestedPaths().count(QStringLiteral("/second.jpg")), tries);
     QCOMPARE(m_server->connectionCount(), connections);
 }
@@ -442,8 +442,8 @@ void TestTransfer::keptConnection()
 void TestTransfer::cancelInFlight()
 {
     m_transfer->setIdleTimeout(60000);
-    m_server->setDefaultResponse(with(TestHttpServer::image("x"), Behaviour::Stall));
-    m_server->setResponse(QStringLiteral("/next.jpg"), TestHttpServer::image("next"));
+    m_server->setDefaultResponse(with(TestHttpServer::picture(), Behaviour::Stall));
+    m_server->setResponse(QStringLiteral("/next.jpg"), TestHttpServer::picture(3));
     QSignalSpy arrived(m_server.get(), &TestHttpServer::requestReceived);
     QSignalSpy spy(m_transfer.get(), &Transfer::finished);
     QBuffer sink;
@@ -463,7 +463,7 @@ void TestTransfer::cancelInFlight()
     const QVariantList cancelled{false, QStringLiteral("cancelled")};
     QCOMPARE(QList<QVariantList>(spy),
              (QList<QVariantList>{cancelled, cancelled, {true, QString()}}));
-    QCOMPARE(sink.data(), QByteArray("next"));
+    QCOMPARE(sink.data(), TestHttpServer::pictureBody(3));
 }
 
 void TestTransfer::settings_data()
@@ -547,7 +547,7 @@ void TestTransfer::settings()
     if (options.caFile.isEmpty())
         options.caFile = m_transfer->connectionOptions().caFile;
     m_transfer->setConnectionOptions(options);
-    Response picture = TestHttpServer::image("picture");
+    Response picture = TestHttpServer::picture();
     picture.headers.append({QByteArray("Set-Cookie"), QByteArray("seen=yes; Path=/")});
     m_server->setDefaultResponse(picture);
     m_server->setKeepAlive(true);

@@ -65,6 +65,26 @@ protected:
 
 } // namespace
 
+QByteArray TestHttpServer::pictureBody(int number)
+{
+    // Start of image, a JFIF header, the number in a comment, scan data, end of image.
+    QByteArray body = QByteArray::fromHex("ffd8ffe000104a46494600010100000100010000");
+    const QByteArray comment = "picture " + QByteArray::number(number);
+    body += QByteArray::fromHex("fffe") + char(0) + char(comment.size() + 2) + comment;
+    body += QByteArray::fromHex("ffda000c03010002110311003f00");
+    quint32 state = 2166136261u ^ quint32(number);
+    for (int i = 0; i < 3000; ++i) {
+        state = state * 1664525u + 1013904223u;
+        body += char((state >> 24) % 0xff); // never 0xff: no marker inside the scan
+    }
+    return body + QByteArray::fromHex("ffd9");
+}
+
+TestHttpServer::Response TestHttpServer::picture(int number, const QByteArray &contentType)
+{
+    return image(pictureBody(number), contentType);
+}
+
 TestHttpServer::Response TestHttpServer::image(const QByteArray &body,
                                                const QByteArray &contentType)
 {

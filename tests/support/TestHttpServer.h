@@ -47,6 +47,12 @@ public:
         QByteArray afterwards;
     };
 
+    // The body of a picture as servers send one: a JPEG of a few KiB with its real markers,
+    // different for each number. Tests serve these, so that a rule about the size or the
+    // content of a picture touches this one place.
+    static QByteArray pictureBody(int number = 0);
+    // A picture response (200, typed image/jpeg unless told otherwise).
+    static Response picture(int number = 0, const QByteArray &contentType = "image/jpeg");
     static Response image(const QByteArray &body, const QByteArray &contentType = "image/jpeg");
     static Response page(int status, const QByteArray &body,
                          const QByteArray &contentType = "text/html");
