@@ -160,6 +160,7 @@ void DownloadAttempt::onTransferFinished(bool ok, const QString &reason)
                                            ? AttemptOutcome::Cancelled
                                        : d->transfer.sinkFailed() ? AttemptOutcome::SaveFailed
                                                                   : AttemptOutcome::FetchFailed;
+        d->report.endsRun = RetryPolicy::meetsEveryAddress(d->transfer.failure());
         finishFailed(outcome, reason);
     } else if (status >= 400) { // an error page is never saved, whatever its type says
         finishFailed(AttemptOutcome::FetchFailed,

@@ -29,10 +29,10 @@ struct DownloadRun::Private
     // that cannot be walked); shown at the end.
     QString endReason;
     RunCounts counts;
-    int missesInRow = 0;
-    QString rangeEnd;         // TO of a range in url2; empty without a range
-    int rangeCount = 0;       // values in that range
-    QString attemptedCounter; // url2 as the attempt in progress found it
+    QList<AttemptOutcome> missStreak; // the misses in a row up to the last attempt
+    QString rangeEnd;                 // TO of a range in url2; empty without a range
+    int rangeCount = 0;               // values in that range
+    QString attemptedCounter;         // url2 as the attempt in progress found it
 };
 
 DownloadRun::DownloadRun(RunSettings &settings, MainWindowElements &window, Transfer &transfer,
@@ -75,7 +75,7 @@ void DownloadRun::cmdGet_Click()
     d->running = true;
     d->endReason.clear();
     d->counts = RunCounts();
-    d->missesInRow = 0;
+    d->missStreak.clear();
     d->rangeEnd.clear();
     attempt_count = 0;
     d->transfer.startSession();
@@ -159,12 +159,21 @@ void DownloadRun::onAttemptDone()
     Q_EMIT attemptFinished();
     // A counter that cannot step only ends a run that would have gone on.
     const bool lastPlanned = !d->settings.isMultiple || attempt_count >= d->settings.max_downloads;
-    const AttemptOutcome outcome = d->attempt->report().outcome;
-    ++d->counts[outcome];
-    d->missesInRow = outcomeRow(outcome).miss ? d->missesInRow + 1 : 0;
+    const AttemptReport &report = d->attempt->report();
+    ++d->counts[report.outcome];
+    if (outcomeRow(report.outcome).miss)
+        d->missStreak.append(report.outcome);
+    else
+        d->missStreak.clear();
     const int allowed = d->settings.stop_after_misses;
-    if (allowed > 0 && d->missesInRow >= allowed && !stop_requested) {
-        d->endReason = ShownTexts::missesInRow(d->missesInRow);
+    if (allowed > 0 && d->missStreak.size() >= allowed && !stop_requested) {
+        // The misses that end a series are where it ends, not failures of the run.
+        for (AttemptOutcome miss : std::as_const(d->missStreak))
+            --d->counts[miss];
+        d->endReason = ShownTexts::seriesEnded(int(d->missStreak.size()));
+        attempt_count = d->settings.max_downloads;
+    } else if (report.endsRun && !stop_requested) {
+        d->endReason = report.reason;
         attempt_count = d->settings.max_downloads;
     }
     const QString stepReason = stop_requested ? QString() : advanceCounter();
