@@ -67,6 +67,7 @@ bool RetryPolicy::meetsEveryAddress(Transfer::Failure failure)
     case Transfer::Failure::MalformedProxy:
     case Transfer::Failure::Tls:
     case Transfer::Failure::CookieFile:
+    case Transfer::Failure::UnsafeHeader:
         return true;
     default:
         return false;

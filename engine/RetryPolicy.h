@@ -33,7 +33,8 @@ bool isPassing(Transfer::Failure failure, int status);
 
 // A failure that every later address of the run would meet as well, since they all go to
 // the same host the same way: the host or the proxy cannot be reached or refuses us, TLS
-// cannot be trusted, the cookie file cannot be read. The run ends after such an attempt.
+// cannot be trusted, the cookie file cannot be read, a User-Agent or Referer would smuggle
+// in a header. The run ends after such an attempt.
 bool meetsEveryAddress(Transfer::Failure failure);
 
 // The delay before retry number retryNumber (from 1): 2 s, 4 s, 8 s, ... at most 60 s.
