@@ -5,6 +5,7 @@
 #include "ProgramPaths.h"
 #include "RunSettings.h"
 #include "SettingsStore.h"
+#include "ShownTexts.h"
 #include "Transfer.h"
 #include "TransferRules.h"
 
@@ -41,8 +42,7 @@ QString dropUnsafeHeaders(RunSettings &s)
         if (problem.isEmpty())
             continue;
         *field = SettingsStore::defaultText(key);
-        told.append(QStringLiteral("The stored setting %1: %2; it is ignored.")
-                        .arg(SettingsStore::name(key), problem));
+        told.append(ShownTexts::storedValueIgnored(SettingsStore::name(key), problem));
     }
     return told.join(QLatin1Char('\n'));
 }

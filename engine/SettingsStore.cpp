@@ -1,6 +1,7 @@
 #include "SettingsStore.h"
 
 #include "ProgramPaths.h"
+#include "ShownTexts.h"
 
 #include <QFile>
 #include <QSettings>
@@ -96,9 +97,7 @@ QString SettingsStore::storeProblem()
     struct stat info;
     if (::stat(QFile::encodeName(path).constData(), &info) != 0 || S_ISREG(info.st_mode))
         return {};
-    return QStringLiteral("The settings file %1 is not a regular file; the defaults apply and "
-                          "nothing is stored.")
-        .arg(path);
+    return ShownTexts::storeNotRegular(path);
 }
 
 QString SettingsStore::name(Key key)
