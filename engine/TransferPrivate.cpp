@@ -128,6 +128,11 @@ void Transfer::Private::onAfterAction()
         return;
     curl_off_t total = -1;
     curl_easy_getinfo(request.handle(), CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &total);
+    // The length a server announces for a coded body is that of its wire form, not of the
+    // decoded bytes counted here.
+    const QByteArray coding = request.header("Content-Encoding").trimmed().toLower();
+    if (!coding.isEmpty() && coding != "identity")
+        total = -1;
     reportedBytes = request.bytesReceived;
     Q_EMIT q->progress(request.bytesReceived, qint64(total));
 }
