@@ -122,14 +122,14 @@ int GetCommand::run(int &argc, char **argv)
     RunSetup setup = RunSetupBuilder::build(commandLine.options);
     if (!setup.problem.isEmpty())
         return usageError(setup.problem);
-    if (!setup.notice.isEmpty())
-        std::fprintf(stderr, "quillop get: %s\n", setup.notice.toLocal8Bit().constData());
 
     const GetOptions &o = commandLine.options;
     const auto format = o.quiet  ? TerminalOutput::Format::Quiet
                         : o.json ? TerminalOutput::Format::Json
                                  : TerminalOutput::Format::Lines;
     TerminalOutput output(format, ::isatty(STDERR_FILENO) == 1);
+    for (const QString &note : std::as_const(setup.notes))
+        output.message(note);
     if (o.dryRun) {
         DryRun::show(setup, output);
         return output.isBroken() ? brokenPipeStatus : 0;

@@ -132,11 +132,13 @@ QString passwordFromFile(const QString &path, QString *why)
     return QString::fromUtf8(line);
 }
 
-QString existingDir(const QString &option, const QString &path)
+// A folder that does not exist yet is made when the run starts; a file is no folder.
+QString folderPath(const QString &option, const QString &path)
 {
-    if (QFileInfo(path).isDir())
+    const QFileInfo info(path);
+    if (!info.exists() || info.isDir())
         return {};
-    return QStringLiteral("--%1: \"%2\" is not an existing directory").arg(option, path);
+    return QStringLiteral("--%1: \"%2\" is not a directory").arg(option, path);
 }
 
 // "skip=1 overwrite=2" as pairs of word and stored text.
@@ -173,7 +175,7 @@ std::optional<QString> settingText(const SettingsStore::Setting &s,
             return QString::number(*n);
         return std::nullopt;
     case OptionValue::Directory:
-        *why = existingDir(name, absolute(value));
+        *why = folderPath(name, absolute(value));
         return why->isEmpty() ? std::optional(absolute(value)) : std::nullopt;
     case OptionValue::File:
         *why = readableFile(name, absolute(value));
@@ -255,11 +257,11 @@ QString readValues(const QCommandLineParser &p, GetOptions &o)
 QString readAddress(const QStringList &words, GetOptions &o)
 {
     if (words.size() == 1) {
+        if (const QString problem = AddressSplit::bracketProblem(words[0]); !problem.isEmpty())
+            return problem;
         o.address = AddressSplit::split(words[0]);
-        if (!o.address.problem.isEmpty())
-            return o.address.problem;
     } else if (words.size() == 3) {
-        o.address = {words[0].trimmed(), words[1].trimmed(), words[2].trimmed(), {}};
+        o.address = {words[0].trimmed(), words[1].trimmed(), words[2].trimmed()};
         if (o.address.url2.isEmpty())
             return QStringLiteral("the counter (the second word) is empty");
     } else {

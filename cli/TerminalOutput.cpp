@@ -52,6 +52,9 @@ void TerminalOutput::attempt(const AttemptReport &r)
         writeLine(m_out, QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact)));
     } else if (m_format == Format::Lines) {
         writeLine(m_out, r.logText);
+    } else if (outcomeRow(r.outcome).failsRun) {
+        // Quiet is about what went well; a failure is still told.
+        writeLine(m_err, r.logText);
     }
 }
 
@@ -130,6 +133,12 @@ void TerminalOutput::clearProgress()
 void TerminalOutput::message(const QString &text)
 {
     writeLine(m_err, text);
+}
+
+void TerminalOutput::note(const QString &text)
+{
+    if (m_format != Format::Quiet)
+        writeLine(m_err, text);
 }
 
 void TerminalOutput::summary(const QString &text)

@@ -134,10 +134,20 @@ void DownloadAttempt::start()
 
 void DownloadAttempt::fetch()
 {
+    QIODevice *sink = d->saver.beginBody();
+    const QString problem = d->saver.bodyProblem();
+    if (d->settings.is_save && !problem.isEmpty()) {
+        // No picture could be kept: the request would only cost the server and the time,
+        // and every later address of the run would meet the same folder.
+        d->phase = Phase::Pausing;
+        d->report.endsRun = true;
+        finishFailed(AttemptOutcome::SaveFailed, problem);
+        return;
+    }
     d->window.setStatusText(ShownTexts::opening(d->shownUrl));
     d->phase = Phase::Fetching;
     ++d->report.tries;
-    d->transfer.openUrl(d->url, d->saver.beginBody());
+    d->transfer.openUrl(d->url, sink);
 }
 
 void DownloadAttempt::onTransferFinished(bool ok, const QString &reason)
@@ -150,7 +160,7 @@ void DownloadAttempt::onTransferFinished(bool ok, const QString &reason)
     d->report.httpStatus = d->transfer.statusCode();
     d->report.bytes = d->transfer.bytesReceived();
     // A Stop that came just before this finished() must not start another wait.
-    if (!d->cancelled && ((ok && waitIfAsked()) || retryIfPassing(ok)))
+    if (!d->cancelled && ((ok && waitIfAsked()) || retryIfPassing(ok, reason)))
         return;
     d->phase = Phase::Pausing;
     const int status = d->transfer.statusCode();
@@ -189,11 +199,13 @@ bool DownloadAttempt::waitIfAsked()
     d->saver.discardBody();
     d->phase = Phase::Waiting;
     d->showWait = true;
-    d->countdown->start(RetryPolicy::slowDownSeconds(d->slowDownWaits, asked));
+    const int seconds = RetryPolicy::slowDownSeconds(d->slowDownWaits, asked);
+    d->window.reportWait(seconds);
+    d->countdown->start(seconds);
     return true;
 }
 
-bool DownloadAttempt::retryIfPassing(bool ok)
+bool DownloadAttempt::retryIfPassing(bool ok, const QString &reason)
 {
     const Transfer::Failure failure = ok ? Transfer::Failure::None : d->transfer.failure();
     if (!RetryPolicy::isPassing(failure, d->transfer.statusCode()) ||
@@ -203,6 +215,10 @@ bool DownloadAttempt::retryIfPassing(bool ok)
     d->saver.discardBody();
     d->phase = Phase::Waiting;
     d->showWait = false;
+    const int status = d->transfer.statusCode();
+    d->window.reportRetry(FileOps::GetFileName(d->url),
+                          status >= 400 ? QStringLiteral("HTTP %1").arg(status) : reason,
+                          d->retriesDone + 1, d->settings.retries + 1);
     d->countdown->start(RetryPolicy::retryDelaySeconds(d->retriesDone));
     return true;
 }
@@ -297,7 +313,8 @@ void DownloadAttempt::showAndLog(QString logText)
     appendLogLine(d->settings, logText);
     d->report.logText = logText;
     w.reportAttempt(d->report);
-    d->pause->pauseFor(d->settings.pause_time);
+    // The pause spares the server; an attempt that asked it nothing goes on at once.
+    d->pause->pauseFor(d->report.tries > 0 ? d->settings.pause_time : 0);
 }
 
 void DownloadAttempt::onPauseElapsed()

@@ -33,6 +33,7 @@ struct DownloadRun::Private
     QString rangeEnd;                 // TO of a range in url2; empty without a range
     int rangeCount = 0;               // values in that range
     QString attemptedCounter;         // url2 as the attempt in progress found it
+    bool numberMode = true;           // what the counter counts in this run
 };
 
 DownloadRun::DownloadRun(RunSettings &settings, MainWindowElements &window, Transfer &transfer,
@@ -80,8 +81,10 @@ void DownloadRun::cmdGet_Click()
     attempt_count = 0;
     d->transfer.startSession();
     const RunSettings &s = d->settings;
+    // The counter says what it counts; the setting only decides a counter of another form.
+    d->numberMode = SequenceCounter::numberModeOf(d->window.url2Text()).value_or(s.is_number_mode);
     const SequenceCounter::Range range =
-        SequenceCounter::parseRange(d->window.url2Text(), s.is_number_mode, s.increment);
+        SequenceCounter::parseRange(d->window.url2Text(), d->numberMode, s.increment);
     // A bracket pair that is no range would be fetched literally, attempt after attempt.
     const QString bracketProblem = AddressSplit::bracketProblem(SequenceCounter::composeUrl(
         d->window.url1Text(), d->window.url2Text(), d->window.url3Text()));
@@ -180,7 +183,7 @@ void DownloadRun::onAttemptDone()
     const bool rangeEnded =
         !d->rangeEnd.isEmpty() &&
         SequenceCounter::endsRange(d->attemptedCounter, d->window.url2Text(), d->rangeEnd,
-                                   d->settings.is_number_mode, d->settings.increment);
+                                   d->numberMode, d->settings.increment);
     if (rangeEnded)
         attempt_count = d->settings.max_downloads;
     if (!stepReason.isEmpty() && !lastPlanned && !rangeEnded && d->endReason.isEmpty())
@@ -207,8 +210,8 @@ void DownloadRun::continueRun()
 QString DownloadRun::advanceCounter()
 {
     MainWindowElements &w = d->window;
-    const SequenceCounter::Step step = SequenceCounter::advanceCounter(
-        w.url2Text(), d->settings.is_number_mode, d->settings.increment);
+    const SequenceCounter::Step step =
+        SequenceCounter::advanceCounter(w.url2Text(), d->numberMode, d->settings.increment);
     switch (step.outcome) {
     case SequenceCounter::Step::Stepped:
         w.setUrl2Text(step.newText);

@@ -313,6 +313,11 @@ QIODevice *ImageSaver::beginBody()
     return d->discard.get();
 }
 
+QString ImageSaver::bodyProblem() const
+{
+    return d->body ? QString() : d->bodyProblem;
+}
+
 bool ImageSaver::settleBeforeFetch(const QString &url, Outcome *out)
 {
     d->plannedTarget.clear();

@@ -68,6 +68,11 @@ public:
     // Bytes of the file arriving now and its announced length (-1 when not announced);
     // received -1: no file is arriving.
     virtual void setFileProgress(qint64 received, qint64 total);
+    // The attempt waits seconds before it asks again, as the server asked it to slow down.
+    virtual void reportWait(int seconds);
+    // The picture named name is tried again after a passing failure (reason): try number
+    // `attempt` of `of`.
+    virtual void reportRetry(const QString &name, const QString &reason, int attempt, int of);
     // An attempt has ended (its log line written, before its pause).
     virtual void reportAttempt(const AttemptReport &report);
     // The run has ended: its counts and the summary shown in p_sat.

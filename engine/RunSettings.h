@@ -33,8 +33,8 @@ struct RunSettings
     QString referer;
     QString cookie_file;
     QString ca_file;
-    qint16 stop_after_misses = 0; // end the run after this many misses in a row; 0: never
-    qint16 retries = 0;           // further tries of a fetch that failed for a passing reason
-    QString log_file_name;        // derived: today's log file name
-    QString log_file_path;        // derived: log_dir joined with log_file_name
+    qint16 stop_after_misses = 10; // end the run after this many misses in a row; 0: never
+    qint16 retries = 0;            // further tries of a fetch that failed for a passing reason
+    QString log_file_name;         // derived: today's log file name
+    QString log_file_path;         // derived: log_dir joined with log_file_name
 };

@@ -297,6 +297,8 @@ void tst_DownloadRun::waysOfEnding_data()
     QTest::newRow("range cut by the limit") << "" << 3 << "7-12" << 3 << 3 << "10" << QString();
     QTest::newRow("range counting down") << "down" << 100 << "03-01" << 3 << 3 << "00" << QString();
     QTest::newRow("range of letters") << "letters" << 100 << "A-C" << 3 << 3 << "D" << QString();
+    QTest::newRow("a letter counts letters whatever the mode") << "numbers" << 100 << "Y" << 2 << 100 << "Z" << QString();
+    QTest::newRow("a range of numbers counts numbers whatever the mode") << "letters" << 100 << "001-003" << 3 << 3 << "004" << QString();
     QTest::newRow("range counting up the wrong way") << "" << 100 << "20-01" << 0 << 0 << "20-01" << QStringLiteral("the range \"20-01\" cannot be reached with increment 1");
     QTest::newRow("brackets that are no range") << "" << 100 << "[0x1-0x5]" << 0 << 0 << "[0x1-0x5]" << QStringLiteral("the range \"[0x1-0x5]\" is neither two numbers nor two letters, as in [01-20] or [A-F]");
     // clang-format on
@@ -312,8 +314,9 @@ void tst_DownloadRun::waysOfEnding()
     QFETCH(QString, endCounter);
     QFETCH(QString, endReason);
     Rig rig;
-    rig.settings.is_number_mode = way != QLatin1String("letters") &&
-                                  (startCounter.size() > 1 || !startCounter.at(0).isLetter());
+    rig.settings.is_number_mode = way == QLatin1String("numbers") ||
+                                  (way != QLatin1String("letters") &&
+                                   (startCounter.size() > 1 || !startCounter.at(0).isLetter()));
     rig.settings.increment = way == QLatin1String("down") ? -1 : 1;
     rig.settings.isMultiple = way != QLatin1String("single") && way != QLatin1String("to multiple");
     rig.settings.max_downloads = qint16(maxDownloads);
@@ -477,6 +480,7 @@ void tst_DownloadRun::series_data()
     QTest::newRow("skip: no request, and no miss") << "404,404,404" << 1 << "" << 2 << 2 << counted({{Skipped, 1}}) << ShownTexts::seriesEnded(2);
     QTest::newRow("prompt cancelled: no request") << "img" << 3 << "-" << 0 << 0 << counted({{Skipped, 1}}) << QString();
     QTest::newRow("prompt answered: fetched under the new name") << "img" << 3 << "new" << 0 << 1 << counted({{Saved, 1}}) << QString();
+    QTest::newRow("a save folder that takes no file: no request, the end") << "unsaveable,img" << 0 << "" << 1 << 0 << counted({{SaveFailed, 1}}) << "%r";
     QTest::newRow("overwrite fetches") << "img" << 2 << "" << 0 << 1 << counted({{Saved, 1}}) << QString();
     // clang-format on
 }
@@ -492,7 +496,6 @@ void tst_DownloadRun::series()
     QFETCH(int, requests);
     QFETCH(RunCounts, counts);
     QFETCH(QString, endReason);
-    const QString summary = ShownTexts::summary(counts, endReason);
     Rig rig;
     rig.settings.retries = 0;
     rig.settings.stop_after_misses = qint16(stopAfter);
@@ -501,6 +504,13 @@ void tst_DownloadRun::series()
     for (int i = 0; i < names.size(); ++i)
         rig.server.setResponse(QStringLiteral("/pic%1.jpg").arg(i + 1, 2, 10, QLatin1Char('0')),
                                response(names.at(i)));
+    if (responses.startsWith(QLatin1String("unsaveable"))) // no folder where it should be
+        rig.settings.save_dir = rig.dir.filePath(QStringLiteral("today.log"));
+    // An attempt that asked the server nothing has no pause: this one would outlast the test.
+    if (requests == 0) {
+        rig.settings.pause_time = 1;
+        rig.run.pause().setUnitMs(1000000);
+    }
     const QString old = rig.dir.filePath(QStringLiteral("pic01.jpg"));
     if (ifExists != 0) {
         rig.settings.if_exists = static_cast<IfExistsPolicy>(ifExists);
@@ -512,7 +522,9 @@ void tst_DownloadRun::series()
     }
     QVERIFY(rig.runToEnd());
     QCOMPARE(rig.server.requestCount(), requests);
-    QCOMPARE(rig.window.status, summary);
+    if (endReason == QLatin1String("%r")) // the run ends with the attempt's own reason
+        endReason = rig.window.reports.value(0).reason;
+    QCOMPARE(rig.window.status, ShownTexts::summary(counts, endReason));
     QCOMPARE(rig.window.runEnds.value(0).first, counts);
     if (ifExists != 0) { // the file there is shown, or the one saved under the new name
         const QString shown =

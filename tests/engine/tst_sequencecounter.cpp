@@ -16,6 +16,8 @@ private Q_SLOTS:
     void range();
     void split_data();
     void split();
+    void stepCandidates_data();
+    void stepCandidates();
 };
 
 void TestSequenceCounter::composeUrl_data()
@@ -156,7 +158,7 @@ void TestSequenceCounter::range()
 void TestSequenceCounter::split_data()
 {
     QTest::addColumn<QString>("address");
-    QTest::addColumn<QString>("parts"); // url1|url2|url3
+    QTest::addColumn<QString>("parts"); // url1|url2|url3, or "!" and why it is refused
     QTest::addColumn<bool>("scheme");
     // clang-format off
     QTest::newRow("digits, query kept") << "https://x.org/g/pic017.jpg?s=1" << "https://x.org/g/pic|017|.jpg?s=1" << true;
@@ -174,14 +176,18 @@ void TestSequenceCounter::split_data()
     QTest::newRow("no scheme, host only") << "img2.x.org" << "img2.x.org||" << false;
     QTest::newRow("blanks around") << " http://h/a1.jpg\n" << "http://h/a|1|.jpg" << true;
     QTest::newRow("not a scheme: starts with a digit") << "1x://h/a1" << "1x://h/a|1|" << false;
+    QTest::newRow("a letter before the extension") << "http://h/imgA.png" << "http://h/img|A|.png" << true;
+    QTest::newRow("no letter inside a word") << "http://h/photo.jpg" << "http://h/photo.jpg||" << true;
+    QTest::newRow("the padded number, not the size") << "http://h/pic01_800.jpg" << "http://h/pic|01|_800.jpg" << true;
+    QTest::newRow("the padded number, not the scale") << "http://h/img-0042-thumb-2x.png" << "http://h/img-|0042|-thumb-2x.png" << true;
+    QTest::newRow("not the digit of the extension") << "http://h/pic01.jp2" << "http://h/pic|01|.jp2" << true;
+    QTest::newRow("the extension's digit when alone") << "http://h/pic.jp2" << "http://h/pic.jp|2|" << true;
     QTest::newRow("not a scheme: a slash before it") << "h/a://b2" << "h/a://b|2|" << false;
-    // Ranges that are none stay whole, with the reason the run is refused for.
-    const QString noRange = QStringLiteral("|the range \"[%1]\" is neither two numbers nor two letters, as in [01-20] or [A-F]");
-    for (const char *inside : {"A-9", "1-a", "-3--1", "+1-+3", "5-5-5", "0x1-0x5"}) {
-        const QString address = QStringLiteral("http://h/p[%1].jpg").arg(QLatin1String(inside));
-        QTest::newRow(inside) << address << address + QLatin1String("||") + noRange.arg(QLatin1String(inside)) << true;
-    }
-    QTest::newRow("unclosed range") << "http://h/p[1-5.jpg" << "http://h/p[1-5.jpg|||the range \"[1-5\" has no closing bracket" << true;
+    // Brackets that look like a range but are none: "!" and the reason the run is refused for.
+    const QString noRange = QStringLiteral("!the range \"[%1]\" is neither two numbers nor two letters, as in [01-20] or [A-F]");
+    for (const char *inside : {"A-9", "1-a", "-3--1", "+1-+3", "5-5-5", "0x1-0x5"})
+        QTest::newRow(inside) << QStringLiteral("http://h/p[%1].jpg").arg(QLatin1String(inside)) << noRange.arg(QLatin1String(inside)) << true;
+    QTest::newRow("unclosed range") << "http://h/p[1-5.jpg" << "!the range \"[1-5\" has no closing bracket" << true;
     // clang-format on
 }
 
@@ -190,14 +196,51 @@ void TestSequenceCounter::split()
     QFETCH(QString, address);
     QFETCH(QString, parts);
     QFETCH(bool, scheme);
+    const QString problem = parts.startsWith(u'!') ? parts.mid(1) : QString();
+    QCOMPARE(AddressSplit::bracketProblem(address), problem);
+    if (!problem.isEmpty())
+        return;
     const AddressParts got = AddressSplit::split(address);
-    QCOMPARE(got.url1 + u'|' + got.url2 + u'|' + got.url3 +
-                 (got.problem.isEmpty() ? QString() : u'|' + got.problem),
-             parts);
+    QCOMPARE(got.url1 + u'|' + got.url2 + u'|' + got.url3, parts);
     QCOMPARE(AddressSplit::hasScheme(address.trimmed()), scheme);
     // Joined again they give the address back, a range with its brackets.
     const QString counter = got.url2.contains(u'-') ? u'[' + got.url2 + u']' : got.url2;
     QCOMPARE(got.url1 + counter + got.url3, address.trimmed());
+}
+
+// From the split of a pasted address, each move goes to the previous ("-") or next ("+")
+// place a counter may stand, round at the ends; the counter's form then decides the mode.
+void TestSequenceCounter::stepCandidates_data()
+{
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<QString>("moves");
+    QTest::addColumn<QString>("parts"); // url1|url2|url3, or "!" and why it is refused, then the mode
+    // clang-format off
+    QTest::newRow("to the next number") << "http://h/g2/pic01_800.jpg" << "+" << "http://h/g2/pic01_|800|.jpg numbers";
+    QTest::newRow("past the last, round to the first") << "http://h/g2/pic01_800.jpg" << "++" << "http://h/g|2|/pic01_800.jpg numbers";
+    QTest::newRow("back to the directory") << "http://h/g2/pic01_800.jpg" << "-" << "http://h/g|2|/pic01_800.jpg numbers";
+    QTest::newRow("there and back") << "http://h/g2/pic01_800.jpg" << "+-" << "http://h/g2/pic|01|_800.jpg numbers";
+    QTest::newRow("to a letter") << "http://h/p7/imgA.png" << "-" << "http://h/p|7|/imgA.png numbers";
+    QTest::newRow("from a number to the letter") << "http://h/p7/imgA.png" << "--" << "http://h/p7/img|A|.png letters";
+    QTest::newRow("a range stays") << "http://h/p7/pic[01-20].jpg" << "+" << "http://h/p7/pic|01-20|.jpg numbers";
+    QTest::newRow("letter range") << "http://h/pic[a-f].jpg" << "" << "http://h/pic|a-f|.jpg letters";
+    QTest::newRow("no candidate") << "http://h/tall.jpg" << "+" << "http://h/tall.jpg|| setting";
+    // clang-format on
+}
+
+void TestSequenceCounter::stepCandidates()
+{
+    QFETCH(QString, address);
+    QFETCH(QString, moves);
+    QFETCH(QString, parts);
+    AddressParts got = AddressSplit::split(address);
+    for (const QChar move : moves)
+        got = AddressSplit::step(got, move == u'+' ? 1 : -1);
+    const std::optional<bool> mode = SequenceCounter::numberModeOf(got.url2);
+    const QString modeName = !mode   ? QStringLiteral("setting")
+                             : *mode ? QStringLiteral("numbers")
+                                     : QStringLiteral("letters");
+    QCOMPARE(got.url1 + u'|' + got.url2 + u'|' + got.url3 + u' ' + modeName, parts);
 }
 
 QUILLOP_TEST_MAIN(TestSequenceCounter)
