@@ -132,7 +132,7 @@ void TestSequenceCounter::range_data()
     QTest::newRow("1-3 by 0") << "1-3" << true << 0 << "the range \"1-3\" cannot be reached with increment 0";
     QTest::newRow("a-F") << "a-F" << false << 1 << "the range \"a-F\" mixes upper and lower case";
     QTest::newRow("A-9 down: no walk through punctuation") << "A-9" << false << -1 << "the range \"A-9\" mixes letters and digits";
-    QTest::newRow("1-a") << "1-a" << false << 1 << "the range \"1-a\" mixes letters and digits";
+    QTest::newRow("1-a counting numbers") << "1-a" << true << 1 << "the range \"1-a\" mixes letters and digits";
     QTest::newRow("letters in number mode") << "A-F" << true << 1 << "the range \"A-F\" is of letters, but the counter counts numbers";
     QTest::newRow("past 16 bits") << "1-40000" << true << 1 << "the range \"1-40000\" goes outside -32768 to 32767";
     // clang-format on
