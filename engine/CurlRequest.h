@@ -26,10 +26,10 @@ public:
         QByteArray proxy; // empty: direct, with the environment's proxy variables ignored
         QByteArray proxyUser;
         QByteArray proxyPassword;
-        QByteArray userAgent;
-        QByteArray referer;    // empty: none
-        QByteArray cookieFile; // loaded at this fetch when set
-        QByteArray caBundle;   // the system's authorities and the extra ones; empty: default
+        QByteArray userAgent;   // empty: none
+        QByteArray referer;     // empty: none
+        QByteArrayList cookies; // cookies.txt lines handed to the cookie engine at this fetch
+        QByteArray caBundle;    // the system's authorities and the extra ones; empty: default
         int connectTimeoutMs = 30000;
     };
 
@@ -43,6 +43,11 @@ public:
     void reset();
     void prepare(const Setup &setup, QIODevice *sink);
     void forgetCookies();
+    // Kept connections on which bytes arrived while they stood idle are shut, so that the
+    // next fetch opens a fresh one: those bytes answer no request of ours, and read as the
+    // next response they would be saved under the next picture's name. Only between
+    // fetches, never while one is in progress.
+    void dropTaintedConnections();
     // libcurl's own bundle of the system's authorities.
     QString systemCaFile() const;
 
@@ -54,10 +59,12 @@ public:
     QByteArray reasonPhrase;
     QList<QPair<QByteArray, QByteArray>> headers;
     bool headDone = false;
+    bool requestWentOut = false;
     bool headTooLarge = false;
     bool discardBody = false; // a redirect's own page is never part of what is saved
     qint64 bytesReceived = 0; // handed to the sink
     qint64 recentBytes = 0;   // since the owner last cleared it
+    qint64 totalBytes = 0;    // of the body, as recentBytes, but never cleared
     bool bodyArrived = false; // since the owner last cleared it
     bool sinkFailed = false;
     QString sinkError;
@@ -68,11 +75,14 @@ private:
     static size_t onHeader(char *data, size_t size, size_t count, void *self);
     static size_t onBody(char *data, size_t size, size_t count, void *self);
     static int onRequestSent(void *self, char *, char *, int, int);
+    static int onSocketOpened(void *self, curl_socket_t socket, curlsocktype purpose);
+    static int onSocketClosing(void *self, curl_socket_t socket);
     void headLine(QByteArray line);
 
     CURL *m_easy;
     curl_slist *m_extraHeaders = nullptr;
     QIODevice *m_sink = nullptr;
     qint64 m_headBytes = 0;
+    QList<curl_socket_t> m_sockets; // every connection libcurl holds open for this handle
     char m_error[CURL_ERROR_SIZE] = {};
 };

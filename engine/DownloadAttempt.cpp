@@ -12,6 +12,7 @@
 #include "SequenceCounter.h"
 #include "ShownTexts.h"
 #include "Transfer.h"
+#include "TransferRules.h"
 
 struct DownloadAttempt::Private
 {
@@ -29,6 +30,7 @@ struct DownloadAttempt::Private
     std::function<QDateTime()> now = [] { return QDateTime::currentDateTimeUtc(); };
     Phase phase = Phase::Idle;
     QString url;
+    QString shownUrl; // url with any password hidden: what the status, log and report show
     AttemptReport report;
     int slowDownWaits = 0;  // waits the server asked for in this attempt
     int retriesDone = 0;    // fetches made again after a passing failure
@@ -109,8 +111,9 @@ void DownloadAttempt::start()
         return;
     MainWindowElements &w = d->window;
     d->url = SequenceCounter::composeUrl(w.url1Text(), w.url2Text(), w.url3Text());
+    d->shownUrl = TransferRules::hideCredentials(d->url);
     d->report = AttemptReport();
-    d->report.url = d->url;
+    d->report.url = d->shownUrl;
     d->report.tries = 0;
     d->slowDownWaits = d->retriesDone = 0;
     d->cancelled = false;
@@ -141,7 +144,7 @@ void DownloadAttempt::fetch()
         finishFailed(AttemptOutcome::SaveFailed, problem);
         return;
     }
-    d->window.setStatusText(ShownTexts::opening(d->url));
+    d->window.setStatusText(ShownTexts::opening(d->shownUrl));
     d->phase = Phase::Fetching;
     ++d->report.tries;
     d->transfer.openUrl(d->url, sink);
@@ -172,6 +175,10 @@ void DownloadAttempt::onTransferFinished(bool ok, const QString &reason)
     } else if (status >= 400) { // an error page is never saved, whatever its type says
         finishFailed(AttemptOutcome::FetchFailed,
                      RetryPolicy::httpErrorText(status, d->transfer.reasonPhrase()));
+    } else if (d->transfer.bytesReceived() == 0) { // a 204, or a 304 typed as a picture
+        finishFailed(AttemptOutcome::FetchFailed,
+                     ShownTexts::emptyResponse(
+                         RetryPolicy::httpErrorText(status, d->transfer.reasonPhrase())));
     } else
         finishFetched();
 }
@@ -235,7 +242,7 @@ void DownloadAttempt::cancelWait()
 void DownloadAttempt::finishFetched()
 {
     MainWindowElements &w = d->window;
-    w.setStatusText(ShownTexts::opened(d->url));
+    w.setStatusText(ShownTexts::opened(d->shownUrl));
     const QString contentType = d->transfer.getHeader(QStringLiteral("Content-type"));
     QString logText;
     AttemptReport &r = d->report;
@@ -277,7 +284,7 @@ void DownloadAttempt::finishFailed(AttemptOutcome outcome, const QString &reason
         w.setStatusText(ShownTexts::couldNotSave(target, reason));
         logText = LogLines::couldNotSave(d->url, target, reason);
     } else {
-        w.setStatusText(ShownTexts::failed(d->url, reason));
+        w.setStatusText(ShownTexts::failed(d->shownUrl, reason));
         logText = LogLines::failed(d->url, reason);
     }
     if (d->retriesDone > 0)
@@ -286,9 +293,12 @@ void DownloadAttempt::finishFailed(AttemptOutcome outcome, const QString &reason
     showAndLog(logText);
 }
 
-void DownloadAttempt::showAndLog(const QString &logText)
+void DownloadAttempt::showAndLog(QString logText)
 {
     MainWindowElements &w = d->window;
+    // The lines are built from the address as fetched; a password in it goes no further.
+    if (d->shownUrl != d->url)
+        logText.replace(d->url, d->shownUrl);
     w.trayIcon = outcomeRow(d->report.outcome).trayPicture;
     w.trayTip = ShownTexts::trayTip(FileOps::GetFileName(d->url));
     if (w.isMinimized()) {

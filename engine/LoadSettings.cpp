@@ -4,7 +4,13 @@
 #include "ProgramPaths.h"
 #include "RunSettings.h"
 #include "SettingsStore.h"
+#include "ShownTexts.h"
 #include "Transfer.h"
+#include "TransferRules.h"
+
+#include <QStringList>
+
+#include <tuple>
 
 #include <QCoreApplication>
 
@@ -26,6 +32,22 @@ QString checkedDirectory(SettingsStore::Key key, const QString &dir, const QStri
 }
 
 } // namespace
+
+QString dropUnsafeHeaders(RunSettings &s, QList<SettingsStore::Key> *dropped)
+{
+    QStringList told;
+    for (const SettingsStore::Setting &row : SettingsStore::allSettings()) {
+        const QString problem =
+            SettingsStore::valueProblem(row.key, SettingsStore::textOf(s, row.key));
+        if (problem.isEmpty())
+            continue;
+        SettingsStore::assign(s, row.key, SettingsStore::defaultText(row.key));
+        told.append(ShownTexts::storedValueIgnored(SettingsStore::name(row.key), problem));
+        if (dropped)
+            dropped->append(row.key);
+    }
+    return told.join(QLatin1Char('\n'));
+}
 
 QString logFileNameFor(const QDate &day)
 {
@@ -77,6 +99,20 @@ void loadSettings(RunSettings &s, MainWindowElements &window, Transfer &transfer
         QCoreApplication::translate(
             "LoadSettings", "Save path does not exist /n Setting save Path to Application Path"),
         window);
+    // Told once: the store is looked at again at every activation of the window.
+    static bool storeProblemTold = false;
+    if (const QString problem = SettingsStore::storeProblem();
+        !problem.isEmpty() && !storeProblemTold) {
+        storeProblemTold = true;
+        window.showMessage(problem, programTitle);
+    }
+    QList<Key> dropped;
+    if (const QString told = dropUnsafeHeaders(s, &dropped); !told.isEmpty()) {
+        // Stored as the default, so that the user is told once.
+        for (Key key : std::as_const(dropped))
+            SettingsStore::write(key, SettingsStore::textOf(s, key));
+        window.showMessage(told, programTitle);
+    }
     configureTransfer(s, transfer);
     // Checked whether logging is on or not.
     s.log_dir = checkedDirectory(

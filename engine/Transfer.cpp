@@ -33,6 +33,8 @@ Transfer::Transfer(QObject *parent) : QObject(parent), d(new Private(this))
     d->request.headComplete = [this] {
         d->phase = Private::Phase::Body;
         d->request.recentBytes = 0;
+        d->bodyAtTick[0] = -1;
+        d->bodyAtTick[1] = 0;
         d->clock->start(d->idleTimeout);
     };
 }
@@ -115,8 +117,9 @@ void Transfer::openUrl(const QString &url, QIODevice *sink)
     }
     d->sink = sink;
     d->viaProxy = d->accessType == NamedProxy;
-    if (!d->prepareSetup())
+    if (!d->prepareSetup(address))
         return; // it has reported why
+    d->request.dropTaintedConnections();
     // The composed address is the page the pictures belong to, at every redirect too.
     d->setup.referer = TransferRules::refererFor(address, d->options.referer);
     d->start(address);

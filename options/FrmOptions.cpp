@@ -228,6 +228,26 @@ void FrmOptions::guardFocusMoves()
             (type == SettingsStore::Type::Int16 || type == SettingsStore::Type::Port))
             m_gate->guard(box, [this, box, key] { return checkNumber(box, key); });
     }
+    // A value the setting cannot take (a header value with a control character) keeps the
+    // focus in its box.
+    QList<std::pair<QLineEdit *, Key>> texts{{ui.txtReferer, Key::referer}};
+    for (QWidget *control : std::as_const(m_bound)) {
+        if (auto *box = qobject_cast<QLineEdit *>(control))
+            texts.append({box, *OptionsWidgets::boundKey(control)});
+    }
+    for (const auto &[box, key] : texts) {
+        if (!SettingsStore::setting(key).header)
+            continue;
+        m_gate->guard(box, [this, box = box, key = key] {
+            const QString problem = SettingsStore::valueProblem(key, box->text());
+            if (problem.isEmpty())
+                return true;
+            box->setSelection(0, int(box->text().size()));
+            beepHook()();
+            m_ui->statbar->showMessage(problem);
+            return false;
+        });
+    }
     auto marking = [this](Key key) {
         return [this, key] {
             m_marks.mark(key);

@@ -22,6 +22,9 @@ void applyOptions(const OptionsValues &values, const ChangeMarks &marks, RunSett
         } else if (row.type == Type::Text && row.trimmed) {
             text = text.trimmed();
         }
+        // Refused where they are typed; never stored should one slip past.
+        if (!SettingsStore::valueProblem(row.key, text).isEmpty())
+            continue;
         SettingsStore::assign(settings, row.key, text);
         SettingsStore::write(row.key, SettingsStore::textOf(settings, row.key));
         switch (row.key) {

@@ -171,10 +171,6 @@ Klicken Sie auf OK.</translation>
 <context>
     <name>GetOptions</name>
     <message>
-        <source>[socks5://][USER:PASSWORD@]HOST:PORT</source>
-        <translation>[socks5://][BENUTZER:PASSWORT@]HOST:PORT</translation>
-    </message>
-    <message>
         <source>show what each attempt would do; fetch nothing</source>
         <translation>zeigen, was jeder Versuch täte; nichts abrufen</translation>
     </message>
@@ -227,10 +223,6 @@ Klicken Sie auf OK.</translation>
         <translation>nur http://- und https://-Adressen können abgerufen werden</translation>
     </message>
     <message>
-        <source>--proxy takes [socks5://][USER:PASSWORD@]HOST:PORT with a port from 1 to 65535, not &quot;%1&quot;</source>
-        <translation>--proxy erwartet [socks5://][BENUTZER:PASSWORT@]HOST:PORT mit einem Port von 1 bis 65535, nicht „%1“</translation>
-    </message>
-    <message>
         <source>Usage: quillop get ADDRESS [options]
        quillop get URL1 COUNTER URL3 [options]
 
@@ -260,26 +252,6 @@ Optionen:
 </translation>
     </message>
     <message>
-        <source>
-One log line per attempt goes to standard output (a JSON object with --json);
-progress and the summary go to standard error.
-
-Exit status: 0 every attempt saved or skipped a picture; 1 an attempt failed or
-was not a picture; 2 a usage error (nothing fetched); 130 stopped by Ctrl+C or
-SIGTERM (the file in progress removed); 141 when standard output was closed.
-</source>
-        <translation>
-Je Versuch geht eine Protokollzeile auf die Standardausgabe (mit --json ein
-JSON-Objekt); Fortschritt und Zusammenfassung gehen auf die
-Standardfehlerausgabe.
-
-Rückgabewert: 0 jeder Versuch hat ein Bild gespeichert oder übersprungen;
-1 ein Versuch ist fehlgeschlagen oder war kein Bild; 2 ein Aufruffehler (nichts
-abgerufen); 130 mit Strg+C oder SIGTERM angehalten (die begonnene Datei wird
-entfernt); 141 wenn die Standardausgabe geschlossen wurde.
-</translation>
-    </message>
-    <message>
         <source>%1 or %2</source>
         <comment>the last of a list of choices</comment>
         <translation>%1 oder %2</translation>
@@ -291,6 +263,55 @@ entfernt); 141 wenn die Standardausgabe geschlossen wurde.
     <message>
         <source>--%1: &quot;%2&quot; is not a directory</source>
         <translation>--%1: „%2“ ist kein Ordner</translation>
+    </message>
+    <message>
+        <source>[socks5://][USER[:PASSWORD]@]HOST:PORT</source>
+        <translation>[socks5://][BENUTZER[:PASSWORT]@]HOST:PORT</translation>
+    </message>
+    <message>
+        <source>read the proxy password from the first line of FILE</source>
+        <translation>das Proxy-Passwort aus der ersten Zeile von FILE lesen</translation>
+    </message>
+    <message>
+        <source>--%1: the file &quot;%2&quot; is larger than %3 MiB</source>
+        <translation>--%1: Die Datei „%2“ ist größer als %3 MiB</translation>
+    </message>
+    <message>
+        <source>--proxy-password-file: cannot read the file &quot;%1&quot;: %2</source>
+        <translation>--proxy-password-file: Die Datei „%1“ kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>--proxy takes [socks5://][USER[:PASSWORD]@]HOST:PORT with a port from 1 to 65535, not &quot;%1&quot;</source>
+        <translation>--proxy erwartet [socks5://][BENUTZER[:PASSWORT]@]HOST:PORT mit einem Port von 1 bis 65535, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>
+A password written into --proxy is seen by every user of the machine in the list
+of processes while the program starts; --proxy-password-file, or the environment
+variable QUILLOP_PROXY_PASSWORD, keeps it out of sight. No message shows it.
+
+One log line per attempt goes to standard output (a JSON object with --json);
+progress and the summary go to standard error.
+
+Exit status: 0 every attempt saved or skipped a picture; 1 an attempt failed or
+was not a picture; 2 a usage error (nothing fetched); 130 stopped by Ctrl+C or
+SIGTERM (the file in progress removed); 141 when standard output was closed.
+</source>
+        <translation>
+Ein in --proxy geschriebenes Passwort sieht jeder Benutzer des Rechners in der
+Prozessliste, solange das Programm startet; --proxy-password-file oder die
+Umgebungsvariable QUILLOP_PROXY_PASSWORD halten es verborgen. Keine Meldung
+zeigt es an.
+
+Je Versuch geht eine Protokollzeile auf die Standardausgabe (mit --json ein
+JSON-Objekt); Fortschritt und Zusammenfassung gehen auf die
+Standardfehlerausgabe.
+
+Rückgabewert: 0 jeder Versuch hat ein Bild gespeichert oder übersprungen;
+1 ein Versuch ist fehlgeschlagen oder war kein Bild; 2 ein Aufruffehler (nichts
+abgerufen); 130 mit Strg+C oder SIGTERM angehalten (die begonnene Datei wird
+entfernt); 141 wenn die Standardausgabe geschlossen wurde.
+</translation>
     </message>
 </context>
 <context>

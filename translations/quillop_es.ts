@@ -171,10 +171,6 @@ Pulse Aceptar.</translation>
 <context>
     <name>GetOptions</name>
     <message>
-        <source>[socks5://][USER:PASSWORD@]HOST:PORT</source>
-        <translation>[socks5://][USUARIO:CONTRASEÑA@]HOST:PUERTO</translation>
-    </message>
-    <message>
         <source>show what each attempt would do; fetch nothing</source>
         <translation>mostrar qué haría cada intento, sin descargar nada</translation>
     </message>
@@ -227,10 +223,6 @@ Pulse Aceptar.</translation>
         <translation>solo se pueden descargar direcciones http:// y https://</translation>
     </message>
     <message>
-        <source>--proxy takes [socks5://][USER:PASSWORD@]HOST:PORT with a port from 1 to 65535, not &quot;%1&quot;</source>
-        <translation>--proxy admite [socks5://][USUARIO:CONTRASEÑA@]HOST:PUERTO con un puerto de 1 a 65535, no «%1»</translation>
-    </message>
-    <message>
         <source>Usage: quillop get ADDRESS [options]
        quillop get URL1 COUNTER URL3 [options]
 
@@ -260,25 +252,6 @@ Opciones:
 </translation>
     </message>
     <message>
-        <source>
-One log line per attempt goes to standard output (a JSON object with --json);
-progress and the summary go to standard error.
-
-Exit status: 0 every attempt saved or skipped a picture; 1 an attempt failed or
-was not a picture; 2 a usage error (nothing fetched); 130 stopped by Ctrl+C or
-SIGTERM (the file in progress removed); 141 when standard output was closed.
-</source>
-        <translation>
-Cada intento escribe una línea de registro en la salida estándar (un objeto
-JSON con --json); el progreso y el resumen van a la salida de error.
-
-Estado de salida: 0 cada intento guardó u omitió una imagen; 1 un intento falló
-o no era una imagen; 2 un error de uso (no se descarga nada); 130 detenido con
-Ctrl+C o SIGTERM (se elimina el archivo en curso); 141 si se cerró la salida
-estándar.
-</translation>
-    </message>
-    <message>
         <source>%1 or %2</source>
         <comment>the last of a list of choices</comment>
         <translation>%1 o %2</translation>
@@ -290,6 +263,54 @@ estándar.
     <message>
         <source>--%1: &quot;%2&quot; is not a directory</source>
         <translation>--%1: «%2» no es una carpeta</translation>
+    </message>
+    <message>
+        <source>[socks5://][USER[:PASSWORD]@]HOST:PORT</source>
+        <translation>[socks5://][USUARIO[:CONTRASEÑA]@]HOST:PUERTO</translation>
+    </message>
+    <message>
+        <source>read the proxy password from the first line of FILE</source>
+        <translation>leer la contraseña del proxy de la primera línea de FILE</translation>
+    </message>
+    <message>
+        <source>--%1: the file &quot;%2&quot; is larger than %3 MiB</source>
+        <translation>--%1: el archivo «%2» supera los %3 MiB</translation>
+    </message>
+    <message>
+        <source>--proxy-password-file: cannot read the file &quot;%1&quot;: %2</source>
+        <translation>--proxy-password-file: no se puede leer el archivo «%1»: %2</translation>
+    </message>
+    <message>
+        <source>--proxy takes [socks5://][USER[:PASSWORD]@]HOST:PORT with a port from 1 to 65535, not &quot;%1&quot;</source>
+        <translation>--proxy admite [socks5://][USUARIO[:CONTRASEÑA]@]HOST:PUERTO con un puerto de 1 a 65535, no «%1»</translation>
+    </message>
+    <message>
+        <source>
+A password written into --proxy is seen by every user of the machine in the list
+of processes while the program starts; --proxy-password-file, or the environment
+variable QUILLOP_PROXY_PASSWORD, keeps it out of sight. No message shows it.
+
+One log line per attempt goes to standard output (a JSON object with --json);
+progress and the summary go to standard error.
+
+Exit status: 0 every attempt saved or skipped a picture; 1 an attempt failed or
+was not a picture; 2 a usage error (nothing fetched); 130 stopped by Ctrl+C or
+SIGTERM (the file in progress removed); 141 when standard output was closed.
+</source>
+        <translation>
+Una contraseña escrita en --proxy la ve cualquier usuario de la máquina en la
+lista de procesos mientras arranca el programa; --proxy-password-file o la
+variable de entorno QUILLOP_PROXY_PASSWORD la mantienen oculta. Ningún mensaje
+la muestra.
+
+Cada intento escribe una línea de registro en la salida estándar (un objeto
+JSON con --json); el progreso y el resumen van a la salida de error.
+
+Estado de salida: 0 cada intento guardó u omitió una imagen; 1 un intento falló
+o no era una imagen; 2 un error de uso (no se descarga nada); 130 detenido con
+Ctrl+C o SIGTERM (se elimina el archivo en curso); 141 si se cerró la salida
+estándar.
+</translation>
     </message>
 </context>
 <context>

@@ -171,10 +171,6 @@ Cliquez sur OK.</translation>
 <context>
     <name>GetOptions</name>
     <message>
-        <source>[socks5://][USER:PASSWORD@]HOST:PORT</source>
-        <translation>[socks5://][UTILISATEUR:MOTDEPASSE@]HÔTE:PORT</translation>
-    </message>
-    <message>
         <source>show what each attempt would do; fetch nothing</source>
         <translation>montrer ce que ferait chaque tentative, sans rien récupérer</translation>
     </message>
@@ -227,10 +223,6 @@ Cliquez sur OK.</translation>
         <translation>seules les adresses http:// et https:// peuvent être récupérées</translation>
     </message>
     <message>
-        <source>--proxy takes [socks5://][USER:PASSWORD@]HOST:PORT with a port from 1 to 65535, not &quot;%1&quot;</source>
-        <translation>--proxy attend [socks5://][UTILISATEUR:MOTDEPASSE@]HÔTE:PORT avec un port de 1 à 65535, pas « %1 »</translation>
-    </message>
-    <message>
         <source>Usage: quillop get ADDRESS [options]
        quillop get URL1 COUNTER URL3 [options]
 
@@ -260,25 +252,6 @@ Options :
 </translation>
     </message>
     <message>
-        <source>
-One log line per attempt goes to standard output (a JSON object with --json);
-progress and the summary go to standard error.
-
-Exit status: 0 every attempt saved or skipped a picture; 1 an attempt failed or
-was not a picture; 2 a usage error (nothing fetched); 130 stopped by Ctrl+C or
-SIGTERM (the file in progress removed); 141 when standard output was closed.
-</source>
-        <translation>
-Une ligne de journal par tentative va sur la sortie standard (un objet JSON
-avec --json) ; la progression et le résumé vont sur la sortie d’erreur.
-
-Code de sortie : 0 chaque tentative a enregistré ou ignoré une image ; 1 une
-tentative a échoué ou n’était pas une image ; 2 une erreur d’utilisation (rien
-n’est récupéré) ; 130 arrêt par Ctrl+C ou SIGTERM (le fichier en cours est
-supprimé) ; 141 quand la sortie standard a été fermée.
-</translation>
-    </message>
-    <message>
         <source>%1 or %2</source>
         <comment>the last of a list of choices</comment>
         <translation>%1 ou %2</translation>
@@ -290,6 +263,54 @@ supprimé) ; 141 quand la sortie standard a été fermée.
     <message>
         <source>--%1: &quot;%2&quot; is not a directory</source>
         <translation>--%1 : « %2 » n’est pas un dossier</translation>
+    </message>
+    <message>
+        <source>[socks5://][USER[:PASSWORD]@]HOST:PORT</source>
+        <translation>[socks5://][UTILISATEUR[:MOTDEPASSE]@]HÔTE:PORT</translation>
+    </message>
+    <message>
+        <source>read the proxy password from the first line of FILE</source>
+        <translation>lire le mot de passe du proxy dans la première ligne de FILE</translation>
+    </message>
+    <message>
+        <source>--%1: the file &quot;%2&quot; is larger than %3 MiB</source>
+        <translation>--%1 : le fichier « %2 » dépasse %3 Mio</translation>
+    </message>
+    <message>
+        <source>--proxy-password-file: cannot read the file &quot;%1&quot;: %2</source>
+        <translation>--proxy-password-file : impossible de lire le fichier « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>--proxy takes [socks5://][USER[:PASSWORD]@]HOST:PORT with a port from 1 to 65535, not &quot;%1&quot;</source>
+        <translation>--proxy attend [socks5://][UTILISATEUR[:MOTDEPASSE]@]HÔTE:PORT avec un port de 1 à 65535, pas « %1 »</translation>
+    </message>
+    <message>
+        <source>
+A password written into --proxy is seen by every user of the machine in the list
+of processes while the program starts; --proxy-password-file, or the environment
+variable QUILLOP_PROXY_PASSWORD, keeps it out of sight. No message shows it.
+
+One log line per attempt goes to standard output (a JSON object with --json);
+progress and the summary go to standard error.
+
+Exit status: 0 every attempt saved or skipped a picture; 1 an attempt failed or
+was not a picture; 2 a usage error (nothing fetched); 130 stopped by Ctrl+C or
+SIGTERM (the file in progress removed); 141 when standard output was closed.
+</source>
+        <translation>
+Un mot de passe écrit dans --proxy est visible de tout utilisateur de la
+machine dans la liste des processus pendant le démarrage du programme ;
+--proxy-password-file ou la variable d’environnement QUILLOP_PROXY_PASSWORD
+le gardent caché. Aucun message ne l’affiche.
+
+Une ligne de journal par tentative va sur la sortie standard (un objet JSON
+avec --json) ; la progression et le résumé vont sur la sortie d’erreur.
+
+Code de sortie : 0 chaque tentative a enregistré ou ignoré une image ; 1 une
+tentative a échoué ou n’était pas une image ; 2 une erreur d’utilisation (rien
+n’est récupéré) ; 130 arrêt par Ctrl+C ou SIGTERM (le fichier en cours est
+supprimé) ; 141 quand la sortie standard a été fermée.
+</translation>
     </message>
 </context>
 <context>

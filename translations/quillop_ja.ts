@@ -171,10 +171,6 @@ OK をクリックしてください。</translation>
 <context>
     <name>GetOptions</name>
     <message>
-        <source>[socks5://][USER:PASSWORD@]HOST:PORT</source>
-        <translation>[socks5://][ユーザー:パスワード@]ホスト:ポート</translation>
-    </message>
-    <message>
         <source>show what each attempt would do; fetch nothing</source>
         <translation>各試行の内容を表示するだけで何も取得しない</translation>
     </message>
@@ -227,10 +223,6 @@ OK をクリックしてください。</translation>
         <translation>取得できるのは http:// と https:// のアドレスだけです</translation>
     </message>
     <message>
-        <source>--proxy takes [socks5://][USER:PASSWORD@]HOST:PORT with a port from 1 to 65535, not &quot;%1&quot;</source>
-        <translation>--proxy には [socks5://][ユーザー:パスワード@]ホスト:ポート (ポートは 1〜65535) を指定してください (「%1」は使えません)</translation>
-    </message>
-    <message>
         <source>Usage: quillop get ADDRESS [options]
        quillop get URL1 COUNTER URL3 [options]
 
@@ -259,24 +251,6 @@ Options:
 </translation>
     </message>
     <message>
-        <source>
-One log line per attempt goes to standard output (a JSON object with --json);
-progress and the summary go to standard error.
-
-Exit status: 0 every attempt saved or skipped a picture; 1 an attempt failed or
-was not a picture; 2 a usage error (nothing fetched); 130 stopped by Ctrl+C or
-SIGTERM (the file in progress removed); 141 when standard output was closed.
-</source>
-        <translation>
-試行ごとにログ行を 1 行、標準出力に書きます (--json では JSON オブジェクト)。
-進行状況とまとめは標準エラー出力に書きます。
-
-終了ステータス: 0 すべての試行で画像を保存またはスキップした。1 失敗した試行か
-画像でなかった試行がある。2 使い方の誤り (何も取得しない)。130 Ctrl+C または
-SIGTERM で停止した (途中のファイルは削除)。141 標準出力が閉じられた。
-</translation>
-    </message>
-    <message>
         <source>%1 or %2</source>
         <comment>the last of a list of choices</comment>
         <translation>%1、%2</translation>
@@ -288,6 +262,52 @@ SIGTERM で停止した (途中のファイルは削除)。141 標準出力が�
     <message>
         <source>--%1: &quot;%2&quot; is not a directory</source>
         <translation>--%1: 「%2」はフォルダーではありません</translation>
+    </message>
+    <message>
+        <source>[socks5://][USER[:PASSWORD]@]HOST:PORT</source>
+        <translation>[socks5://][ユーザー[:パスワード]@]ホスト:ポート</translation>
+    </message>
+    <message>
+        <source>read the proxy password from the first line of FILE</source>
+        <translation>プロキシのパスワードを FILE の 1 行目から読む</translation>
+    </message>
+    <message>
+        <source>--%1: the file &quot;%2&quot; is larger than %3 MiB</source>
+        <translation>--%1: ファイル「%2」は %3 MiB を超えています</translation>
+    </message>
+    <message>
+        <source>--proxy-password-file: cannot read the file &quot;%1&quot;: %2</source>
+        <translation>--proxy-password-file: ファイル「%1」を読み込めません: %2</translation>
+    </message>
+    <message>
+        <source>--proxy takes [socks5://][USER[:PASSWORD]@]HOST:PORT with a port from 1 to 65535, not &quot;%1&quot;</source>
+        <translation>--proxy には [socks5://][ユーザー[:パスワード]@]ホスト:ポート (ポートは 1〜65535) を指定してください (「%1」は使えません)</translation>
+    </message>
+    <message>
+        <source>
+A password written into --proxy is seen by every user of the machine in the list
+of processes while the program starts; --proxy-password-file, or the environment
+variable QUILLOP_PROXY_PASSWORD, keeps it out of sight. No message shows it.
+
+One log line per attempt goes to standard output (a JSON object with --json);
+progress and the summary go to standard error.
+
+Exit status: 0 every attempt saved or skipped a picture; 1 an attempt failed or
+was not a picture; 2 a usage error (nothing fetched); 130 stopped by Ctrl+C or
+SIGTERM (the file in progress removed); 141 when standard output was closed.
+</source>
+        <translation>
+--proxy に書いたパスワードは、プログラムの起動中、プロセスの一覧から
+このマシンのすべてのユーザーに見えます。--proxy-password-file か環境変数
+QUILLOP_PROXY_PASSWORD を使えば見えません。メッセージには表示されません。
+
+試行ごとにログ行を 1 行、標準出力に書きます (--json では JSON オブジェクト)。
+進行状況とまとめは標準エラー出力に書きます。
+
+終了ステータス: 0 すべての試行で画像を保存またはスキップした。1 失敗した試行か
+画像でなかった試行がある。2 使い方の誤り (何も取得しない)。130 Ctrl+C または
+SIGTERM で停止した (途中のファイルは削除)。141 標準出力が閉じられた。
+</translation>
     </message>
 </context>
 <context>

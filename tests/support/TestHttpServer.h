@@ -31,6 +31,7 @@ public:
         ResetMidBody,      // no length: half the body, then a TCP reset
         Drip,              // the whole response, one byte every 10 ms
         DripBody,          // the head at once, the body one byte every 10 ms
+        Trickle,           // the head at once, the body 100 bytes every 10 ms
     };
 
     struct Response
@@ -42,6 +43,8 @@ public:
         Behaviour behaviour = Behaviour::Normal;
         // When set, sent as Content-Length instead of the body's real size.
         QByteArray declaredLength;
+        // Sent on a kept connection a moment after the response, unasked for.
+        QByteArray afterwards;
     };
 
     // The body of a picture as servers send one: a JPEG of a few KiB with its real markers,
@@ -75,6 +78,8 @@ public:
     // Keep-alive: Normal and Raw responses leave the connection open for the next request.
     void setKeepAlive(bool on) { m_keepAlive = on; }
     int connectionCount() const { return m_connectionCount; }
+    // How many times the bytes of Response::afterwards have gone out.
+    int afterwardsSent() const { return m_afterwardsSent; }
 
     struct Request
     {
@@ -94,7 +99,7 @@ private:
     void onReadyRead(QTcpSocket *socket);
     void handleRequest(QTcpSocket *socket, const QByteArray &head);
     void answer(QTcpSocket *socket, const Request &request);
-    static void drip(QTcpSocket *socket, const QByteArray &bytes);
+    static void drip(QTcpSocket *socket, const QByteArray &bytes, int piece);
     static void reset(QTcpSocket *socket);
 
     QTcpServer *m_server;
@@ -106,4 +111,5 @@ private:
     QHash<QTcpSocket *, QByteArray> m_buffers;
     bool m_keepAlive = false;
     int m_connectionCount = 0;
+    int m_afterwardsSent = 0;
 };
