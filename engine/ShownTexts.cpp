@@ -22,6 +22,13 @@ constexpr const char *reasonTexts[] = {
     QT_TRANSLATE_NOOP("ShownTexts", "connection closed before the whole body arrived"),
     QT_TRANSLATE_NOOP("ShownTexts", "host not found"),
     QT_TRANSLATE_NOOP("ShownTexts", "timed out"),
+    QT_TRANSLATE_NOOP("ShownTexts", "timed out (too slow)"),
+    QT_TRANSLATE_NOOP("ShownTexts", "not an HTTP response"),
+    QT_TRANSLATE_NOOP("ShownTexts", "empty response (%1)"),
+    QT_TRANSLATE_NOOP("ShownTexts", "nowhere to write"),
+    QT_TRANSLATE_NOOP("ShownTexts", "no folder was given"),
+    QT_TRANSLATE_NOOP("ShownTexts", "not a regular file"),
+    QT_TRANSLATE_NOOP("ShownTexts", "larger than %1 MiB"),
     QT_TRANSLATE_NOOP("ShownTexts", "malformed response from the server"),
     QT_TRANSLATE_NOOP("ShownTexts", "response head too large"),
     QT_TRANSLATE_NOOP("ShownTexts", "too many redirects"),
@@ -62,6 +69,7 @@ constexpr const char *reasonTexts[] = {
     QT_TRANSLATE_NOOP("ShownTexts",
                       "the range \"%1\" is of letters, but the counter counts numbers"),
     QT_TRANSLATE_NOOP("ShownTexts", "the range \"%1\" mixes upper and lower case"),
+    QT_TRANSLATE_NOOP("ShownTexts", "the range \"%1\" mixes letters and digits"),
     QT_TRANSLATE_NOOP("ShownTexts", "the range \"%1\" goes outside -32768 to 32767"),
 };
 

@@ -1404,6 +1404,38 @@ Klicken Sie auf „Abbrechen“, um diese Datei nicht zu speichern.</translation
             <numerusform>die Serie endete nach %n Fehlversuchen</numerusform>
         </translation>
     </message>
+    <message>
+        <source>timed out (too slow)</source>
+        <translation>Zeitüberschreitung (zu langsam)</translation>
+    </message>
+    <message>
+        <source>not an HTTP response</source>
+        <translation>keine HTTP-Antwort</translation>
+    </message>
+    <message>
+        <source>empty response (%1)</source>
+        <translation>leere Antwort (%1)</translation>
+    </message>
+    <message>
+        <source>nowhere to write</source>
+        <translation>kein Ziel zum Schreiben</translation>
+    </message>
+    <message>
+        <source>no folder was given</source>
+        <translation>es wurde kein Ordner angegeben</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>larger than %1 MiB</source>
+        <translation>größer als %1 MiB</translation>
+    </message>
+    <message>
+        <source>the range &quot;%1&quot; mixes letters and digits</source>
+        <translation>der Bereich „%1“ mischt Buchstaben und Ziffern</translation>
+    </message>
 </context>
 <context>
     <name>StatusBar</name>

@@ -1403,6 +1403,38 @@ Pulse Cancelar para no guardar este archivo.</translation>
             <numerusform>la serie terminó tras %n fallos</numerusform>
         </translation>
     </message>
+    <message>
+        <source>timed out (too slow)</source>
+        <translation>tiempo de espera agotado (demasiado lento)</translation>
+    </message>
+    <message>
+        <source>not an HTTP response</source>
+        <translation>no es una respuesta HTTP</translation>
+    </message>
+    <message>
+        <source>empty response (%1)</source>
+        <translation>respuesta vacía (%1)</translation>
+    </message>
+    <message>
+        <source>nowhere to write</source>
+        <translation>no hay dónde escribir</translation>
+    </message>
+    <message>
+        <source>no folder was given</source>
+        <translation>no se indicó ninguna carpeta</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>larger than %1 MiB</source>
+        <translation>más de %1 MiB</translation>
+    </message>
+    <message>
+        <source>the range &quot;%1&quot; mixes letters and digits</source>
+        <translation>el intervalo «%1» mezcla letras y cifras</translation>
+    </message>
 </context>
 <context>
     <name>StatusBar</name>

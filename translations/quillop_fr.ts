@@ -1403,6 +1403,38 @@ Cliquez sur Annuler pour ne pas enregistrer ce fichier.</translation>
             <numerusform>la série s’est terminée après %n échecs</numerusform>
         </translation>
     </message>
+    <message>
+        <source>timed out (too slow)</source>
+        <translation>délai dépassé (trop lent)</translation>
+    </message>
+    <message>
+        <source>not an HTTP response</source>
+        <translation>pas une réponse HTTP</translation>
+    </message>
+    <message>
+        <source>empty response (%1)</source>
+        <translation>réponse vide (%1)</translation>
+    </message>
+    <message>
+        <source>nowhere to write</source>
+        <translation>aucun endroit où écrire</translation>
+    </message>
+    <message>
+        <source>no folder was given</source>
+        <translation>aucun dossier indiqué</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>larger than %1 MiB</source>
+        <translation>plus de %1 Mio</translation>
+    </message>
+    <message>
+        <source>the range &quot;%1&quot; mixes letters and digits</source>
+        <translation>la plage « %1 » mélange lettres et chiffres</translation>
+    </message>
 </context>
 <context>
     <name>StatusBar</name>

@@ -1394,6 +1394,38 @@ click cancel to skip saving this file</source>
             <numerusform>%n 回続けて見つからなかったのでシリーズを終了しました</numerusform>
         </translation>
     </message>
+    <message>
+        <source>timed out (too slow)</source>
+        <translation>タイムアウトしました (遅すぎます)</translation>
+    </message>
+    <message>
+        <source>not an HTTP response</source>
+        <translation>HTTP の応答ではありません</translation>
+    </message>
+    <message>
+        <source>empty response (%1)</source>
+        <translation>空の応答 (%1)</translation>
+    </message>
+    <message>
+        <source>nowhere to write</source>
+        <translation>書き込み先がありません</translation>
+    </message>
+    <message>
+        <source>no folder was given</source>
+        <translation>フォルダーが指定されていません</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>通常のファイルではありません</translation>
+    </message>
+    <message>
+        <source>larger than %1 MiB</source>
+        <translation>%1 MiB を超えています</translation>
+    </message>
+    <message>
+        <source>the range &quot;%1&quot; mixes letters and digits</source>
+        <translation>範囲「%1」に文字と数字が混在しています</translation>
+    </message>
 </context>
 <context>
     <name>StatusBar</name>
