@@ -70,6 +70,9 @@ constexpr const char *reasonTexts[] = {
                       "the range \"%1\" is of letters, but the counter counts numbers"),
     QT_TRANSLATE_NOOP("ShownTexts", "the range \"%1\" mixes upper and lower case"),
     QT_TRANSLATE_NOOP("ShownTexts", "the range \"%1\" mixes letters and digits"),
+    QT_TRANSLATE_NOOP("ShownTexts", "the range \"[%1\" has no closing bracket"),
+    QT_TRANSLATE_NOOP("ShownTexts", "the range \"[%1]\" is neither two numbers nor two letters, "
+                                    "as in [01-20] or [A-F]"),
     QT_TRANSLATE_NOOP("ShownTexts", "the range \"%1\" goes outside -32768 to 32767"),
 };
 

@@ -1436,6 +1436,14 @@ Klicken Sie auf „Abbrechen“, um diese Datei nicht zu speichern.</translation
         <source>the range &quot;%1&quot; mixes letters and digits</source>
         <translation>der Bereich „%1“ mischt Buchstaben und Ziffern</translation>
     </message>
+    <message>
+        <source>the range &quot;[%1&quot; has no closing bracket</source>
+        <translation>dem Bereich „[%1“ fehlt die schließende Klammer</translation>
+    </message>
+    <message>
+        <source>the range &quot;[%1]&quot; is neither two numbers nor two letters, as in [01-20] or [A-F]</source>
+        <translation>der Bereich „[%1]“ besteht weder aus zwei Zahlen noch aus zwei Buchstaben wie [01-20] oder [A-F]</translation>
+    </message>
 </context>
 <context>
     <name>StatusBar</name>

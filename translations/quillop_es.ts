@@ -1435,6 +1435,14 @@ Pulse Cancelar para no guardar este archivo.</translation>
         <source>the range &quot;%1&quot; mixes letters and digits</source>
         <translation>el intervalo «%1» mezcla letras y cifras</translation>
     </message>
+    <message>
+        <source>the range &quot;[%1&quot; has no closing bracket</source>
+        <translation>al intervalo «[%1» le falta el corchete de cierre</translation>
+    </message>
+    <message>
+        <source>the range &quot;[%1]&quot; is neither two numbers nor two letters, as in [01-20] or [A-F]</source>
+        <translation>el intervalo «[%1]» no son dos números ni dos letras, como [01-20] o [A-F]</translation>
+    </message>
 </context>
 <context>
     <name>StatusBar</name>

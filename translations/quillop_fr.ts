@@ -1435,6 +1435,14 @@ Cliquez sur Annuler pour ne pas enregistrer ce fichier.</translation>
         <source>the range &quot;%1&quot; mixes letters and digits</source>
         <translation>la plage « %1 » mélange lettres et chiffres</translation>
     </message>
+    <message>
+        <source>the range &quot;[%1&quot; has no closing bracket</source>
+        <translation>la plage « [%1 » n’a pas de crochet fermant</translation>
+    </message>
+    <message>
+        <source>the range &quot;[%1]&quot; is neither two numbers nor two letters, as in [01-20] or [A-F]</source>
+        <translation>la plage « [%1] » n’est faite ni de deux nombres ni de deux lettres, comme [01-20] ou [A-F]</translation>
+    </message>
 </context>
 <context>
     <name>StatusBar</name>

@@ -1426,6 +1426,14 @@ click cancel to skip saving this file</source>
         <source>the range &quot;%1&quot; mixes letters and digits</source>
         <translation>範囲「%1」に文字と数字が混在しています</translation>
     </message>
+    <message>
+        <source>the range &quot;[%1&quot; has no closing bracket</source>
+        <translation>範囲「[%1」に閉じ角かっこがありません</translation>
+    </message>
+    <message>
+        <source>the range &quot;[%1]&quot; is neither two numbers nor two letters, as in [01-20] or [A-F]</source>
+        <translation>範囲「[%1]」は [01-20] や [A-F] のような 2 つの数字でも 2 つの文字でもありません</translation>
+    </message>
 </context>
 <context>
     <name>StatusBar</name>
