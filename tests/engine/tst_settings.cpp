@@ -171,6 +171,7 @@ void TestSettings::loadedValues_data()
     QTest::newRow("proxy type in any case") << "proxy_type" << "SOCKS5" << "socks5";
     QTest::newRow("proxy type unknown") << "proxy_type" << "gopher" << "http";
     QTest::newRow("retries of text") << "retries" << "often" << "2";
+    QTest::newRow("parallel of text") << "parallel" << "many" << "1";
     // clang-format on
 }
 
@@ -195,6 +196,7 @@ void TestSettings::loadedValues()
                                            ? QStringLiteral("socks5")
                                            : QStringLiteral("http")},
         {QStringLiteral("retries"), QString::number(l.s.retries)},
+        {QStringLiteral("parallel"), QString::number(l.s.parallel)},
         {QStringLiteral("url2"), l.window.url2},
         {QStringLiteral("is_number_mode"), l.window.url2},
     };

@@ -201,6 +201,7 @@ private slots:
         QTest::newRow("misses -1") << Entry{1, "txtMisses", "stop_after_misses", "-1", 1, "", "Error : Misses in a row Has to be a Number"};
         QTest::newRow("retries 3") << Entry{1, "txtRetries", "retries", "3", 0, "3", ""};
         QTest::newRow("retries x") << Entry{1, "txtRetries", "retries", "x", 1, "", "Error : Retries Has to be a Number"};
+        QTest::newRow("parallel 17") << Entry{1, "txtParallel", "parallel", "17", 1, "", "Error : Pictures at once Has to be 1 to 16"};
         QTest::newRow("save path typed") << Entry{0, "txtSavPath", "save_dir", " /srv/new pics ", 0, "/srv/new pics", ""};
         QTest::newRow("socks5") << Entry{2, "optProxySocks5", "proxy_type", nullptr, 0, "socks5", ""};
         QTest::newRow("proxy user trimmed") << Entry{2, "txtProxyUser", "proxy_user", " ann ", 0, "ann", ""};
