@@ -1,6 +1,7 @@
 #include "TerminalOutput.h"
 
 #include "MainWindowElements.h"
+#include "ShownTexts.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -97,6 +98,12 @@ void TerminalOutput::setFile(qint64 received, qint64 total)
         drawProgress();
 }
 
+void TerminalOutput::setInFlight(int count)
+{
+    m_inFlight = count;
+    drawProgress();
+}
+
 void TerminalOutput::drawProgress()
 {
     if (!m_showProgress || m_attempt <= 0)
@@ -112,6 +119,8 @@ void TerminalOutput::drawProgress()
         if (ms > 0)
             line += QStringLiteral("  ") + byteText(m_received * 1000 / ms) + QStringLiteral("/s");
     }
+    if (m_inFlight > 1)
+        line += QStringLiteral("  ") + ShownTexts::inFlight(m_inFlight);
     std::fputs(("\r\033[K" + line.toLocal8Bit()).constData(), m_err);
     std::fflush(m_err);
     m_progressShown = true;

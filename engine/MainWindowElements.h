@@ -68,6 +68,8 @@ public:
     // Bytes of the file arriving now and its announced length (-1 when not announced);
     // received -1: no file is arriving.
     virtual void setFileProgress(qint64 received, qint64 total);
+    // Pictures fetched at the same time now, when more than one may be (0 when none is).
+    virtual void setInFlight(int count);
     // An attempt has ended (its log line written, before its pause).
     virtual void reportAttempt(const AttemptReport &report);
     // The run has ended: its counts and the summary shown in p_sat.

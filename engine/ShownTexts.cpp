@@ -19,6 +19,16 @@ QString ShownTexts::opening(const QString &url)
     return QStringLiteral("Opening : ") + url;
 }
 
+QString ShownTexts::openingInFlight(const QString &url, int inFlight)
+{
+    return opening(url) + QStringLiteral(" (") + ShownTexts::inFlight(inFlight) + QLatin1Char(')');
+}
+
+QString ShownTexts::inFlight(int count)
+{
+    return QStringLiteral("%1 in flight").arg(count);
+}
+
 QString ShownTexts::opened(const QString &url)
 {
     return QStringLiteral("Opened  : ") + url;

@@ -5,9 +5,11 @@
 #include <QList>
 #include <QObject>
 #include <QPair>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 #include <QTcpServer>
+#include <QTcpSocket>
 
 class QTcpSocket;
 
@@ -31,6 +33,7 @@ public:
         ResetMidBody,      // no length: half the body, then a TCP reset
         Drip,              // the whole response, one byte every 10 ms
         DripBody,          // the head at once, the body one byte every 10 ms
+        Held,              // answered as Normal only when releaseHeld() is called
     };
 
     struct Response
@@ -85,6 +88,8 @@ public:
     QList<Request> requests() const { return m_requests; }
     QStringList requestedPaths() const;
     int requestCount() const { return m_requests.size(); }
+    // Answers the requests held so far (Behaviour::Held), in the order they came.
+    void releaseHeld();
 
 Q_SIGNALS:
     void requestReceived(const QByteArray &path);
@@ -94,6 +99,7 @@ private:
     void onReadyRead(QTcpSocket *socket);
     void handleRequest(QTcpSocket *socket, const QByteArray &head);
     void answer(QTcpSocket *socket, const Request &request);
+    void send(QTcpSocket *socket, const Request &request, const Response &r);
     static void drip(QTcpSocket *socket, const QByteArray &bytes);
     static void reset(QTcpSocket *socket);
 
@@ -106,4 +112,11 @@ private:
     QHash<QTcpSocket *, QByteArray> m_buffers;
     bool m_keepAlive = false;
     int m_connectionCount = 0;
+    struct Held
+    {
+        QPointer<QTcpSocket> socket;
+        Request request;
+        Response response;
+    };
+    QList<Held> m_held;
 };
