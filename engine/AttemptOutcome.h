@@ -105,4 +105,7 @@ struct AttemptReport
     QString reason;     // why it failed or was not kept; empty for a saved picture
     QString logText;    // the attempt's line in the daily log
     int tries = 1;      // fetches made for it (retries of passing failures included)
+    // An error that every later address of the run would meet too: the run ends after it,
+    // with reason as its reason.
+    bool endsRun = false;
 };

@@ -271,6 +271,7 @@ void DownloadAttempt::onTransferFinished(bool ok, const QString &reason)
                       : d->transfer.sinkFailed() ? AttemptOutcome::SaveFailed
                                                  : AttemptOutcome::FetchFailed;
         d->failedWhy = reason;
+        d->report.endsRun = RetryPolicy::meetsEveryAddress(d->transfer.failure());
     } else if (status >= 400) { // an error page is never saved, whatever its type says
         d->failedAs = AttemptOutcome::FetchFailed;
         d->failedWhy = RetryPolicy::httpErrorText(status, d->transfer.reasonPhrase());

@@ -62,10 +62,10 @@ struct DownloadRun::Private
     // that cannot be walked); shown at the end.
     QString endReason;
     RunCounts counts;
-    int missesInRow = 0;
-    QString rangeEnd;         // TO of a range in url2; empty without a range
-    int rangeCount = 0;       // values in that range
-    QString attemptedCounter; // url2 as the attempt in progress found it
+    QList<AttemptOutcome> missStreak; // the misses in a row up to the last attempt
+    QString rangeEnd;                 // TO of a range in url2; empty without a range
+    int rangeCount = 0;               // values in that range
+    QString attemptedCounter;         // url2 as the attempt in progress found it
 
     // Lanes, when more than one picture may be in flight.
     std::vector<Lane> lanes;
@@ -194,7 +194,7 @@ void DownloadRun::cmdGet_Click()
     d->running = true;
     d->endReason.clear();
     d->counts = RunCounts();
-    d->missesInRow = 0;
+    d->missStreak.clear();
     d->rangeEnd.clear();
     attempt_count = 0;
     d->transfer.startSession();
@@ -320,7 +320,7 @@ void DownloadRun::startAttempt()
 void DownloadRun::onAttemptDone()
 {
     Q_EMIT attemptFinished();
-    account(attempt_count, d->attempt->report().outcome, d->attemptedCounter);
+    account(attempt_count, d->attempt->report(), d->attemptedCounter);
     if (d->settings.max_downloads > attempt_count) {
         // From the event loop, so that runs of many attempts never stack up calls.
         QTimer::singleShot(0, this, &DownloadRun::continueRun);
@@ -331,7 +331,7 @@ void DownloadRun::onAttemptDone()
 
 // Counts the attempt numbered ordinal, steps the counter shown and applies the end tests;
 // true when the run ends with it.
-bool DownloadRun::account(int ordinal, AttemptOutcome outcome, const QString &attemptedCounter)
+bool DownloadRun::account(int ordinal, const AttemptReport &report, const QString &attemptedCounter)
 {
     // A counter that cannot step only ends a run that would have gone on.
     const bool lastPlanned = !d->settings.isMultiple || ordinal >= d->settings.max_downloads;
@@ -340,11 +340,20 @@ bool DownloadRun::account(int ordinal, AttemptOutcome outcome, const QString &at
         attempt_count = d->settings.max_downloads;
         ends = true;
     };
-    ++d->counts[outcome];
-    d->missesInRow = outcomeRow(outcome).miss ? d->missesInRow + 1 : 0;
+    ++d->counts[report.outcome];
+    if (outcomeRow(report.outcome).miss)
+        d->missStreak.append(report.outcome);
+    else
+        d->missStreak.clear();
     const int allowed = d->settings.stop_after_misses;
-    if (allowed > 0 && d->missesInRow >= allowed && !stop_requested) {
-        d->endReason = ShownTexts::missesInRow(d->missesInRow);
+    if (allowed > 0 && d->missStreak.size() >= allowed && !stop_requested) {
+        // The misses that end a series are where it ends, not failures of the run.
+        for (AttemptOutcome miss : std::as_const(d->missStreak))
+            --d->counts[miss];
+        d->endReason = ShownTexts::seriesEnded(int(d->missStreak.size()));
+        endHere();
+    } else if (report.endsRun && !stop_requested) {
+        d->endReason = report.reason;
         endHere();
     }
     bool counterEnded = false;
@@ -435,8 +444,7 @@ void DownloadRun::Private::commitHeads(DownloadRun *run)
         asking = true; // saving may ask for a name
         lane->attempt->commit();
         asking = false;
-        const bool ends =
-            run->account(lane->ordinal, lane->attempt->report().outcome, lane->counter);
+        const bool ends = run->account(lane->ordinal, lane->attempt->report(), lane->counter);
         ++head;
         if (ends) {
             ending = true;

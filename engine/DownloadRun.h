@@ -9,7 +9,7 @@ class MainWindowElements;
 class Transfer;
 class Pause;
 class DownloadAttempt;
-enum class AttemptOutcome;
+struct AttemptReport;
 
 // A download run: one attempt after another at the address composed from the counter,
 // as an event-driven state machine (the transfer's finished() continues an attempt, the
@@ -70,7 +70,7 @@ private:
     void startAttempt();
     void onAttemptDone();
     void continueRun();
-    bool account(int ordinal, AttemptOutcome outcome, const QString &attemptedCounter);
+    bool account(int ordinal, const AttemptReport &report, const QString &attemptedCounter);
     QString advanceCounter(bool *ended);
     void finish();
 

@@ -46,9 +46,26 @@ bool RetryPolicy::isPassing(Transfer::Failure failure, int status)
     case Transfer::Failure::TimedOut:
     case Transfer::Failure::ConnectionReset:
     case Transfer::Failure::ClosedEarly:
+    case Transfer::Failure::HostNotFound:
         return true;
     case Transfer::Failure::None:
         return status >= 500 && status <= 599 && status != 501;
+    default:
+        return false;
+    }
+}
+
+bool RetryPolicy::meetsEveryAddress(Transfer::Failure failure)
+{
+    switch (failure) {
+    case Transfer::Failure::HostNotFound:
+    case Transfer::Failure::ProxyRefused:
+    case Transfer::Failure::ProxyNotFound:
+    case Transfer::Failure::ProxyAuthFailed:
+    case Transfer::Failure::MalformedProxy:
+    case Transfer::Failure::Tls:
+    case Transfer::Failure::CookieFile:
+        return true;
     default:
         return false;
     }

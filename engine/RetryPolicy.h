@@ -26,9 +26,15 @@ bool asksToSlowDown(int status, bool hasRetryAfter);
 // given (retryAfter >= 0), else 10, 30 and then 60 seconds.
 int slowDownSeconds(int waitNumber, int retryAfter);
 
-// A failure that may well pass: timed out, connection reset or closed early, or a 5xx
-// status other than 501 Not Implemented.
+// A failure that may well pass: timed out, connection reset or closed early, a host name
+// that did not resolve (name servers have bad moments), or a 5xx status other than 501 Not
+// Implemented.
 bool isPassing(Transfer::Failure failure, int status);
+
+// A failure that every later address of the run would meet as well, since they all go to
+// the same host the same way: the host or the proxy cannot be reached or refuses us, TLS
+// cannot be trusted, the cookie file cannot be read. The run ends after such an attempt.
+bool meetsEveryAddress(Transfer::Failure failure);
 
 // The delay before retry number retryNumber (from 1): 2 s, 4 s, 8 s, ... at most 60 s.
 int retryDelaySeconds(int retryNumber);

@@ -22,8 +22,8 @@ public:
     // The end of a run: "downloading completed (N saved" and the other counts that are not
     // zero, then "; " and reason when there is one, then ")".
     static QString summary(const RunCounts &counts, const QString &reason);
-    // Why a run ended early after misses in a row.
-    static QString missesInRow(int misses);
+    // Why a run ended early after misses in a row: the end of the series.
+    static QString seriesEnded(int misses);
 
     // The tray tooltip after an attempt on a file, and while no run is going.
     static QString trayTip(const QString &fileName);

@@ -133,6 +133,8 @@ void TestGetCommand::runs_data()
     QTest::newRow("a range cut by --max") << L({}) << L({"%BASE%/pic[01-03].jpg", "--max", "2"}) << 0 << L({"pic01.jpg", "pic02.jpg"}) << 2 << L({"", ""});
     QTest::newRow("a plain address with --single") << L({}) << L({"%BASE%/pic02.jpg", "--single"}) << 0 << L({"pic02.jpg"}) << 1 << L({""});
     QTest::newRow("a miss gives 1") << L({}) << L({"%BASE%/pic[03-05].jpg"}) << 1 << L({"pic03.jpg"}) << 3 << L({"", "", ""});
+    QTest::newRow("the misses that end a series are no failure") << L({}) << L({"%BASE%/pic[02-07].jpg", "--stop-after-misses", "2"}) << 0 << L({"pic02.jpg", "pic03.jpg"}) << 4 << L({"", "", "", ""});
+    QTest::newRow("a refused proxy ends the run") << L({}) << L({"%BASE%/pic[01-03].jpg", "--proxy", "127.0.0.1:1", "--json"}) << 1 << L({}) << 0 << L({"failed"});
     QTest::newRow("json, one object per attempt") << L({}) << L({"%BASE%/pic[03-04].jpg", "--json"}) << 1 << L({"pic03.jpg"}) << 2 << L({"saved", "not an image"});
     QTest::newRow("dry run sends nothing") << L({}) << L({"%BASE%/pic[01-03].jpg", "--dry-run"}) << 0 << L({}) << 0 << L({"%BASE%/pic01.jpg -> ", "%BASE%/pic02.jpg -> ", "%BASE%/pic03.jpg -> ", "end: the end of the range"});
     QTest::newRow("dry run, a letter series up to Z") << L({}) << L({"%BASE%/pic", "Y", ".jpg", "--dry-run", "--json"}) << 0 << L({}) << 0 << L({"new", "new", ""});
