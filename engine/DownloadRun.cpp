@@ -2,6 +2,7 @@
 
 #include "Countdown.h"
 #include "DownloadAttempt.h"
+#include "DownloadRunPrivate.h"
 #include "MainWindowElements.h"
 #include "Pause.h"
 #include "RunSettings.h"
@@ -13,81 +14,6 @@
 #include <QTimer>
 
 #include <algorithm>
-#include <vector>
-
-namespace {
-
-constexpr int maxLanes = 16;
-
-// One place where pictures are fetched. The first lane uses the run's own transfer.
-struct Lane
-{
-    DownloadAttempt *attempt = nullptr;
-    Transfer *transfer = nullptr;
-    int ordinal = 0; // the attempt's number in the run; 0 while the lane is idle
-    QString counter; // the counter value it fetches
-};
-
-} // namespace
-
-struct DownloadRun::Private
-{
-    Private(RunSettings &s, MainWindowElements &w, Transfer &t)
-        : settings(s), window(w), transfer(t)
-    {
-    }
-
-    bool parallel() const { return lanes.size() > 1; }
-    Lane *laneOf(int ordinal)
-    {
-        for (Lane &lane : lanes) {
-            if (lane.ordinal == ordinal && ordinal > 0)
-                return &lane;
-        }
-        return nullptr;
-    }
-    bool uncommitted(const Lane &lane) const
-    {
-        const auto phase = lane.attempt->phase();
-        return lane.ordinal > 0 && phase != DownloadAttempt::Phase::Pausing &&
-               phase != DownloadAttempt::Phase::Idle;
-    }
-
-    RunSettings &settings;
-    MainWindowElements &window;
-    Transfer &transfer;
-    DownloadAttempt *attempt = nullptr;
-    bool running = false;
-    // Why the run ended early (the counter could not be stepped, misses in a row, a range
-    // that cannot be walked); shown at the end.
-    QString endReason;
-    RunCounts counts;
-    QList<AttemptOutcome> missStreak; // the misses in a row up to the last attempt
-    QString rangeEnd;                 // TO of a range in url2; empty without a range
-    int rangeCount = 0;               // values in that range
-    QString attemptedCounter;         // url2 as the attempt in progress found it
-
-    // Lanes, when more than one picture may be in flight.
-    std::vector<Lane> lanes;
-    int head = 1;                 // the ordinal that commits next
-    QString nextCounter;          // the value the next lane takes
-    bool valuesLeft = true;       // the counter gives a value after the last one taken
-    bool ending = false;          // nothing more is taken; what is taken past the end is dropped
-    bool oneLane = false;         // a server asked to slow down: one lane to the end of the run
-    bool asking = false;          // a prompt is open: no new request
-    QDeadlineTimer quietUntil{0}; // no request before this
-    QTimer *quietTimer = nullptr;
-    bool pumping = false, pumpAgain = false;
-    int shownInFlight = -1;
-
-    void addLane(DownloadRun *run, Transfer *transfer, DownloadAttempt *attempt);
-    void pump(DownloadRun *run);
-    void commitHeads(DownloadRun *run);
-    bool mayTake(const DownloadRun *run) const;
-    void take(DownloadRun *run, Lane &lane);
-    void dropUncommitted();
-    void showInFlight(const DownloadRun *run);
-};
 
 DownloadRun::DownloadRun(RunSettings &settings, MainWindowElements &window, Transfer &transfer,
                          QObject *parent)
@@ -103,49 +29,12 @@ DownloadRun::DownloadRun(RunSettings &settings, MainWindowElements &window, Tran
 DownloadRun::~DownloadRun()
 {
     // An attempt cancels its own transfer; it must go while the references it holds live.
-    for (Lane &lane : d->lanes) {
+    for (Private::Lane &lane : d->lanes) {
         delete lane.attempt;
         if (lane.transfer != &d->transfer)
             delete lane.transfer;
     }
     delete d;
-}
-
-void DownloadRun::Private::addLane(DownloadRun *run, Transfer *t, DownloadAttempt *a)
-{
-    const std::size_t index = lanes.size();
-    lanes.push_back({a, t, 0, {}});
-    QObject::connect(a, &DownloadAttempt::ready, run, [this, run] {
-        if (parallel())
-            pump(run);
-        else
-            attempt->commit(); // one lane is always the head
-    });
-    QObject::connect(a, &DownloadAttempt::done, run, [this, run, index] {
-        if (!parallel()) {
-            run->onAttemptDone();
-            return;
-        }
-        lanes[index].ordinal = 0;
-        Q_EMIT run->attemptFinished();
-        pump(run);
-    });
-    QObject::connect(a, &DownloadAttempt::slowDownAsked, run, [this, run](int seconds) {
-        if (!parallel())
-            return;
-        // Every lane keeps the quiet the server asked for, and the run goes on with one.
-        oneLane = true;
-        const qint64 ms = qint64(seconds) * attempt->countdown().unitMs();
-        if (quietUntil.remainingTime() < ms)
-            quietUntil.setRemainingTime(ms);
-        quietTimer->start(int(qMin<qint64>(ms, 24LL * 3600 * 1000)));
-        Q_UNUSED(run);
-    });
-    a->setHold([this, a]() -> qint64 {
-        if (asking && !a->isHead())
-            return 100; // looked at again until the prompt has closed
-        return quietUntil.remainingTime();
-    });
 }
 
 Pause &DownloadRun::pause()
@@ -155,7 +44,7 @@ Pause &DownloadRun::pause()
 
 void DownloadRun::endPauses()
 {
-    for (Lane &lane : d->lanes) {
+    for (Private::Lane &lane : d->lanes) {
         if (lane.attempt->pause().isWaiting())
             lane.attempt->pause().pauseFor(0);
     }
@@ -164,7 +53,7 @@ void DownloadRun::endPauses()
 int DownloadRun::inFlight() const
 {
     return int(std::count_if(d->lanes.begin(), d->lanes.end(),
-                             [this](const Lane &lane) { return d->uncommitted(lane); }));
+                             [this](const Private::Lane &lane) { return d->uncommitted(lane); }));
 }
 
 DownloadAttempt &DownloadRun::attempt()
@@ -179,7 +68,7 @@ bool DownloadRun::isRunning() const
 
 int DownloadRun::fetchedAhead() const
 {
-    return int(std::count_if(d->lanes.begin(), d->lanes.end(), [](const Lane &lane) {
+    return int(std::count_if(d->lanes.begin(), d->lanes.end(), [](const Private::Lane &lane) {
         return lane.attempt->phase() == DownloadAttempt::Phase::Ready;
     }));
 }
@@ -198,7 +87,7 @@ void DownloadRun::cmdGet_Click()
     d->rangeEnd.clear();
     attempt_count = 0;
     d->transfer.startSession();
-    const std::size_t wanted = std::clamp<int>(d->settings.parallel, 1, maxLanes);
+    const std::size_t wanted = std::clamp<int>(d->settings.parallel, 1, Private::maxLanes);
     while (d->lanes.size() > wanted) {
         delete d->lanes.back().attempt;
         delete d->lanes.back().transfer;
@@ -209,7 +98,7 @@ void DownloadRun::cmdGet_Click()
         auto *a = new DownloadAttempt(d->settings, d->window, *t, this);
         d->addLane(this, t, a);
     }
-    for (Lane &lane : d->lanes) {
+    for (Private::Lane &lane : d->lanes) {
         lane.ordinal = 0;
         lane.attempt->setHead(true);
         if (lane.transfer != &d->transfer) {
@@ -271,8 +160,8 @@ void DownloadRun::closeDuringRun()
     }
     // The head ends as the one attempt of a sequential run would; what follows it is dropped.
     d->ending = true;
-    Lane *head = d->laneOf(d->head);
-    for (Lane &lane : d->lanes) {
+    Private::Lane *head = d->laneOf(d->head);
+    for (Private::Lane &lane : d->lanes) {
         if (&lane != head && d->uncommitted(lane)) {
             lane.attempt->abandon();
             lane.ordinal = 0;
@@ -399,127 +288,6 @@ QString DownloadRun::advanceCounter(bool *ended)
         break;
     }
     return {};
-}
-
-// The lanes' state machine: commit what is ready at the head, take further values, and end
-// the run once it is over and no lane is busy. Signals that arrive while it works (an attempt
-// ready at once, a prompt's own event loop) only ask it to go round once more.
-void DownloadRun::Private::pump(DownloadRun *run)
-{
-    if (pumping) {
-        pumpAgain = true;
-        return;
-    }
-    pumping = true;
-    do {
-        pumpAgain = false;
-        if (!running)
-            break;
-        commitHeads(run);
-        while (!ending && mayTake(run)) {
-            const auto idle = std::find_if(lanes.begin(), lanes.end(), [](const Lane &lane) {
-                return lane.ordinal == 0 && lane.attempt->phase() == DownloadAttempt::Phase::Idle;
-            });
-            if (idle == lanes.end())
-                break;
-            take(run, *idle);
-        }
-    } while (pumpAgain);
-    pumping = false;
-    if (!running)
-        return;
-    showInFlight(run);
-    const bool busy = std::any_of(lanes.begin(), lanes.end(), [](const Lane &lane) {
-        return lane.attempt->phase() != DownloadAttempt::Phase::Idle;
-    });
-    if (!busy && (ending || !mayTake(run)) && quietUntil.hasExpired())
-        run->finish();
-}
-
-void DownloadRun::Private::commitHeads(DownloadRun *run)
-{
-    for (Lane *lane = laneOf(head); lane; lane = laneOf(head)) {
-        if (lane->attempt->phase() != DownloadAttempt::Phase::Ready)
-            return;
-        asking = true; // saving may ask for a name
-        lane->attempt->commit();
-        asking = false;
-        const bool ends = run->account(lane->ordinal, lane->attempt->report(), lane->counter);
-        ++head;
-        if (ends) {
-            ending = true;
-            dropUncommitted();
-            return;
-        }
-        if (Lane *next = laneOf(head)) {
-            window.setRunProgress(head, run->plannedAttempts());
-            asking = true; // a name taken under the policy prompt is asked now
-            next->attempt->setHead(true);
-            asking = false;
-        }
-    }
-}
-
-bool DownloadRun::Private::mayTake(const DownloadRun *run) const
-{
-    if (asking || !valuesLeft || !quietUntil.hasExpired())
-        return false;
-    if (oneLane && std::any_of(lanes.begin(), lanes.end(), [](const Lane &lane) {
-            return lane.attempt->phase() != DownloadAttempt::Phase::Idle;
-        }))
-        return false;
-    // The first attempt is made whatever the limit; a single run makes that one only.
-    const int taken = run->attempt_count;
-    return taken == 0 || (settings.isMultiple && settings.max_downloads > taken);
-}
-
-void DownloadRun::Private::take(DownloadRun *run, Lane &lane)
-{
-    const int ordinal = ++run->attempt_count;
-    lane.ordinal = ordinal;
-    lane.counter = nextCounter;
-    const SequenceCounter::Step step =
-        SequenceCounter::advanceCounter(nextCounter, settings.is_number_mode, settings.increment);
-    if (step.outcome != SequenceCounter::Step::Stepped ||
-        (!rangeEnd.isEmpty() &&
-         SequenceCounter::endsRange(lane.counter, step.newText, rangeEnd, settings.is_number_mode,
-                                    settings.increment)))
-        valuesLeft = false;
-    else
-        nextCounter = step.newText;
-    if (lane.transfer != &transfer) { // the connection settings as they are now
-        lane.transfer->setAccessType(transfer.accessType());
-        lane.transfer->setProxy(transfer.proxy());
-        lane.transfer->setConnectionOptions(transfer.connectionOptions());
-        lane.transfer->setIdleTimeout(transfer.idleTimeout());
-    }
-    const bool isHead = ordinal == head;
-    if (isHead)
-        window.setRunProgress(ordinal, run->plannedAttempts());
-    lane.attempt->setHead(isHead);
-    asking = isHead; // the head may ask for a name before its request
-    lane.attempt->start(
-        SequenceCounter::composeUrl(window.url1Text(), lane.counter, window.url3Text()));
-    asking = false;
-}
-
-// The run ends with the attempt just committed: what was taken after it is never seen.
-void DownloadRun::Private::dropUncommitted()
-{
-    for (Lane &lane : lanes) {
-        if (uncommitted(lane)) {
-            lane.attempt->abandon();
-            lane.ordinal = 0;
-        }
-    }
-}
-
-void DownloadRun::Private::showInFlight(const DownloadRun *run)
-{
-    const int n = run->inFlight();
-    if (n != shownInFlight)
-        window.setInFlight(n);
-    shownInFlight = n;
 }
 
 void DownloadRun::finish()

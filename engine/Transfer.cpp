@@ -21,8 +21,7 @@ Transfer::Transfer(QObject *parent) : QObject(parent), d(new Private(this))
 {
     initCurlOnce();
     d->multi = new CurlMulti(this);
-    d->multi->afterAction = [this] { d->onAfterAction(); };
-    d->multi->done = [this](CURL *, CURLcode code) { d->onDone(code); };
+    d->multi->setAfterAction(this, [this] { d->onAfterAction(); });
     d->clock = new QTimer(this);
     d->clock->setSingleShot(true);
     connect(d->clock, &QTimer::timeout, this, [this] { d->onTick(); });

@@ -77,7 +77,7 @@ void Transfer::Private::start(const QUrl &url)
     setup.cookieFile.clear(); // read once per session, not at every redirect
     phase = Phase::Connecting;
     added = true;
-    multi->add(request.handle());
+    multi->add(request.handle(), [this](CURLcode code) { onDone(code); });
 }
 
 // The head deadline passed, or a stall window of the body ended.
