@@ -105,6 +105,8 @@ int GetCommand::run(int &argc, char **argv)
                         : o.json ? TerminalOutput::Format::Json
                                  : TerminalOutput::Format::Lines;
     TerminalOutput output(format, ::isatty(STDERR_FILENO) == 1);
+    for (const QString &note : std::as_const(setup.notes))
+        output.message(note);
     if (o.dryRun) {
         DryRun::show(setup, output);
         return output.isBroken() ? brokenPipeStatus : 0;

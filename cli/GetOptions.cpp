@@ -100,11 +100,13 @@ QString readableFile(const QString &option, const QString &path)
     return QStringLiteral("--%1: cannot read the file \"%2\"").arg(option, path);
 }
 
-QString existingDir(const QString &option, const QString &path)
+// A folder that does not exist yet is made when the run starts; a file is no folder.
+QString folderPath(const QString &option, const QString &path)
 {
-    if (QFileInfo(path).isDir())
+    const QFileInfo info(path);
+    if (!info.exists() || info.isDir())
         return {};
-    return QStringLiteral("--%1: \"%2\" is not an existing directory").arg(option, path);
+    return QStringLiteral("--%1: \"%2\" is not a directory").arg(option, path);
 }
 
 // "skip=1 overwrite=2" as pairs of word and stored text.
@@ -141,7 +143,7 @@ std::optional<QString> settingText(const SettingsStore::Setting &s,
             return QString::number(*n);
         return std::nullopt;
     case OptionValue::Directory:
-        *why = existingDir(name, absolute(value));
+        *why = folderPath(name, absolute(value));
         return why->isEmpty() ? std::optional(absolute(value)) : std::nullopt;
     case OptionValue::File:
         *why = readableFile(name, absolute(value));

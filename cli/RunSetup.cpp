@@ -5,6 +5,8 @@
 #include "LoadSettings.h"
 #include "SequenceCounter.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 using SettingsStore::Key;
@@ -58,6 +60,30 @@ void planRun(RunSetup &r, const GetOptions &o)
         s.isMultiple = false;
 }
 
+// Creates dir for a run (a dry run only says it would); false with r.problem set when it
+// cannot be had.
+bool makeFolder(RunSetup &r, const QString &dir, bool named, bool dryRun, const QString &missing)
+{
+    if (!named) {
+        r.problem = missing.arg(dir);
+        return false;
+    }
+    if (dryRun) {
+        r.notes << QCoreApplication::translate("RunSetup", "the folder \"%1\" would be created")
+                       .arg(dir);
+        return true;
+    }
+    QString error;
+    if (!FileOps::CreateFolder(dir, &error)) {
+        r.problem =
+            QCoreApplication::translate("RunSetup", "the folder \"%1\" cannot be created: %2")
+                .arg(dir, error);
+        return false;
+    }
+    r.notes << QCoreApplication::translate("RunSetup", "created the folder \"%1\"").arg(dir);
+    return true;
+}
+
 } // namespace
 
 bool RunSetupBuilder::looksNumeric(const QString &counter)
@@ -75,17 +101,17 @@ RunSetup RunSetupBuilder::build(const GetOptions &options, const QDate &today)
     r.settings.exit_ifover = false; // there is no window to close
     applyOverrides(r.settings, options);
     RunSettings &s = r.settings;
-    if (s.is_save && !FileOps::FolderExists(s.save_dir)) {
-        r.problem = QStringLiteral("the save directory \"%1\" does not exist; give --save-dir")
-                        .arg(s.save_dir);
+    // A folder named on the command line is made when missing, as other download tools do;
+    // a stored one that has gone is a problem to report.
+    if (s.is_save && !FileOps::FolderExists(s.save_dir) &&
+        !makeFolder(r, s.save_dir, options.overrides.contains(Key::save_dir), options.dryRun,
+                    QStringLiteral("the save directory \"%1\" does not exist; give --save-dir")))
         return r;
-    }
-    if (s.is_log && !FileOps::FolderExists(s.log_dir)) {
-        r.problem = QStringLiteral("the log directory \"%1\" does not exist; give --log-dir "
-                                   "or --no-log")
-                        .arg(s.log_dir);
+    if (s.is_log && !FileOps::FolderExists(s.log_dir) &&
+        !makeFolder(r, s.log_dir, options.overrides.contains(Key::log_dir), options.dryRun,
+                    QStringLiteral("the log directory \"%1\" does not exist; give --log-dir "
+                                   "or --no-log")))
         return r;
-    }
     s.log_file_name = logFileNameFor(today);
     s.log_file_path = FileOps::BuildPath(s.log_dir, s.log_file_name);
     planRun(r, options);

@@ -4,6 +4,7 @@
 
 #include <QDate>
 #include <QString>
+#include <QStringList>
 
 struct GetOptions;
 
@@ -14,7 +15,8 @@ struct RunSetup
 {
     RunSettings settings;
     QString url1, url2, url3;
-    QString problem; // why the run cannot start (a usage error); empty when it can
+    QString problem;   // why the run cannot start (a usage error); empty when it can
+    QStringList notes; // what was done to make the run possible (a folder created)
 };
 
 namespace RunSetupBuilder {

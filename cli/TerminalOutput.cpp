@@ -53,6 +53,9 @@ void TerminalOutput::attempt(const AttemptReport &r)
         writeLine(m_out, QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact)));
     } else if (m_format == Format::Lines) {
         writeLine(m_out, r.logText);
+    } else if (outcomeRow(r.outcome).failsRun) {
+        // Quiet is about what went well; a failure is still told.
+        writeLine(m_err, r.logText);
     }
 }
 
@@ -139,6 +142,12 @@ void TerminalOutput::clearProgress()
 void TerminalOutput::message(const QString &text)
 {
     writeLine(m_err, text);
+}
+
+void TerminalOutput::note(const QString &text)
+{
+    if (m_format != Format::Quiet)
+        writeLine(m_err, text);
 }
 
 void TerminalOutput::summary(const QString &text)

@@ -8,8 +8,8 @@
 struct AttemptReport;
 
 // What `quillop get` writes: one line per attempt on standard output (the log line, or a
-// JSON object), a progress line on standard error redrawn in place while it is a terminal,
-// and messages and the summary on standard error.
+// JSON object; with --quiet only a failed one, on standard error), a progress line on standard
+// error redrawn in place while it is a terminal, and messages and the summary on standard error.
 class TerminalOutput
 {
 public:
@@ -30,6 +30,7 @@ public:
     void clearProgress();
 
     void message(const QString &text); // always shown, even with --quiet
+    void note(const QString &text);    // what the run does meanwhile; not with --quiet
     // handler runs once, when standard output has lost its reader (EPIPE); nothing more is
     // written there after that.
     void setBrokenHandler(std::function<void()> handler) { m_onBroken = std::move(handler); }

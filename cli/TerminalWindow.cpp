@@ -2,6 +2,8 @@
 
 #include "TerminalOutput.h"
 
+#include <QCoreApplication>
+
 void TerminalWindow::showMessage(const QString &text, const QString &)
 {
     m_output.message(text);
@@ -20,6 +22,21 @@ void TerminalWindow::setFileProgress(qint64 received, qint64 total)
 void TerminalWindow::setInFlight(int count)
 {
     m_output.setInFlight(count);
+}
+
+void TerminalWindow::reportWait(int seconds)
+{
+    m_output.note(
+        QCoreApplication::translate("TerminalWindow", "waiting %1 s: the server asked to slow down")
+            .arg(seconds));
+}
+
+void TerminalWindow::reportRetry(const QString &name, const QString &reason, int attempt, int of)
+{
+    m_output.note(QCoreApplication::translate("TerminalWindow", "trying %1 again (%2), %3 of %4")
+                      .arg(name, reason)
+                      .arg(attempt)
+                      .arg(of));
 }
 
 void TerminalWindow::reportAttempt(const AttemptReport &report)

@@ -67,6 +67,85 @@ bool AddressSplit::hasScheme(const QString &text)
     return true;
 }
 
+namespace {
+
+bool isEscape(const QString &text, qsizetype i, qsizetype end)
+{
+    return text[i] == QLatin1Char('%') && i + 2 < end && isHexDigit(text[i + 1]) &&
+           isHexDigit(text[i + 2]);
+}
+
+// Where the query or fragment begins, or the end of the text.
+qsizetype pathEnd(const QString &text, qsizetype path)
+{
+    qsizetype end = text.size();
+    for (const QChar stop : {QLatin1Char('?'), QLatin1Char('#')}) {
+        const qsizetype at = text.indexOf(stop, path);
+        if (at >= 0 && at < end)
+            end = at;
+    }
+    return end;
+}
+
+// The runs of digits in [from, end); the digits of an escape ("%20") belong to the escaped
+// character, not to a number.
+QList<AddressSplit::Candidate> digitRuns(const QString &text, qsizetype from, qsizetype end)
+{
+    QList<AddressSplit::Candidate> runs;
+    for (qsizetype i = from; i < end;) {
+        if (isEscape(text, i, end)) {
+            i += 3;
+        } else if (isAsciiDigit(text[i])) {
+            const qsizetype first = i;
+            while (i < end && isAsciiDigit(text[i]))
+                ++i;
+            runs.append({first, i - first});
+        } else {
+            ++i;
+        }
+    }
+    return runs;
+}
+
+// A letter that ends the segment [segment, end) before its extension and stands apart from
+// the letters before it: "imgA.png", "pic_b.jpg", but not the "o" of "photo.jpg".
+qsizetype letterAt(const QString &text, qsizetype segment, qsizetype end)
+{
+    const qsizetype dot = text.lastIndexOf(QLatin1Char('.'), end - 1);
+    const qsizetype baseEnd = dot >= segment ? dot : end;
+    const qsizetype at = baseEnd - 1;
+    if (at < segment || !isAsciiLetter(text[at]))
+        return -1;
+    if (at - 2 >= segment && isEscape(text, at - 2, baseEnd))
+        return -1;
+    if (at - 1 >= segment && isAsciiLetter(text[at - 1]) &&
+        text[at - 1].isUpper() == text[at].isUpper())
+        return -1;
+    return at;
+}
+
+AddressParts cutAt(const QString &text, const AddressSplit::Candidate &c)
+{
+    return {text.left(c.start), text.mid(c.start, c.length), text.mid(c.start + c.length)};
+}
+
+} // namespace
+
+QList<AddressSplit::Candidate> AddressSplit::candidates(const QString &address)
+{
+    const qsizetype path = pathStart(address);
+    QList<Candidate> all = digitRuns(address, path, address.size());
+    const qsizetype end = pathEnd(address, path);
+    const qsizetype segment = std::max(path, address.lastIndexOf(QLatin1Char('/'), end - 1) + 1);
+    const qsizetype letter = end > path ? letterAt(address, segment, end) : -1;
+    if (letter >= 0) {
+        const auto after = std::find_if(all.begin(), all.end(),
+                                        [&](const Candidate &c) { return c.start > letter; });
+        all.insert(after, {letter, 1});
+    }
+    return all;
+}
+
 AddressParts AddressSplit::split(const QString &address)
 {
     const QString text = address.trimmed();
@@ -77,33 +156,59 @@ AddressParts AddressSplit::split(const QString &address)
             return {text.left(open), text.mid(open + 1, close - open - 1), text.mid(close + 1)};
     }
 
-    qsizetype end = text.size();
-    for (const QChar stop : {QLatin1Char('?'), QLatin1Char('#')}) {
-        const qsizetype at = text.indexOf(stop, pathStart(text));
-        if (at >= 0 && at < end)
-            end = at;
-    }
     const qsizetype path = pathStart(text);
+    const qsizetype end = pathEnd(text, path);
     if (end <= path)
         return {text, QString(), QString()};
     const qsizetype segment = std::max(path, text.lastIndexOf(QLatin1Char('/'), end - 1) + 1);
-    // The digits of an escape ("%20") belong to the escaped character, not to a number.
-    qsizetype first = -1;
-    qsizetype last = -1;
-    for (qsizetype i = segment; i < end;) {
-        if (text[i] == QLatin1Char('%') && i + 2 < end && isHexDigit(text[i + 1]) &&
-            isHexDigit(text[i + 2])) {
-            i += 3;
-        } else if (isAsciiDigit(text[i])) {
-            first = i;
-            while (i < end && isAsciiDigit(text[i]))
-                ++i;
-            last = i;
-        } else {
-            ++i;
-        }
+    QList<Candidate> runs = digitRuns(text, segment, end);
+    // The "2" of ".jp2" is part of the file's type while the name holds a number of its own.
+    const qsizetype dot = text.lastIndexOf(QLatin1Char('.'), end - 1);
+    if (dot >= segment &&
+        std::any_of(runs.begin(), runs.end(), [dot](const Candidate &c) { return c.start < dot; }))
+        runs.removeIf([dot](const Candidate &c) { return c.start > dot; });
+    if (runs.isEmpty()) {
+        const qsizetype letter = letterAt(text, segment, end);
+        return letter < 0 ? AddressParts{text, QString(), QString()} : cutAt(text, {letter, 1});
     }
-    if (first < 0)
-        return {text, QString(), QString()};
-    return {text.left(first), text.mid(first, last - first), text.mid(last)};
+    // A number written with leading zeros is what a series counts with ("pic01_800.jpg",
+    // "img-0042-thumb-2x.png"); otherwise the last number is.
+    const auto padded = std::find_if(runs.rbegin(), runs.rend(), [&](const Candidate &c) {
+        return c.length > 1 && text[c.start] == QLatin1Char('0');
+    });
+    return cutAt(text, padded != runs.rend() ? *padded : runs.constLast());
+}
+
+AddressParts AddressSplit::step(const AddressParts &parts, int direction)
+{
+    const AddressParts p{parts.url1.trimmed(), parts.url2.trimmed(), parts.url3.trimmed()};
+    // A range is no single place in the address.
+    if (p.url2.indexOf(QLatin1Char('-'), 1) > 0)
+        return parts;
+    const QString text = p.url1 + p.url2 + p.url3;
+    const QList<Candidate> all = candidates(text);
+    if (all.isEmpty())
+        return parts;
+    const qsizetype at = p.url1.size();
+    const qsizetype n = all.size();
+    qsizetype index = -1;
+    for (qsizetype i = 0; i < n; ++i) {
+        if (all[i].start == at && all[i].length == p.url2.size())
+            index = i;
+    }
+    if (index >= 0) {
+        index = (index + (direction < 0 ? n - 1 : 1)) % n;
+    } else if (direction > 0) {
+        // From a counter of the user's own, the nearest place in the direction asked.
+        index = 0;
+        while (index < n && all[index].start < at + p.url2.size())
+            ++index;
+        index %= n;
+    } else {
+        index = n - 1;
+        while (index >= 0 && all[index].start >= at)
+            --index;
+        index = (index + n) % n;
+    }
+    return cutAt(text, all[index]);
 }

@@ -242,11 +242,23 @@ void DownloadAttempt::fetch()
         d->holdTimer->start(int(qMin<qint64>(held, 24LL * 3600 * 1000)));
         return;
     }
+    QIODevice *sink = d->saver.beginBody();
+    const QString problem = d->saver.bodyProblem();
+    if (d->settings.is_save && !problem.isEmpty()) {
+        // No picture could be kept: the request would only cost the server and the time,
+        // and every later address of the run would meet the same folder.
+        d->report.endsRun = true;
+        d->ending = Private::Ending::Failed;
+        d->failedAs = AttemptOutcome::SaveFailed;
+        d->failedWhy = problem;
+        conclude();
+        return;
+    }
     d->phase = Phase::Fetching; // counted in flight from here
     if (d->head)
         d->window.setStatusText(d->openingText());
     ++d->report.tries;
-    d->transfer.openUrl(d->url, d->saver.beginBody());
+    d->transfer.openUrl(d->url, sink);
 }
 
 void DownloadAttempt::onTransferFinished(bool ok, const QString &reason)
@@ -260,7 +272,7 @@ void DownloadAttempt::onTransferFinished(bool ok, const QString &reason)
     d->report.httpStatus = d->transfer.statusCode();
     d->report.bytes = d->transfer.bytesReceived();
     // A Stop that came just before this finished() must not start another wait.
-    if (!d->cancelled && ((ok && waitIfAsked()) || retryIfPassing(ok)))
+    if (!d->cancelled && ((ok && waitIfAsked()) || retryIfPassing(ok, reason)))
         return;
     const int status = d->transfer.statusCode();
     d->ending = Private::Ending::Failed;
@@ -298,12 +310,14 @@ bool DownloadAttempt::waitIfAsked()
     d->phase = Phase::Waiting;
     d->showWait = true;
     const int seconds = RetryPolicy::slowDownSeconds(d->slowDownWaits, asked);
+    if (d->head)
+        d->window.reportWait(seconds);
     d->countdown->start(seconds);
     Q_EMIT slowDownAsked(seconds);
     return true;
 }
 
-bool DownloadAttempt::retryIfPassing(bool ok)
+bool DownloadAttempt::retryIfPassing(bool ok, const QString &reason)
 {
     const Transfer::Failure failure = ok ? Transfer::Failure::None : d->transfer.failure();
     if (!RetryPolicy::isPassing(failure, d->transfer.statusCode()) ||
@@ -313,6 +327,11 @@ bool DownloadAttempt::retryIfPassing(bool ok)
     d->saver.discardBody();
     d->phase = Phase::Waiting;
     d->showWait = false;
+    const int status = d->transfer.statusCode();
+    if (d->head) // a lane behind the head keeps its retries to itself
+        d->window.reportRetry(FileOps::GetFileName(d->url),
+                              status >= 400 ? QStringLiteral("HTTP %1").arg(status) : reason,
+                              d->retriesDone + 1, d->settings.retries + 1);
     d->countdown->start(RetryPolicy::retryDelaySeconds(d->retriesDone));
     return true;
 }
@@ -407,7 +426,8 @@ void DownloadAttempt::showAndLog(const QString &logText)
     appendLogLine(d->settings, logText);
     d->report.logText = logText;
     w.reportAttempt(d->report);
-    d->pause->pauseFor(d->settings.pause_time);
+    // The pause spares the server; an attempt that asked it nothing goes on at once.
+    d->pause->pauseFor(d->report.tries > 0 ? d->settings.pause_time : 0);
 }
 
 void DownloadAttempt::onPauseElapsed()

@@ -90,7 +90,7 @@ private:
     void conclude();
     void onTransferFinished(bool ok, const QString &reason);
     bool waitIfAsked();
-    bool retryIfPassing(bool ok);
+    bool retryIfPassing(bool ok, const QString &reason);
     void onCountdownTick(int remaining);
     void onPauseElapsed();
     void finishFetched();

@@ -114,8 +114,10 @@ void DownloadRun::cmdGet_Click()
     d->quietUntil = QDeadlineTimer(0);
     d->shownInFlight = -1;
     const RunSettings &s = d->settings;
+    // The counter says what it counts; the setting only decides a counter of another form.
+    d->numberMode = SequenceCounter::numberModeOf(d->window.url2Text()).value_or(s.is_number_mode);
     const SequenceCounter::Range range =
-        SequenceCounter::parseRange(d->window.url2Text(), s.is_number_mode, s.increment);
+        SequenceCounter::parseRange(d->window.url2Text(), d->numberMode, s.increment);
     if (range.kind == SequenceCounter::Range::Unreachable) {
         // Nothing is fetched; the end comes from the event loop, as after any attempt.
         d->endReason = range.reason;
@@ -252,7 +254,7 @@ bool DownloadRun::account(int ordinal, const AttemptReport &report, const QStrin
     const bool rangeEnded =
         !d->rangeEnd.isEmpty() &&
         SequenceCounter::endsRange(attemptedCounter, d->window.url2Text(), d->rangeEnd,
-                                   d->settings.is_number_mode, d->settings.increment);
+                                   d->numberMode, d->settings.increment);
     if (rangeEnded)
         endHere();
     if (!stepReason.isEmpty() && !lastPlanned && !rangeEnded && d->endReason.isEmpty())
@@ -274,8 +276,8 @@ void DownloadRun::continueRun()
 QString DownloadRun::advanceCounter(bool *ended)
 {
     MainWindowElements &w = d->window;
-    const SequenceCounter::Step step = SequenceCounter::advanceCounter(
-        w.url2Text(), d->settings.is_number_mode, d->settings.increment);
+    const SequenceCounter::Step step =
+        SequenceCounter::advanceCounter(w.url2Text(), d->numberMode, d->settings.increment);
     switch (step.outcome) {
     case SequenceCounter::Step::Stepped:
         w.setUrl2Text(step.newText);

@@ -125,11 +125,10 @@ void DownloadRun::Private::take(DownloadRun *run, Lane &lane)
     lane.ordinal = ordinal;
     lane.counter = nextCounter;
     const SequenceCounter::Step step =
-        SequenceCounter::advanceCounter(nextCounter, settings.is_number_mode, settings.increment);
+        SequenceCounter::advanceCounter(nextCounter, numberMode, settings.increment);
     if (step.outcome != SequenceCounter::Step::Stepped ||
-        (!rangeEnd.isEmpty() &&
-         SequenceCounter::endsRange(lane.counter, step.newText, rangeEnd, settings.is_number_mode,
-                                    settings.increment)))
+        (!rangeEnd.isEmpty() && SequenceCounter::endsRange(lane.counter, step.newText, rangeEnd,
+                                                           numberMode, settings.increment)))
         valuesLeft = false;
     else
         nextCounter = step.newText;

@@ -62,6 +62,7 @@ struct DownloadRun::Private
     QString rangeEnd;                 // TO of a range in url2; empty without a range
     int rangeCount = 0;               // values in that range
     QString attemptedCounter;         // url2 as the attempt in progress found it
+    bool numberMode = true;           // what the counter counts in this run
 
     // Lanes, when more than one picture may be in flight.
     std::vector<Lane> lanes;

@@ -6,7 +6,9 @@
 #include <QStorageInfo>
 
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -43,6 +45,30 @@ bool FileOps::FileExists(const QString &path)
         return false;
     const QFileInfo info(path);
     return info.exists() && !info.isDir();
+}
+
+bool FileOps::CreateFolder(const QString &path, QString *error)
+{
+    if (path.isEmpty()) {
+        *error = QStringLiteral("no folder was given");
+        return false;
+    }
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    // From the first missing parent down; a parent that is a file fails its child's mkdir.
+    QStringList missing;
+    for (QString dir = QDir::cleanPath(absolute); !QFileInfo::exists(dir);
+         dir = QFileInfo(dir).path())
+        missing.prepend(dir);
+    for (const QString &dir : std::as_const(missing)) {
+        if (::mkdir(QFile::encodeName(dir).constData(), 0755) != 0 && errno != EEXIST) {
+            *error = QString::fromLocal8Bit(std::strerror(errno));
+            return false;
+        }
+    }
+    if (FolderExists(absolute))
+        return true;
+    *error = QString::fromLocal8Bit(std::strerror(ENOTDIR));
+    return false;
 }
 
 QString FileOps::GetFileName(const QString &path)

@@ -11,6 +11,9 @@ QString BuildPath(const QString &dir, const QString &name);
 // True when a directory exists at path; an empty path gives false.
 bool FolderExists(const QString &path);
 bool FileExists(const QString &path);
+// Creates the folder path with every missing parent, each with mode 0755 less the umask.
+// True when it is a folder afterwards; otherwise error says why, in the system's words.
+bool CreateFolder(const QString &path, QString *error);
 // The last segment: the text after the last "/" or "\".
 QString GetFileName(const QString &path);
 // The last segment up to its last "."; the whole segment when it has no ".".

@@ -303,6 +303,11 @@ QIODevice *ImageSaver::beginBody()
     return d->discard.get();
 }
 
+QString ImageSaver::bodyProblem() const
+{
+    return d->body ? QString() : d->bodyProblem;
+}
+
 bool ImageSaver::settlesBeforeFetch(const QString &url) const
 {
     const RunSettings &s = d->settings;

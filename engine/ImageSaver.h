@@ -22,6 +22,8 @@ public:
     // directory, the body goes to a device that only counts it, and saveImage() then
     // reports the reason.
     QIODevice *beginBody();
+    // Why beginBody() could make no temporary file; empty when it made one.
+    QString bodyProblem() const;
 
     struct Outcome
     {

@@ -64,8 +64,9 @@ void loadSettings(RunSettings &s, MainWindowElements &window, Transfer &transfer
     using SettingsStore::Key;
     readStoredSettings(s);
 
-    // A counter that is not exactly empty survives every activation.
-    if (window.url2Text().isEmpty())
+    // A counter that is not exactly empty survives every activation. With url3 empty too,
+    // url1 holds an address to be fetched as it stands (one pasted whole): no counter.
+    if (window.url2Text().isEmpty() && !window.url3Text().isEmpty())
         window.setUrl2Text(s.is_number_mode ? QStringLiteral("01") : QStringLiteral("A"));
 
     // The save directory is checked before the log directory, so their messages come in

@@ -70,6 +70,11 @@ public:
     virtual void setFileProgress(qint64 received, qint64 total);
     // Pictures fetched at the same time now, when more than one may be (0 when none is).
     virtual void setInFlight(int count);
+    // The attempt waits seconds before it asks again, as the server asked it to slow down.
+    virtual void reportWait(int seconds);
+    // The picture named name is tried again after a passing failure (reason): try number
+    // `attempt` of `of`.
+    virtual void reportRetry(const QString &name, const QString &reason, int attempt, int of);
     // An attempt has ended (its log line written, before its pause).
     virtual void reportAttempt(const AttemptReport &report);
     // The run has ended: its counts and the summary shown in p_sat.

@@ -145,6 +145,26 @@ SequenceCounter::Range walk(const QString &text, const QString &from, const QStr
 
 } // namespace
 
+std::optional<bool> SequenceCounter::numberModeOf(const QString &counter)
+{
+    const QString t = trimBlanks(counter);
+    qlonglong value = 0;
+    if (numberValue(t, &value))
+        return true;
+    if (t.size() == 1 && isLetter(t[0]))
+        return false;
+    const qsizetype dash = t.indexOf(QLatin1Char('-'), 1);
+    if (dash < 0)
+        return std::nullopt;
+    const QString from = t.left(dash), to = t.mid(dash + 1);
+    qlonglong end = 0;
+    if (numberValue(from, &value) && numberValue(to, &end))
+        return true;
+    if (from.size() == 1 && to.size() == 1 && isLetter(from[0]) && isLetter(to[0]))
+        return false;
+    return std::nullopt;
+}
+
 SequenceCounter::Range SequenceCounter::parseRange(const QString &counter, bool numberMode,
                                                    qint16 increment)
 {

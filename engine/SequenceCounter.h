@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QtGlobal>
+#include <optional>
 
 // The running counter of url2 and the composition of an address from the three inputs.
 namespace SequenceCounter {
@@ -23,6 +24,11 @@ struct Step
 
 // The next value of the counter text t, in number or character mode.
 Step advanceCounter(const QString &counter, bool numberMode, qint16 increment);
+
+// What the counter's own form counts: digits (signed) and ranges of them are numbers, a single
+// letter and a range of letters are letters. Nothing for any other text (an empty counter
+// included): the setting decides.
+std::optional<bool> numberModeOf(const QString &counter);
 
 // "FROM-TO" in url2: the run starts at FROM and its attempt at TO is the last one (or the
 // last value before TO when the increment steps over it). In number mode each end is a

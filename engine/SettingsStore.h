@@ -114,7 +114,7 @@ struct Setting
     bool trimmed = true;           // texts: blanks around a value typed in the dialog are dropped
     const char *caption = nullptr; // the dialog's label beside the setting's control
     const char *tooltip = nullptr;
-    const char *refusal = nullptr; // a number box's message when it refuses its text
+    const char *refusal = nullptr; // a number or file box's message when it refuses its text
     CliOption cli[2] = {};
 };
 

@@ -133,6 +133,7 @@ constexpr std::array<Setting, SettingsStore::keyCount> table = {{
     {.key = Key::cookie_file, .name = "cookie_file", .type = Type::Text, .defaultText = "", .field = &RunSettings::cookie_file,
      .caption = S("Cookie file"),
      .tooltip = S("A cookies.txt file whose cookies are sent with the requests; empty for none"),
+     .refusal = S("Error : The cookie file cannot be read"),
      .cli = {{.name = "cookies", .valueName = "FILE",
               .help = "send the cookies of a cookies.txt file", .helpOrder = 190,
               .value = OptionValue::File}}},
@@ -140,12 +141,13 @@ constexpr std::array<Setting, SettingsStore::keyCount> table = {{
      .caption = S("Certificate (CA) file"),
      .tooltip = S("A PEM file of certificate authorities to trust besides the system's; empty "
                   "for none"),
+     .refusal = S("Error : The certificate file cannot be read"),
      .cli = {{.name = "ca-file", .valueName = "FILE",
               .help = "also trust the authorities in a PEM file", .helpOrder = 200,
               .value = OptionValue::File}}},
     {.key = Key::stop_after_misses, .name = "stop_after_misses", .type = Type::Int16,
-     .defaultText = "0", .field = &RunSettings::stop_after_misses, .min = 0, .max = int16Max, .dialogMin = 0,
-     .caption = S("Stop after misses in a row"),
+     .defaultText = "10", .field = &RunSettings::stop_after_misses, .min = 0, .max = int16Max, .dialogMin = 0,
+     .caption = S("Stop after misses in a row (0 = never)"),
      .tooltip = S("End the run after this many pictures in a row were not found or were no "
                   "picture. 0 never ends it early."),
      .refusal = S("Error : Misses in a row Has to be a Number"),

@@ -25,6 +25,21 @@ void attach(QWidget *dialog, QWidget *owner)
     dialog->windowHandle()->setTransientParent(window->windowHandle());
 }
 
+void fitToScreen(QWidget *dialog, QWidget *owner)
+{
+    QWidget *window = owner ? owner->window() : nullptr;
+    const QScreen *screen = window && window->isVisible() ? window->screen() : dialog->screen();
+    if (!screen)
+        return;
+    // The frame is not known before the window manager has framed the window; a title bar's
+    // height is kept free for it.
+    const int frame = qMax(dialog->frameGeometry().height() - dialog->height(),
+                           dialog->fontMetrics().height() * 2);
+    const QSize room = screen->availableGeometry().size() - QSize(frame / 4, frame);
+    dialog->resize(
+        dialog->sizeHint().boundedTo(room).expandedTo(dialog->minimumSizeHint().boundedTo(room)));
+}
+
 void place(QWidget *dialog, QWidget *owner)
 {
     QWidget *window = owner ? owner->window() : nullptr;

@@ -19,5 +19,8 @@ void attach(QWidget *dialog, QWidget *owner);
 
 // Centres dialog over owner's window when that is visible, else over dialog's screen.
 void place(QWidget *dialog, QWidget *owner);
+// Gives the dialog the size its contents ask for, or less where the screen it will show on
+// has less room (the contents then scroll).
+void fitToScreen(QWidget *dialog, QWidget *owner);
 
 } // namespace DialogPlacement

@@ -6,6 +6,7 @@
 #include "DrivePicker.h"
 #include "FileChooser.h"
 #include "FileOps.h"
+#include "FolderPrompt.h"
 #include "LoadSettings.h"
 #include "OptionsApply.h"
 #include "OptionsPages.h"
@@ -235,6 +236,10 @@ void FrmOptions::guardFocusMoves()
             return true;
         };
     };
+    // A file the transfer cannot read would fail every fetch of a run, plain http included.
+    for (const auto &[box, key] :
+         {std::pair{ui.txtCookieFile, Key::cookie_file}, std::pair{ui.txtCaFile, Key::ca_file}})
+        m_gate->guard(box, [this, box = box, key = key] { return checkFile(box, key); });
     m_gate->guard(ui.txtAdd, marking(Key::append_str));
     for (QWidget *button : {ui.optHead, ui.optTail})
         m_gate->guard(button, marking(Key::is_header));
@@ -268,6 +273,7 @@ void FrmOptions::showSelectedPage()
         m_ui->Frame3_1->setFrameShape(QFrame::NoFrame);
     if (page == 3)
         m_ui->frame4_1->setFrameShape(QFrame::NoFrame);
+    m_ui->tab1->settle();
 }
 
 void FrmOptions::fillControls()
@@ -338,6 +344,15 @@ bool FrmOptions::checkNumber(QLineEdit *box, Key key)
     return false;
 }
 
+bool FrmOptions::checkFile(QLineEdit *box, Key key)
+{
+    const QFileInfo file(box->text().trimmed());
+    if (box->text().trimmed().isEmpty() || (file.isFile() && file.isReadable()))
+        return true;
+    refuse(box, key);
+    return false;
+}
+
 void FrmOptions::refuse(QLineEdit *box, Key key)
 {
     // Selected, so the next key replaces the refused text.
@@ -372,9 +387,36 @@ void FrmOptions::logClicked(bool yes)
     m_marks.mark(Key::is_log);
 }
 
+bool FrmOptions::foldersReady()
+{
+    const OptionsPages &ui = *m_ui;
+    const struct
+    {
+        bool marked;
+        const DirectoryField *field;
+        int page;
+        QLineEdit *box;
+    } folders[] = {{m_marks.isMarked(Key::save_dir), m_saveDir, 0, ui.txtSavPath},
+                   {m_marks.isMarked(Key::log_dir), m_logDir, 3, ui.txtLogDir}};
+    for (const auto &f : folders) {
+        QString problem;
+        if (!f.marked || FolderPrompt::prepare(this, f.field->directory(), &problem) ==
+                             FolderPrompt::Result::Ready)
+            continue;
+        // Nothing is stored while a folder cannot be had; the box is there to be changed.
+        ui.tab1->setCurrentIndex(f.page);
+        f.box->setFocus(Qt::OtherFocusReason);
+        f.box->selectAll();
+        beepHook()();
+        ui.statbar->showMessage(problem);
+        return false;
+    }
+    return true;
+}
+
 void FrmOptions::cmdOK_Click()
 {
-    if (!maxFilesAcceptable())
+    if (!maxFilesAcceptable() || !foldersReady())
         return;
     applyOptions(currentValues(), m_marks, m_settings, m_mainWindow);
     enableMainWindow();
@@ -383,7 +425,7 @@ void FrmOptions::cmdOK_Click()
 
 void FrmOptions::cmdApply_Click()
 {
-    if (!maxFilesAcceptable())
+    if (!maxFilesAcceptable() || !foldersReady())
         return;
     applyOptions(currentValues(), m_marks, m_settings, m_mainWindow);
     clearChangeMarks();
@@ -425,6 +467,7 @@ void FrmOptions::showEvent(QShowEvent *event)
     // A dialog of the main window, though no child widget of it: a disabled window
     // disables its children too.
     DialogPlacement::attach(this, m_mainWidget);
+    DialogPlacement::fitToScreen(this, m_mainWidget);
     DialogPlacement::place(this, m_mainWidget);
 }
 

@@ -55,8 +55,13 @@ private:
     OptionsValues currentValues() const;
 
     bool checkNumber(QLineEdit *box, SettingsStore::Key key);
+    // A cookie or certificate file box: empty, or a regular file that can be read.
+    bool checkFile(QLineEdit *box, SettingsStore::Key key);
     void refuse(QLineEdit *box, SettingsStore::Key key);
     bool maxFilesAcceptable();
+    // Offers to create a typed save or log folder that does not exist; false when one
+    // cannot be created (the apply must not go on).
+    bool foldersReady();
     void proxyClicked(bool yes);
     void logClicked(bool yes);
 

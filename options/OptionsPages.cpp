@@ -2,6 +2,7 @@
 
 #include "DirectoryPicker.h"
 #include "DrivePicker.h"
+#include "Mnemonics.h"
 #include "OptionsWidgets.h"
 #include "TabStrip.h"
 
@@ -58,8 +59,10 @@ OptionsPages::OptionsPages(QWidget *dialog)
     column->addWidget(tab1, 1);
     column->addWidget(Shape2);
     column->addWidget(statbar);
-    // The dialog is as large as its contents need, no more, and keeps that size.
-    column->setSizeConstraint(QLayout::SetFixedSize);
+    Mnemonics::assign(tab1->bar(), Shape2,
+                      {frameArray[0], frameArray[1], frameArray[2], frameArray[3]});
+    // The dialog opens as large as its contents need where the screen has the room; it may
+    // be made smaller, and then its pages scroll.
 }
 
 void OptionsPages::buildSavePage(QFrame *page)

@@ -142,6 +142,13 @@ void group(QWidget *owner, std::initializer_list<QRadioButton *> buttons)
     buttonGroup->setExclusive(true);
     for (QRadioButton *button : buttons)
         buttonGroup->addButton(button);
+    // Tab enters a group at its chosen button and leaves it from there; the arrow keys move
+    // within it. Only the chosen one is on the Tab chain (all of them while none is chosen).
+    QObject::connect(buttonGroup, &QButtonGroup::buttonToggled, buttonGroup, [buttonGroup] {
+        const bool chosen = buttonGroup->checkedButton() != nullptr;
+        for (QAbstractButton *b : buttonGroup->buttons())
+            b->setFocusPolicy(!chosen || b->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
+    });
 }
 
 void keepRoomWhenHidden(QWidget *widget)

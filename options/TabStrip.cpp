@@ -1,13 +1,32 @@
 #include "TabStrip.h"
 
 #include <QGridLayout>
+#include <QScrollArea>
+#include <QShortcut>
 #include <QStyleOptionTabWidgetFrame>
 #include <QStylePainter>
 #include <QTabBar>
 #include <QVBoxLayout>
 
+namespace {
+
+// QScrollArea asks for no more than 36 by 24 lines of text; the pages ask for what they
+// need, and scroll only when the window cannot give it.
+class PageScroller : public QScrollArea
+{
+public:
+    using QScrollArea::QScrollArea;
+    QSize sizeHint() const override
+    {
+        return widget() ? widget()->sizeHint() : QScrollArea::sizeHint();
+    }
+};
+
+} // namespace
+
 TabStrip::TabStrip(QWidget *parent)
-    : QWidget(parent), m_bar(new QTabBar(this)), m_panel(new QGridLayout)
+    : QWidget(parent), m_bar(new QTabBar(this)), m_scroll(new PageScroller(this)),
+      m_panel(new QGridLayout)
 {
     m_bar->setDrawBase(false);
     m_bar->setExpanding(false);
@@ -24,7 +43,45 @@ TabStrip::TabStrip(QWidget *parent)
     column->addWidget(m_bar, 0, Qt::AlignLeft);
     const int inset = style()->pixelMetric(QStyle::PM_LayoutLeftMargin, nullptr, this);
     m_panel->setContentsMargins(inset, inset, inset, inset);
-    column->addLayout(m_panel, 1);
+    // Never narrower than the pages need, even where a wrapping caption would let the
+    // scroll area squeeze them to its own width: it scrolls instead.
+    m_panel->setSizeConstraint(QLayout::SetMinimumSize);
+    // The frame drawn around the panel shows through.
+    auto *pages = new QWidget;
+    pages->setLayout(m_panel);
+    m_scroll->setObjectName(QStringLiteral("pageScroller"));
+    m_scroll->setAccessibleName(tr("Page contents"));
+    m_scroll->setFrameShape(QFrame::NoFrame);
+    m_scroll->setWidgetResizable(true);
+    m_scroll->setWidget(pages);
+    m_scroll->viewport()->setAutoFillBackground(false);
+    pages->setAutoFillBackground(false);
+    column->addWidget(m_scroll, 1);
+
+    const auto key = [this](QKeySequence::StandardKey which, int offset) {
+        auto *shortcut = new QShortcut(which, this);
+        shortcut->setContext(Qt::WindowShortcut);
+        connect(shortcut, &QShortcut::activated, this, [this, offset] { stepPage(offset); });
+    };
+    key(QKeySequence::NextChild, 1);
+    key(QKeySequence::PreviousChild, -1);
+}
+
+void TabStrip::settle()
+{
+    m_panel->invalidate();
+    m_panel->activate();
+}
+
+void TabStrip::stepPage(int offset)
+{
+    const int count = m_bar->count();
+    if (count == 0)
+        return;
+    m_bar->setFocus(Qt::TabFocusReason);
+    if (!m_bar->hasFocus())
+        return;
+    setCurrentIndex(((currentIndex() + offset) % count + count) % count);
 }
 
 int TabStrip::addTab(const QString &caption)

@@ -19,6 +19,13 @@ public:
     void fill(const QString &address);
     // Puts "https://" before the text of url1 when it names no scheme. Returns whether it did.
     bool completeScheme();
+    // Moves the counter to the next (direction > 0) or previous place in the address that
+    // can count; the three inputs follow. Nothing happens during a run.
+    void moveCounter(int direction);
+
+protected:
+    // A link dropped on url2 or url3 is spread over the three inputs, as on url1.
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 Q_SIGNALS:
     // Enter was pressed in one of the inputs.

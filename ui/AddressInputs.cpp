@@ -53,8 +53,7 @@ void AddressInputs::url1_LostFocus()
     const QString text = url1->currentText();
     if (!m_prefixes.remember(text))
         return;
-    for (int i = RecentPrefixes::Count - 1; i >= 0; --i)
-        SettingsStore::write(RecentPrefixes::keyOf(i), m_prefixes.slot(i));
+    storePrefixes();
 
     // The list shows the text as typed; what is typed stays in the field.
     const QSignalBlocker blocker(url1);
@@ -62,6 +61,25 @@ void AddressInputs::url1_LostFocus()
     while (url1->count() > RecentPrefixes::Count)
         url1->removeItem(url1->count() - 1);
     url1->setEditText(text);
+}
+
+void AddressInputs::storePrefixes()
+{
+    for (int i = RecentPrefixes::Count - 1; i >= 0; --i)
+        SettingsStore::write(RecentPrefixes::keyOf(i), m_prefixes.slot(i));
+}
+
+void AddressInputs::prefixCompleted(const QString &before, const QString &after)
+{
+    if (!m_prefixes.replace(before, after))
+        return;
+    storePrefixes();
+    // The list follows the slots; the field keeps what it shows.
+    const QSignalBlocker blocker(url1);
+    const QString shown = url1->currentText();
+    url1->clear();
+    url1->addItems(m_prefixes.all());
+    url1->setEditText(shown);
 }
 
 void AddressInputs::url3_Click(int index)

@@ -17,6 +17,9 @@ public:
     // Fills both lists and texts from the store (start-up).
     void restoreInputs();
     QStringList recentPrefixes() const { return m_prefixes.all(); }
+    // url1 was completed from before to after ("https://" put in front): a remembered
+    // before becomes after, so that choosing it again gives an address that works.
+    void prefixCompleted(const QString &before, const QString &after);
 
     static QStringList suffixes();
 
@@ -26,6 +29,7 @@ protected:
 private:
     void url1_LostFocus();
     void url3_Click(int index);
+    void storePrefixes();
 
     QComboBox *url1;
     QComboBox *url3;

@@ -15,6 +15,7 @@
 #include "PreviewLayout.h"
 #include "PreviewView.h"
 #include "ProgramPaths.h"
+#include "ProgressPanel.h"
 #include "SettingsStore.h"
 #include "StatusBar.h"
 #include "Transfer.h"
@@ -109,6 +110,25 @@ void FrmMain::buildControls()
 
     statbar = new StatusBar(dpi, this);
     setStatusBar(statbar);
+    // A status text of more lines makes the bar taller: the preview is fitted again.
+    statbar->installEventFilter(this);
+}
+
+ProgressPanel &FrmMain::progressPanel()
+{
+    return *m_controls->progress;
+}
+
+bool FrmMain::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == statbar && event->type() == QEvent::Resize &&
+        static_cast<QResizeEvent *>(event)->oldSize().height() != statbar->height() &&
+        !m_timer1.isActive())
+        QTimer::singleShot(0, this, [this] {
+            if (!m_timer1.isActive())
+                arrangeControls();
+        });
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void FrmMain::connectCommands()
@@ -163,8 +183,9 @@ void FrmMain::cmdGet_Click()
 {
     // An address typed without a scheme would fail every attempt; the user sees the
     // completed address before the first attempt is made.
-    if (isGetEnabled())
-        m_entry->completeScheme();
+    const QString typed = url1Text();
+    if (isGetEnabled() && m_entry->completeScheme())
+        m_inputs->prefixCompleted(typed, url1Text());
     m_run->cmdGet_Click();
 }
 
@@ -319,9 +340,8 @@ void FrmMain::arrangeControls()
         return;
     }
     const QSize outer = size() + margins;
-    const QSizeF least =
-        m_controls->leastWindow(margins, menuBar()->sizeHint().height(), statbar->leastWidth(),
-                                statbar->sizeHint().height());
+    const QSizeF least = m_controls->leastWindow(margins, menuBar()->sizeHint().height(),
+                                                 statbar->leastWidth(), statbar->oneLineHeight());
     const PreviewLayout::Minimum minimum = PreviewLayout::enforceMinimum(
         outer.width() * perPixel, outer.height() * perPixel, least.width(), least.height());
     if (minimum.width != outer.width() * perPixel) {

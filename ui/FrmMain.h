@@ -15,6 +15,7 @@ class QShortcut;
 class AddressInputs;
 class DownloadRun;
 class MainControls;
+class ProgressPanel;
 class StatusBar;
 class Transfer;
 class TrayIcon;
@@ -72,6 +73,7 @@ public:
     TrayIcon &tray() { return *m_tray; }
     const MainMenus &menus() const { return m_menus; }
     StatusBar &statusBarPanels() { return *statbar; }
+    ProgressPanel &progressPanel();
     int beepCount() const { return m_beeps; }
     // The image list picture panel p_con shows.
     ImageKey statePicture() const { return m_statePicture; }
@@ -86,6 +88,7 @@ protected:
     void closeEvent(QCloseEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void buildControls();
@@ -105,6 +108,8 @@ private:
     void cmdGet_Click();
     // A question the run needs answered must not wait behind a minimized or hidden window.
     void bringBackForQuestion();
+    // The window a question opens over: the options dialog while it is open.
+    QWidget *questionParent();
     void parkFocus(QWidget *button);
 
     RunSettings m_settings;

@@ -13,6 +13,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDialog>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShortcut>
@@ -75,7 +76,7 @@ void FrmMain::setStopEnabled(bool enabled)
         m_focusParked = false;
         stop->setFocus(Qt::OtherFocusReason);
     } else
-        statbar->progress().clear();
+        m_controls->progress->clear();
 }
 
 void FrmMain::parkFocus(QWidget *button)
@@ -189,13 +190,22 @@ void FrmMain::setTrayRecordIcon(ImageKey key)
 void FrmMain::showMessage(const QString &text, const QString &title)
 {
     bringBackForQuestion();
-    ModalDialogs::showMessage(this, text, title);
+    ModalDialogs::showMessage(questionParent(), text, title);
 }
 
 bool FrmMain::promptForName(const QString &title, const QString &prompt, QString *answer)
 {
     bringBackForQuestion();
-    return ModalDialogs::promptForName(this, title, prompt, answer);
+    return ModalDialogs::promptForName(questionParent(), title, prompt, answer);
+}
+
+QWidget *FrmMain::questionParent()
+{
+    // While the options dialog is open this window is disabled, and so would be a dialog of
+    // its own: the question would wait behind the options, unanswerable.
+    if (m_options && m_options->isVisible())
+        return m_options;
+    return this;
 }
 
 void FrmMain::bringBackForQuestion()
@@ -213,17 +223,17 @@ void FrmMain::bringBackForQuestion()
 
 void FrmMain::setRunProgress(int attempt, int planned)
 {
-    statbar->progress().setRunProgress(attempt, planned);
+    m_controls->progress->setRunProgress(attempt, planned);
 }
 
 void FrmMain::setFileProgress(qint64 received, qint64 total)
 {
-    statbar->progress().setFileProgress(received, total);
+    m_controls->progress->setFileProgress(received, total);
 }
 
 void FrmMain::reportRunEnd(const RunCounts &, const QString &summary)
 {
-    statbar->progress().clear();
+    m_controls->progress->clear();
     // Out of sight, the end of the run is told by the desktop.
     if (m_tray->record().shown)
         m_tray->notify(windowTitle(), summary);

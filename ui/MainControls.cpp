@@ -1,15 +1,18 @@
 #include "MainControls.h"
 
 #include "AddressLineEdit.h"
+#include "ComboAccessibility.h"
 #include "PreviewLayout.h"
 #include "PreviewView.h"
 #include "ProgramPaths.h"
+#include "ProgressPanel.h"
 #include "Twips.h"
 
 #include <QComboBox>
 #include <QFrame>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QToolButton>
 #include <algorithm>
 #include <cmath>
 
@@ -31,8 +34,8 @@ QComboBox *addressBox(QWidget *parent, const char *name, const QString &accessib
 {
     auto *box = new QComboBox(parent);
     box->setObjectName(QLatin1String(name));
-    box->setAccessibleName(accessible);
     box->setEditable(true);
+    ComboAccessibility::nameByLabel(box, accessible);
     // The lists follow their own rules; Enter must not add to them.
     box->setInsertPolicy(QComboBox::NoInsert);
     box->setMaxVisibleItems(12);
@@ -60,8 +63,11 @@ MainControls::MainControls(double logicalDpi, QWidget *parent)
       url1(addressBox(this, "url1", QStringLiteral("Address before the counter"))),
       url1Edit(new AddressLineEdit(url1)), url2(new QLineEdit(QStringLiteral("01"), this)),
       url3(addressBox(this, "url3", QStringLiteral("Address after the counter"))),
-      img1(new PreviewView(this)), m_dpi(logicalDpi)
+      img1(new PreviewView(this)), cmdCounter(new QToolButton(this)),
+      progress(new ProgressPanel(this)), m_dpi(logicalDpi)
 {
+    progress->setAutoFillBackground(true);
+    connect(progress, &ProgressPanel::shown, this, &MainControls::placeProgress);
     setObjectName(QStringLiteral("clientArea"));
     shp1->setObjectName(QStringLiteral("shp1"));
     shp1->setAccessibleName(QStringLiteral("Address band"));
@@ -75,6 +81,10 @@ MainControls::MainControls(double logicalDpi, QWidget *parent)
     url1->setLineEdit(url1Edit);
     url1->setCompleter(nullptr); // a new text field brings a completer of its own
     url1Edit->setObjectName(QStringLiteral("url1Edit"));
+    url1Edit->setAccessibleName(url1->accessibleName());
+    url1->setToolTip(tr("The address up to the counter"));
+    url3->setToolTip(tr("The rest of the address after the counter"));
+    url3->lineEdit()->setObjectName(QStringLiteral("url3Edit"));
     url1Edit->setPlaceholderText(QStringLiteral("address up to the number"));
     url2->setPlaceholderText(QStringLiteral("01, A or 01-20"));
     url3->lineEdit()->setPlaceholderText(QStringLiteral(".jpg"));
@@ -118,11 +128,21 @@ MainControls::MainControls(double logicalDpi, QWidget *parent)
                             url2->fontMetrics().horizontalAdvance(url2->placeholderText())) +
                        12;
     place(url2, url2Place, digits);
+    cmdCounter->setObjectName(QStringLiteral("cmdCounter"));
+    cmdCounter->setText(QStringLiteral("\u00bb"));
+    cmdCounter->setAccessibleName(tr("Next counter place"));
+    cmdCounter->setToolTip(tr("Count with the next number of the address (Alt+Right; Alt+Left "
+                              "goes back)"));
+    cmdCounter->setAutoRaise(true);
+    cmdCounter->setGeometry(url2->geometry().right() + 1, url2->y(),
+                            qMax(cmdCounter->sizeHint().width(), url2->height() * 2 / 3),
+                            url2->height());
     const int suffix = url3->fontMetrics().horizontalAdvance(QStringLiteral(".JPEG")) + 36;
     place(url3, url3Place, suffix);
 
     setTabOrder(url1, url2);
-    setTabOrder(url2, url3);
+    setTabOrder(url2, cmdCounter);
+    setTabOrder(cmdCounter, url3);
     setTabOrder(url3, cmdGet);
     setTabOrder(cmdGet, cmdStop);
 }
@@ -137,11 +157,16 @@ double MainControls::twips(int pixels) const
     return Twips::fromPixels(pixels, m_dpi);
 }
 
+double MainControls::counterWidth() const
+{
+    return twips(url2->width() + cmdCounter->width());
+}
+
 QSizeF MainControls::leastWindow(const QSize &frame, int menuHeight, int statusWidth,
                                  int statusHeight) const
 {
     const double band =
-        PreviewLayout::leastWidth({0, twips(url1->x()), twips(url2->width()), twips(url3->width())},
+        PreviewLayout::leastWidth({0, twips(url1->x()), counterWidth(), twips(url3->width())},
                                   twips(url1->minimumSizeHint().width()));
     const double width =
         std::max({PreviewLayout::MinimumWidth, band, twips(statusWidth + frame.width())});
@@ -153,6 +178,21 @@ QSizeF MainControls::leastWindow(const QSize &frame, int menuHeight, int statusW
     return QSizeF(std::ceil(width / pixel) * pixel, std::ceil(height / pixel) * pixel);
 }
 
+void MainControls::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    placeProgress();
+}
+
+void MainControls::placeProgress()
+{
+    constexpr int Margin = 2;
+    const QSize size = progress->sizeHint();
+    progress->setGeometry(width() - size.width() - Margin, height() - size.height() - Margin,
+                          size.width(), size.height());
+    progress->raise();
+}
+
 void MainControls::showPlaceholder()
 {
     if (!img1->loadFile(ProgramPaths::placeholderPath()))
@@ -162,11 +202,12 @@ void MainControls::showPlaceholder()
 void MainControls::arrange(double windowWidth, double windowHeight)
 {
     const PreviewLayout::ControlsOut out = PreviewLayout::arrangeControls(
-        {windowWidth, twips(url1->x()), twips(url2->width()), twips(url3->width())});
+        {windowWidth, twips(url1->x()), counterWidth(), twips(url3->width())});
     shp1->setGeometry(px(out.band.left), px(out.band.top), px(out.band.width), px(out.band.height));
     fitImage(windowWidth, windowHeight);
     url3->move(px(out.url3Left), url3->y());
     url2->move(px(out.url2Left), url2->y());
+    cmdCounter->move(url2->geometry().right() + 1, url2->y());
     url1->resize(px(out.url1Width), url1->height());
 }
 

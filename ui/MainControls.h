@@ -5,10 +5,12 @@
 
 class AddressLineEdit;
 class PreviewView;
+class ProgressPanel;
 class QComboBox;
 class QFrame;
 class QLineEdit;
 class QPushButton;
+class QToolButton;
 
 // The client area of the main window: the band shp1 with Get, Stop and the three address
 // inputs, and the preview img1 below it. Positions follow the twips arithmetic of
@@ -40,13 +42,24 @@ public:
     QLineEdit *url2;
     QComboBox *url3;
     PreviewView *img1;
+    // Beside url2: moves the counter to the next place in the address that can count.
+    QToolButton *cmdCounter;
+    // The run's progress, over the lower right corner of the preview while a run goes on:
+    // it never takes the room of the status line.
+    ProgressPanel *progress;
 
 Q_SIGNALS:
     // img1 got another picture by itself and has to be fitted again.
     void pictureReplaced();
 
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
 private:
+    void placeProgress();
     int px(double twips) const;
+    // url2 with its button, in twips: they move together.
+    double counterWidth() const;
     double twips(int pixels) const;
 
     double m_dpi;

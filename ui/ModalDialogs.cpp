@@ -38,7 +38,7 @@ void ModalDialogs::setHook(Hook hook)
 void ModalDialogs::showMessage(QWidget *parent, const QString &text, const QString &title)
 {
     if (installedHook()) {
-        installedHook()(Request{Request::Message, title, text});
+        installedHook()(Request{Request::Message, title, text, parent});
         return;
     }
     messageBox(parent, QMessageBox::NoIcon, text, title);
@@ -47,7 +47,7 @@ void ModalDialogs::showMessage(QWidget *parent, const QString &text, const QStri
 void ModalDialogs::showInformation(QWidget *parent, const QString &text, const QString &title)
 {
     if (installedHook()) {
-        installedHook()(Request{Request::Information, title, text});
+        installedHook()(Request{Request::Information, title, text, parent});
         return;
     }
     messageBox(parent, QMessageBox::Information, text, title);
@@ -58,7 +58,7 @@ bool ModalDialogs::promptForName(QWidget *parent, const QString &title, const QS
 {
     std::optional<QString> result;
     if (installedHook()) {
-        result = installedHook()(Request{Request::Prompt, title, prompt});
+        result = installedHook()(Request{Request::Prompt, title, prompt, parent});
     } else {
         QInputDialog dialog(parent);
         dialog.setObjectName(QStringLiteral("inputBox"));

@@ -17,6 +17,7 @@ struct Request
     Kind kind = Message;
     QString title;
     QString text;
+    QWidget *parent = nullptr; // the window the dialog belongs to
 };
 
 // Returns the answer to a prompt (nullopt: Cancel); for messages the answer is ignored.

@@ -28,8 +28,9 @@ ProgressPanel::ProgressPanel(QWidget *parent)
     setObjectName(QStringLiteral("progressPanel"));
     auto *row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
-    row->addWidget(p_run);
+    // The attempt at the right edge, where it stays while the bar comes and goes.
     row->addWidget(p_file);
+    row->addWidget(p_run);
 
     p_run->setObjectName(QStringLiteral("p_run"));
     p_run->setToolTip(QStringLiteral("Attempt of the run"));
@@ -81,7 +82,10 @@ void ProgressPanel::setRunProgress(int attempt, int planned)
         QAccessible::updateAccessibility(&changed);
     }
     p_run->show();
-    show();
+    if (!isVisibleTo(parentWidget())) {
+        show();
+        Q_EMIT shown();
+    }
 }
 
 void ProgressPanel::setFileProgress(qint64 received, qint64 total)
@@ -96,8 +100,10 @@ void ProgressPanel::setFileProgress(qint64 received, qint64 total)
     showOnBar(total > 0 ? int(qMin(received, total) * BarSteps / total) : 0, bytesText(received));
     if (!p_file->isVisibleTo(this))
         p_file->show();
-    if (!isVisibleTo(parentWidget()))
+    if (!isVisibleTo(parentWidget())) {
         show();
+        Q_EMIT shown();
+    }
 }
 
 void ProgressPanel::showOnBar(int value, const QString &text)
@@ -127,9 +133,4 @@ QString ProgressPanel::attemptShown() const
 QString ProgressPanel::fileShown() const
 {
     return isVisibleTo(parentWidget()) && p_file->isVisibleTo(this) ? p_file->format() : QString();
-}
-
-int ProgressPanel::runningWidth() const
-{
-    return p_run->width() + layout()->spacing() + p_file->width();
 }

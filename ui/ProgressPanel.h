@@ -5,7 +5,7 @@
 class QLabel;
 class QProgressBar;
 
-// The run's progress in the status bar: the attempt ("8 / 20", or "8" when the end is not
+// The run's progress: the attempt ("8 / 20", or "8" when the end is not
 // known) and, while a file arrives, a bar with its bytes. Nothing of it shows while idle.
 class ProgressPanel : public QWidget
 {
@@ -25,8 +25,9 @@ public:
     QString attemptShown() const;
     // The bar's text; empty while no file arrives.
     QString fileShown() const;
-    // The room the panel takes while a file arrives, shown or not.
-    int runningWidth() const;
+Q_SIGNALS:
+    // It came into sight (for its place to be set).
+    void shown();
 
 private:
     void showOnBar(int value, const QString &text);

@@ -23,3 +23,20 @@ bool RecentPrefixes::remember(const QString &text)
     m_slots.prepend(trimmed);
     return true;
 }
+
+bool RecentPrefixes::replace(const QString &before, const QString &after)
+{
+    const qsizetype at = m_slots.indexOf(before.trimmed());
+    if (at < 0 || before.trimmed().isEmpty())
+        return false;
+    const QString wanted = after.trimmed();
+    for (const QString &known : std::as_const(m_slots)) {
+        if (known.compare(wanted, Qt::CaseInsensitive) == 0) {
+            m_slots.removeAt(at);
+            m_slots.append(QString());
+            return true;
+        }
+    }
+    m_slots[at] = wanted;
+    return true;
+}

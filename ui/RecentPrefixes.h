@@ -24,6 +24,10 @@ public:
     // the oldest is gone and slot 0 holds the trimmed text. An empty text counts as new
     // only while no slot is empty.
     bool remember(const QString &text);
+    // The slot holding before (trimmed, exactly) holds after instead; when after is
+    // remembered already, the slot goes and the later ones move up. Returns whether a slot
+    // changed.
+    bool replace(const QString &before, const QString &after);
 
 private:
     QStringList m_slots;

@@ -1,6 +1,5 @@
 #include "StatusBar.h"
 
-#include "ProgressPanel.h"
 #include "StatusTextPanel.h"
 #include "Twips.h"
 
@@ -16,8 +15,8 @@ constexpr double ClockPanelTwips = 1499;
 } // namespace
 
 StatusBar::StatusBar(double logicalDpi, QWidget *parent)
-    : QStatusBar(parent), m_text(new StatusTextPanel(this)), m_progress(new ProgressPanel(this)),
-      m_state(new QLabel(this)), m_clock(new QLabel(this))
+    : QStatusBar(parent), m_text(new StatusTextPanel(this)), m_state(new QLabel(this)),
+      m_clock(new QLabel(this))
 {
     setObjectName(QStringLiteral("statbar"));
     setAccessibleName(QStringLiteral("Status bar"));
@@ -46,7 +45,6 @@ StatusBar::StatusBar(double logicalDpi, QWidget *parent)
     m_clock->setFrameShadow(QFrame::Sunken);
 
     addWidget(m_text, 1);
-    addPermanentWidget(m_progress);
     addPermanentWidget(m_state);
     addPermanentWidget(m_clock);
 
@@ -72,19 +70,18 @@ void StatusBar::setStatePicture(const QIcon &picture)
 
 int StatusBar::leastWidth() const
 {
-    // The idle texts stand for a long time; addresses may be shortened, these may not.
+    // The idle texts stand for a long time and show on one line; other texts may take more.
     const int least = m_text->minimumSizeHint().width();
     int idle = least;
     for (const QString &fixed :
          {QStringLiteral("Engine Stopped"), QStringLiteral("downloading completed")})
         idle = qMax(idle, m_text->widthFor(fixed));
-    // During a run the progress panel takes its room from the status line, whose addresses
-    // are shortened anyway; the window never has to grow for it.
-    constexpr int Spacing = 6;
-    const int running = least + m_progress->runningWidth() + Spacing;
-    const int shown =
-        m_progress->isVisibleTo(this) ? m_progress->minimumSizeHint().width() + Spacing : 0;
-    return minimumSizeHint().width() - least - shown + qMax(idle, running);
+    return minimumSizeHint().width() - least + idle;
+}
+
+int StatusBar::oneLineHeight() const
+{
+    return sizeHint().height() - m_text->minimumSizeHint().height() + m_text->oneLineHeight();
 }
 
 QString StatusBar::clockText() const

@@ -4,7 +4,6 @@
 #include <QStatusBar>
 #include <QTimer>
 
-class ProgressPanel;
 class QLabel;
 class StatusTextPanel;
 
@@ -22,16 +21,17 @@ public:
     void setStatePicture(const QIcon &picture);
 
     QString clockText() const;
-    ProgressPanel &progress() { return *m_progress; }
+    StatusTextPanel &statusPanel() { return *m_text; }
 
     // The narrowest the bar may be with the program's fixed status texts shown whole.
     int leastWidth() const;
+    // Its height with a status text of one line.
+    int oneLineHeight() const;
 
 private:
     void tick();
 
     StatusTextPanel *m_text;
-    ProgressPanel *m_progress;
     QLabel *m_state;
     QLabel *m_clock;
     QTimer m_clockTimer;

@@ -4,6 +4,7 @@
 
 #include <QCryptographicHash>
 #include <QDir>
+#include <QDirIterator>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
@@ -55,6 +56,14 @@ void TestGetCommand::initTestCase()
     for (const char *name : {"/pic01.jpg", "/pic02.jpg", "/pic03.jpg", "/picA.jpg", "/picB.jpg"})
         m_server.setResponse(QString::fromLatin1(name), TestHttpServer::picture(++number));
     m_server.setResponse(QStringLiteral("/pic04.jpg"), TestHttpServer::page(200, "<html>"));
+    // Asked once each: first a 429 or a 500, then the picture.
+    TestHttpServer::Response busy = TestHttpServer::page(429, "slow down");
+    busy.headers.append(qMakePair(QByteArray("Retry-After"), QByteArray("0")));
+    for (const char *name : {"/busy1.jpg", "/flaky1.jpg"}) {
+        m_server.setResponse(QString::fromLatin1(name), TestHttpServer::image("JPEG"));
+        m_server.queueResponse(QString::fromLatin1(name),
+                               name[1] == 'b' ? busy : TestHttpServer::page(500, "oops"));
+    }
     TestHttpServer::Response slow = TestHttpServer::image(QByteArray(64 * 1024, 'x'));
     slow.behaviour = TestHttpServer::Behaviour::StallAfterHeaders;
     m_server.setResponse(QStringLiteral("/slow1.jpg"), slow);
@@ -126,27 +135,32 @@ void TestGetCommand::runs_data()
     QTest::addColumn<QStringList>("saved");
     QTest::addColumn<int>("requests");
     QTest::addColumn<QStringList>("lines"); // outcomes with --json, line prefixes otherwise
+    QTest::addColumn<QStringList>("told");  // lines standard error holds
 
     // clang-format off
-    QTest::newRow("a range, all saved") << L({}) << L({"%BASE%/pic[01-03].jpg"}) << 0 << L({"pic01.jpg", "pic02.jpg", "pic03.jpg"}) << 3 << L({"", "", ""});
-    QTest::newRow("three words, a letter range") << L({}) << L({"%BASE%/pic", "A-B", ".jpg"}) << 0 << L({"picA.jpg", "picB.jpg"}) << 2 << L({"", ""});
-    QTest::newRow("a range cut by --max") << L({}) << L({"%BASE%/pic[01-03].jpg", "--max", "2"}) << 0 << L({"pic01.jpg", "pic02.jpg"}) << 2 << L({"", ""});
-    QTest::newRow("a plain address with --single") << L({}) << L({"%BASE%/pic02.jpg", "--single"}) << 0 << L({"pic02.jpg"}) << 1 << L({""});
-    QTest::newRow("a miss gives 1") << L({}) << L({"%BASE%/pic[03-05].jpg"}) << 1 << L({"pic03.jpg"}) << 3 << L({"", "", ""});
-    QTest::newRow("the misses that end a series are no failure") << L({}) << L({"%BASE%/pic[02-07].jpg", "--stop-after-misses", "2"}) << 0 << L({"pic02.jpg", "pic03.jpg"}) << 4 << L({"", "", "", ""});
-    QTest::newRow("a refused proxy ends the run") << L({}) << L({"%BASE%/pic[01-03].jpg", "--proxy", "127.0.0.1:1", "--json"}) << 1 << L({}) << 0 << L({"failed"});
-    QTest::newRow("json, one object per attempt") << L({}) << L({"%BASE%/pic[03-04].jpg", "--json"}) << 1 << L({"pic03.jpg"}) << 2 << L({"saved", "not an image"});
-    QTest::newRow("dry run sends nothing") << L({}) << L({"%BASE%/pic[01-03].jpg", "--dry-run"}) << 0 << L({}) << 0 << L({"%BASE%/pic01.jpg -> ", "%BASE%/pic02.jpg -> ", "%BASE%/pic03.jpg -> ", "end: the end of the range"});
-    QTest::newRow("dry run, a letter series up to Z") << L({}) << L({"%BASE%/pic", "Y", ".jpg", "--dry-run", "--json"}) << 0 << L({}) << 0 << L({"new", "new", ""});
-    QTest::newRow("dry run, https:// put in front") << L({}) << L({"%HOST%/pic[01-02].jpg", "--dry-run"}) << 0 << L({}) << 0 << L({"https://%HOST%/pic01.jpg -> ", "https://%HOST%/pic02.jpg -> ", "end: "});
-    QTest::newRow("stdout without a reader stops the run") << L({}) << L({"%BASE%/pic[01-03].jpg", "%NO-READER%"}) << 141 << L({"pic01.jpg"}) << 1 << L({});
-    QTest::newRow("dry run over an existing file") << L({"pic01.jpg"}) << L({"%BASE%/pic[01-02].jpg", "--dry-run", "--json", "--if-exists", "overwrite"}) << 0 << L({"pic01.jpg"}) << 0 << L({"overwrite", "new", ""});
-    QTest::newRow("a stored prompt skips") << L({"pic01.jpg"}) << L({"%BASE%/pic[01-02].jpg", "--dry-run", "--json"}) << 0 << L({"pic01.jpg"}) << 0 << L({"skip: exists", "new", ""});
+    QTest::newRow("a range, all saved") << L({}) << L({"%BASE%/pic[01-03].jpg"}) << 0 << L({"pic01.jpg", "pic02.jpg", "pic03.jpg"}) << 3 << L({"", "", ""}) << L({});
+    QTest::newRow("three words, a letter range") << L({}) << L({"%BASE%/pic", "A-B", ".jpg"}) << 0 << L({"picA.jpg", "picB.jpg"}) << 2 << L({"", ""}) << L({});
+    QTest::newRow("a range cut by --max") << L({}) << L({"%BASE%/pic[01-03].jpg", "--max", "2"}) << 0 << L({"pic01.jpg", "pic02.jpg"}) << 2 << L({"", ""}) << L({});
+    QTest::newRow("a plain address with --single") << L({}) << L({"%BASE%/pic02.jpg", "--single"}) << 0 << L({"pic02.jpg"}) << 1 << L({""}) << L({});
+    QTest::newRow("a miss gives 1") << L({}) << L({"%BASE%/pic[03-05].jpg"}) << 1 << L({"pic03.jpg"}) << 3 << L({"", "", ""}) << L({});
+    QTest::newRow("the misses that end a series are no failure") << L({}) << L({"%BASE%/pic[02-07].jpg", "--stop-after-misses", "2"}) << 0 << L({"pic02.jpg", "pic03.jpg"}) << 4 << L({"", "", "", ""}) << L({});
+    QTest::newRow("a refused proxy ends the run") << L({}) << L({"%BASE%/pic[01-03].jpg", "--proxy", "127.0.0.1:1", "--json"}) << 1 << L({}) << 0 << L({"failed"}) << L({});
+    QTest::newRow("json, one object per attempt") << L({}) << L({"%BASE%/pic[03-04].jpg", "--json"}) << 1 << L({"pic03.jpg"}) << 2 << L({"saved", "not an image"}) << L({});
+    QTest::newRow("dry run sends nothing") << L({}) << L({"%BASE%/pic[01-03].jpg", "--dry-run"}) << 0 << L({}) << 0 << L({"%BASE%/pic01.jpg -> ", "%BASE%/pic02.jpg -> ", "%BASE%/pic03.jpg -> ", "end: the end of the range"}) << L({});
+    QTest::newRow("dry run, a letter series up to Z") << L({}) << L({"%BASE%/pic", "Y", ".jpg", "--dry-run", "--json"}) << 0 << L({}) << 0 << L({"new", "new", ""}) << L({});
+    QTest::newRow("dry run, https:// put in front") << L({}) << L({"%HOST%/pic[01-02].jpg", "--dry-run"}) << 0 << L({}) << 0 << L({"https://%HOST%/pic01.jpg -> ", "https://%HOST%/pic02.jpg -> ", "end: "}) << L({});
+    QTest::newRow("stdout without a reader stops the run") << L({}) << L({"%BASE%/pic[01-03].jpg", "%NO-READER%"}) << 141 << L({"pic01.jpg"}) << 1 << L({}) << L({});
+    QTest::newRow("dry run over an existing file") << L({"pic01.jpg"}) << L({"%BASE%/pic[01-02].jpg", "--dry-run", "--json", "--if-exists", "overwrite"}) << 0 << L({"pic01.jpg"}) << 0 << L({"overwrite", "new", ""}) << L({});
+    QTest::newRow("a missing save folder is made") << L({}) << L({"%BASE%/pic[01-02].jpg", "--save-dir", "%SAVE%/g/h"}) << 0 << L({"g/h/pic01.jpg", "g/h/pic02.jpg"}) << 2 << L({"", ""}) << L({});
+    QTest::newRow("a save folder that cannot be made") << L({"pic01.jpg"}) << L({"%BASE%/pic02.jpg", "--save-dir", "%SAVE%/pic01.jpg/g"}) << 2 << L({"pic01.jpg"}) << 0 << L({}) << L({});
+    QTest::newRow("a stored prompt skips") << L({"pic01.jpg"}) << L({"%BASE%/pic[01-02].jpg", "--dry-run", "--json"}) << 0 << L({"pic01.jpg"}) << 0 << L({"skip: exists", "new", ""}) << L({});
+    QTest::newRow("a wait the server asked for is told") << L({}) << L({"%BASE%/busy1.jpg", "--single"}) << 0 << L({"busy1.jpg"}) << 2 << L({""}) << L({"waiting 0 s: the server asked to slow down"});
+    QTest::newRow("a retry is told") << L({}) << L({"%BASE%/flaky1.jpg", "--single", "--retries", "1"}) << 0 << L({"flaky1.jpg"}) << 2 << L({""}) << L({"trying flaky1.jpg again (HTTP 500), 2 of 2"});
+    QTest::newRow("quiet still tells a failure") << L({}) << L({"%BASE%/pic[03-05].jpg", "--quiet", "--stop-after-misses", "0"}) << 1 << L({"pic03.jpg"}) << 3 << L({}) << L({"%BASE%/pic05.jpg---> failed"});
     // clang-format on
     const QStringList usage[] = {
         L({"%BASE%/pic01.jpg", "--if-exists", "prompt"}),
         L({"%BASE%/pic01.jpg", "--pause", "soon"}),
-        L({"%BASE%/pic01.jpg", "--save-dir", "%SAVE%/missing"}),
         L({"%BASE%/pic[03-01].jpg"}),
         L({"%BASE%/pic[01-03].jpg", "--letters"}),
         L({"%BASE%/pic01.jpg", "--proxy", "host:99999"}),
@@ -156,7 +170,7 @@ void TestGetCommand::runs_data()
     };
     for (const QStringList &arguments : usage)
         QTest::addRow("usage error: %s", qPrintable(arguments.join(u' ')))
-            << L({}) << arguments << 2 << L({}) << 0 << L({});
+            << L({}) << arguments << 2 << L({}) << 0 << L({}) << L({});
 }
 
 void TestGetCommand::runs()
@@ -167,6 +181,7 @@ void TestGetCommand::runs()
     QFETCH(QStringList, saved);
     QFETCH(int, requests);
     QFETCH(QStringList, lines);
+    QFETCH(QStringList, told);
 
     for (const QString &name : existing) {
         QFile file(m_saveDir->path() + QLatin1Char('/') + name);
@@ -180,8 +195,17 @@ void TestGetCommand::runs()
     QCOMPARE(process->exitStatus(), QProcess::NormalExit);
     QVERIFY2(process->exitCode() == exitCode, qPrintable(err));
     QCOMPARE(m_server.requestCount() - requestsBefore, requests);
-    QCOMPARE(QDir(m_saveDir->path()).entryList(QDir::Files | QDir::Hidden, QDir::Name), saved);
+    QStringList files;
+    const QDir top(m_saveDir->path());
+    for (QDirIterator it(top.path(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+         it.hasNext();)
+        files << top.relativeFilePath(it.next());
+    files.sort();
+    QCOMPARE(files, saved);
     QCOMPARE(storeDigest(), storeBefore);
+    if (exitCode != 2 && saved.value(0).contains(u'/'))
+        QVERIFY2(err.startsWith(QStringLiteral("created the folder \"%1/").arg(top.path())),
+                 qPrintable(err));
 
     const QStringList out =
         QString::fromLocal8Bit(process->readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
@@ -201,9 +225,12 @@ void TestGetCommand::runs()
         if (kind == QLatin1String("outcome"))
             QVERIFY(object.value(QStringLiteral("address")).toString().startsWith(u"http"));
     }
+    for (const QString &line : told)
+        QVERIFY2(err.contains(expand(line)), qPrintable(err));
     if (exitCode == 2)
         QVERIFY2(err.startsWith(QLatin1String("quillop get: ")), qPrintable(err));
-    else if (!arguments.contains(QStringLiteral("--dry-run")))
+    else if (!arguments.contains(QStringLiteral("--dry-run")) &&
+             !arguments.contains(QStringLiteral("--quiet")))
         QVERIFY2(err.contains(QStringLiteral("downloading completed (%1 saved")
                                   .arg(saved.size() - existing.size())),
                  qPrintable(err));

@@ -307,6 +307,8 @@ void tst_DownloadRun::waysOfEnding_data()
     QTest::newRow("range cut by the limit") << "" << 3 << "7-12" << 3 << 3 << "10" << QString();
     QTest::newRow("range counting down") << "down" << 100 << "03-01" << 3 << 3 << "00" << QString();
     QTest::newRow("range of letters") << "letters" << 100 << "A-C" << 3 << 3 << "D" << QString();
+    QTest::newRow("a letter counts letters whatever the mode") << "numbers" << 100 << "Y" << 2 << 100 << "Z" << QString();
+    QTest::newRow("a range of numbers counts numbers whatever the mode") << "letters" << 100 << "001-003" << 3 << 3 << "004" << QString();
     QTest::newRow("range counting up the wrong way") << "" << 100 << "20-01" << 0 << 0 << "20-01" << QStringLiteral("the range \"20-01\" cannot be reached with increment 1");
     // clang-format on
 }
@@ -321,8 +323,9 @@ void tst_DownloadRun::waysOfEnding()
     QFETCH(QString, endCounter);
     QFETCH(QString, endReason);
     Rig rig;
-    rig.settings.is_number_mode = way != QLatin1String("letters") &&
-                                  (startCounter.size() > 1 || !startCounter.at(0).isLetter());
+    rig.settings.is_number_mode = way == QLatin1String("numbers") ||
+                                  (way != QLatin1String("letters") &&
+                                   (startCounter.size() > 1 || !startCounter.at(0).isLetter()));
     rig.settings.increment = way == QLatin1String("down") ? -1 : 1;
     rig.settings.isMultiple = way != QLatin1String("single") && way != QLatin1String("to multiple");
     rig.settings.max_downloads = qint16(maxDownloads);
@@ -487,6 +490,7 @@ void tst_DownloadRun::series_data()
     QTest::newRow("skip: no request, and no miss") << "404,404,404" << 1 << 1 << "" << 2 << 2 << counted({{Skipped, 1}}) << ShownTexts::seriesEnded(2);
     QTest::newRow("prompt cancelled: no request") << "img" << 1 << 3 << "-" << 0 << 0 << counted({{Skipped, 1}}) << QString();
     QTest::newRow("prompt answered: fetched under the new name") << "img" << 1 << 3 << "new" << 0 << 1 << counted({{Saved, 1}}) << QString();
+    QTest::newRow("a save folder that takes no file: no request, the end") << "unsaveable,img" << 1 << 0 << "" << 1 << 0 << counted({{SaveFailed, 1}}) << "%r";
     QTest::newRow("overwrite fetches") << "img" << 1 << 2 << "" << 0 << 1 << counted({{Saved, 1}}) << QString();
     QTest::newRow("finished out of order, committed in order") << "held:img,img,img" << 3 << 0 << "" << 0 << 3 << counted({{Saved, 3}}) << QString();
     QTest::newRow("a miss at the head drops what was fetched after it") << "held:404,img,img,img,img" << 4 << 0 << "" << 1 << 4 << RunCounts() << ShownTexts::seriesEnded(1);
@@ -508,7 +512,6 @@ void tst_DownloadRun::series()
     QFETCH(int, requests);
     QFETCH(RunCounts, counts);
     QFETCH(QString, endReason);
-    const QString summary = ShownTexts::summary(counts, endReason);
     Rig rig;
     rig.settings.retries = 0;
     rig.settings.parallel = qint16(lanes);
@@ -530,6 +533,13 @@ void tst_DownloadRun::series()
         if (slowDown) // asked again: the picture
             rig.server.queueResponse(path, response(names.at(i)));
         rig.server.setResponse(path, response(slowDown ? QStringLiteral("img") : names.at(i)));
+    }
+    if (responses.startsWith(QLatin1String("unsaveable"))) // no folder where it should be
+        rig.settings.save_dir = rig.dir.filePath(QStringLiteral("today.log"));
+    // An attempt that asked the server nothing has no pause: this one would outlast the test.
+    if (requests == 0) {
+        rig.settings.pause_time = 1;
+        rig.run.pause().setUnitMs(1000000);
     }
     const QString old = rig.dir.filePath(nameOf(std::max(taken, 0)));
     if (taken >= 0) {
@@ -555,7 +565,9 @@ void tst_DownloadRun::series()
     }
     QVERIFY(finished.count() == 1 || finished.wait(20000));
     QCOMPARE(rig.server.requestCount(), requests);
-    QCOMPARE(rig.window.status, summary);
+    if (endReason == QLatin1String("%r")) // the run ends with the attempt's own reason
+        endReason = rig.window.reports.value(0).reason;
+    QCOMPARE(rig.window.status, ShownTexts::summary(counts, endReason));
     QCOMPARE(rig.window.runEnds.value(0).first, counts);
     // One line per attempt reported, in the order of the series, and no body left half-way.
     const QStringList log = rig.logLines();

@@ -16,6 +16,8 @@ private Q_SLOTS:
     void range();
     void split_data();
     void split();
+    void stepCandidates_data();
+    void stepCandidates();
 };
 
 void TestSequenceCounter::composeUrl_data()
@@ -172,6 +174,12 @@ void TestSequenceCounter::split_data()
     QTest::newRow("no scheme, host only") << "img2.x.org" << "img2.x.org||" << false;
     QTest::newRow("blanks around") << " http://h/a1.jpg\n" << "http://h/a|1|.jpg" << true;
     QTest::newRow("not a scheme: starts with a digit") << "1x://h/a1" << "1x://h/a|1|" << false;
+    QTest::newRow("a letter before the extension") << "http://h/imgA.png" << "http://h/img|A|.png" << true;
+    QTest::newRow("no letter inside a word") << "http://h/photo.jpg" << "http://h/photo.jpg||" << true;
+    QTest::newRow("the padded number, not the size") << "http://h/pic01_800.jpg" << "http://h/pic|01|_800.jpg" << true;
+    QTest::newRow("the padded number, not the scale") << "http://h/img-0042-thumb-2x.png" << "http://h/img-|0042|-thumb-2x.png" << true;
+    QTest::newRow("not the digit of the extension") << "http://h/pic01.jp2" << "http://h/pic|01|.jp2" << true;
+    QTest::newRow("the extension's digit when alone") << "http://h/pic.jp2" << "http://h/pic.jp|2|" << true;
     QTest::newRow("not a scheme: a slash before it") << "h/a://b2" << "h/a://b|2|" << false;
     // clang-format on
 }
@@ -187,6 +195,41 @@ void TestSequenceCounter::split()
     // Joined again they give the address back, a range with its brackets.
     const QString counter = got.url2.contains(u'-') ? u'[' + got.url2 + u']' : got.url2;
     QCOMPARE(got.url1 + counter + got.url3, address.trimmed());
+}
+
+// From the split of a pasted address, each move goes to the previous ("-") or next ("+")
+// place a counter may stand, round at the ends; the counter's form then decides the mode.
+void TestSequenceCounter::stepCandidates_data()
+{
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<QString>("moves");
+    QTest::addColumn<QString>("parts"); // url1|url2|url3, then the mode
+    // clang-format off
+    QTest::newRow("to the next number") << "http://h/g2/pic01_800.jpg" << "+" << "http://h/g2/pic01_|800|.jpg numbers";
+    QTest::newRow("past the last, round to the first") << "http://h/g2/pic01_800.jpg" << "++" << "http://h/g|2|/pic01_800.jpg numbers";
+    QTest::newRow("back to the directory") << "http://h/g2/pic01_800.jpg" << "-" << "http://h/g|2|/pic01_800.jpg numbers";
+    QTest::newRow("there and back") << "http://h/g2/pic01_800.jpg" << "+-" << "http://h/g2/pic|01|_800.jpg numbers";
+    QTest::newRow("to a letter") << "http://h/p7/imgA.png" << "-" << "http://h/p|7|/imgA.png numbers";
+    QTest::newRow("from a number to the letter") << "http://h/p7/imgA.png" << "--" << "http://h/p7/img|A|.png letters";
+    QTest::newRow("a range stays") << "http://h/p7/pic[01-20].jpg" << "+" << "http://h/p7/pic|01-20|.jpg numbers";
+    QTest::newRow("letter range") << "http://h/pic[a-f].jpg" << "" << "http://h/pic|a-f|.jpg letters";
+    QTest::newRow("no candidate") << "http://h/tall.jpg" << "+" << "http://h/tall.jpg|| setting";
+    // clang-format on
+}
+
+void TestSequenceCounter::stepCandidates()
+{
+    QFETCH(QString, address);
+    QFETCH(QString, moves);
+    QFETCH(QString, parts);
+    AddressParts got = AddressSplit::split(address);
+    for (const QChar move : moves)
+        got = AddressSplit::step(got, move == u'+' ? 1 : -1);
+    const std::optional<bool> mode = SequenceCounter::numberModeOf(got.url2);
+    const QString modeName = !mode   ? QStringLiteral("setting")
+                             : *mode ? QStringLiteral("numbers")
+                                     : QStringLiteral("letters");
+    QCOMPARE(got.url1 + u'|' + got.url2 + u'|' + got.url3 + u' ' + modeName, parts);
 }
 
 QUILLOP_TEST_MAIN(TestSequenceCounter)

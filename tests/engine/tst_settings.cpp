@@ -16,9 +16,11 @@ namespace {
 // One load of the settings into a fresh window, transfer and record.
 struct Loaded
 {
-    explicit Loaded(const QDate &day = QDate(2026, 12, 5), const QString &url2 = QString())
+    explicit Loaded(const QDate &day = QDate(2026, 12, 5), const QString &url2 = QString(),
+                    const QString &url3 = QStringLiteral(".jpg"))
     {
         window.url2 = url2;
+        window.url3 = url3;
         loadSettings(s, window, transfer, day);
     }
     RecordingWindow window;
@@ -68,7 +70,7 @@ void TestSettings::emptyStoreGivesDefaults()
     QCOMPARE(s.if_exists, IfExistsPolicy::Prompt);
     QCOMPARE(s.proxy_port, 80);
     QCOMPARE(s.retries, qint16(2));
-    QCOMPARE(s.stop_after_misses, qint16(0));
+    QCOMPARE(s.stop_after_misses, qint16(10));
     QCOMPARE(l.transfer.connectionOptions().userAgent, QStringLiteral("Mozilla/5.0"));
     QCOMPARE(s.save_dir, m_programDir.path());
     QCOMPARE(s.log_dir, m_programDir.path());
@@ -151,6 +153,7 @@ void TestSettings::loadedValues_data()
     QTest::newRow("letter mode, empty counter") << "is_number_mode" << "false" << "A";
     QTest::newRow("a blank counter is not empty") << "url2" << " " << " ";
     QTest::newRow("a counter survives") << "url2" << "17" << "17";
+    QTest::newRow("a whole address stays whole") << "whole address" << "" << "";
     QTest::newRow("boolean of other text") << "isMultiple" << "maybe" << "True";
     QTest::newRow("boolean in any case") << "isMultiple" << "fAlSe" << "False";
     QTest::newRow("boolean as zero") << "is_log" << "0" << "False";
@@ -181,10 +184,13 @@ void TestSettings::loadedValues()
     QFETCH(QString, key);
     QFETCH(QString, stored);
     QFETCH(QString, loaded);
-    const bool counter = key == QLatin1String("url2");
+    // A whole address: url1 alone, url2 and url3 empty.
+    const bool whole = key == QLatin1String("whole address");
+    const bool counter = whole || key == QLatin1String("url2");
     if (!counter)
         SettingsStore::write(key, stored);
-    const Loaded l(QDate(2026, 12, 5), counter ? stored : QString());
+    const Loaded l(QDate(2026, 12, 5), counter ? stored : QString(),
+                   whole ? QString() : QStringLiteral(".jpg"));
     const QHash<QString, QString> loadedText = {
         {QStringLiteral("isMultiple"), SettingsStore::boolText(l.s.isMultiple)},
         {QStringLiteral("is_log"), SettingsStore::boolText(l.s.is_log)},
@@ -198,6 +204,7 @@ void TestSettings::loadedValues()
         {QStringLiteral("retries"), QString::number(l.s.retries)},
         {QStringLiteral("parallel"), QString::number(l.s.parallel)},
         {QStringLiteral("url2"), l.window.url2},
+        {QStringLiteral("whole address"), l.window.url2},
         {QStringLiteral("is_number_mode"), l.window.url2},
     };
     QCOMPARE(loadedText.value(key), loaded);

@@ -1,5 +1,6 @@
 #include "FileChooser.h"
 #include "FileOps.h"
+#include "FolderPrompt.h"
 #include "FrmOptions.h"
 #include "LoadSettings.h"
 #include "OptionsApply.h"
@@ -16,6 +17,8 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QSet>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QWindow>
@@ -29,10 +32,19 @@ struct OptionsDialogFixture
     {
         TestEnvironment::resetStore();
         FrmOptions::setBeepHook([this] { ++beeps; });
+        FolderPrompt::setHook([this](const QString &question) {
+            questions << question;
+            return createFolders;
+        });
         settings.save_dir = TestEnvironment::home() + QStringLiteral("/pictures/series");
         settings.log_dir = TestEnvironment::home() + QStringLiteral("/logs");
         QDir().mkpath(settings.save_dir);
         QDir().mkpath(settings.log_dir);
+        for (const char *name : {"/c.txt", "/ca.pem"}) {
+            QFile file(TestEnvironment::home() + QLatin1String(name));
+            if (!file.open(QIODevice::WriteOnly))
+                qWarning("no %s in the test home", name);
+        }
         settings.max_downloads = 100;
         settings.increment = settings.pause_time = 1;
         settings.is_number_mode = settings.is_save = settings.is_header = true;
@@ -43,6 +55,7 @@ struct OptionsDialogFixture
     {
         delete dialog.data();
         FrmOptions::setBeepHook({});
+        FolderPrompt::setHook({});
     }
 
     FrmOptions *open()
@@ -94,6 +107,8 @@ struct OptionsDialogFixture
     QWidget mainWidget;
     QPointer<FrmOptions> dialog;
     int beeps = 0;
+    bool createFolders = false; // the answer to "Create the folder ...?"
+    QStringList questions;
 };
 
 using F = OptionsDialogFixture;
@@ -122,6 +137,7 @@ struct Entry
     const char *stored;
     const char *status;
     const char *url2 = "07";
+    bool createFolder = false; // Yes to "Create the folder ...?"; "~" in typed is the test home
 };
 Q_DECLARE_METATYPE(Entry)
 
@@ -202,14 +218,18 @@ private slots:
         QTest::newRow("retries 3") << Entry{1, "txtRetries", "retries", "3", 0, "3", ""};
         QTest::newRow("retries x") << Entry{1, "txtRetries", "retries", "x", 1, "", "Error : Retries Has to be a Number"};
         QTest::newRow("parallel 17") << Entry{1, "txtParallel", "parallel", "17", 1, "", "Error : Pictures at once Has to be 1 to 16"};
-        QTest::newRow("save path typed") << Entry{0, "txtSavPath", "save_dir", " /srv/new pics ", 0, "/srv/new pics", ""};
+        QTest::newRow("save path typed, not created") << Entry{0, "txtSavPath", "save_dir", " /srv/new pics ", 0, "/srv/new pics", ""};
+        QTest::newRow("save folder created") << Entry{0, "txtSavPath", "save_dir", "~/made/here", 0, "~/made/here", "", "07", true};
+        QTest::newRow("save folder that cannot be made") << Entry{0, "txtSavPath", "save_dir", "/proc/quillop/g", 0, "", "", "07", true};
         QTest::newRow("socks5") << Entry{2, "optProxySocks5", "proxy_type", nullptr, 0, "socks5", ""};
         QTest::newRow("proxy user trimmed") << Entry{2, "txtProxyUser", "proxy_user", " ann ", 0, "ann", ""};
         QTest::newRow("password as typed") << Entry{2, "txtProxyPassword", "proxy_password", " p w ", 0, " p w ", ""};
         QTest::newRow("automatic referer") << Entry{2, "optRefAuto", "referer", nullptr, 0, "auto", ""};
         QTest::newRow("user agent trimmed") << Entry{2, "txtUserAgent", "user_agent", " Bot/1 ", 0, "Bot/1", ""};
-        QTest::newRow("cookie file trimmed") << Entry{2, "txtCookieFile", "cookie_file", " /c.txt ", 0, "/c.txt", ""};
-        QTest::newRow("CA file trimmed") << Entry{2, "txtCaFile", "ca_file", " /ca.pem ", 0, "/ca.pem", ""};
+        QTest::newRow("cookie file trimmed") << Entry{2, "txtCookieFile", "cookie_file", " ~/c.txt ", 0, "~/c.txt", ""};
+        QTest::newRow("CA file trimmed") << Entry{2, "txtCaFile", "ca_file", " ~/ca.pem ", 0, "~/ca.pem", ""};
+        QTest::newRow("cookie file that is not there") << Entry{2, "txtCookieFile", "cookie_file", "~/gone.txt", 1, "", "Error : The cookie file cannot be read"};
+        QTest::newRow("CA file that is a folder") << Entry{2, "txtCaFile", "ca_file", "~", 1, "", "Error : The certificate file cannot be read"};
         QTest::newRow("appended text trimmed") << Entry{0, "txtAdd", "append_str", "  pre  ", 0, "pre", ""};
         QTest::newRow("tail") << Entry{0, "optTail", "is_header", nullptr, 0, "False", ""};
         QTest::newRow("do not save") << Entry{0, "optNoSave", "is_save", nullptr, 0, "False", ""};
@@ -225,10 +245,11 @@ private slots:
     void entries()
     {
         QFETCH(Entry, e);
-        const QString typed = QLatin1String(e.typed);
+        const QString typed = QString::fromUtf8(e.typed).replace(u'~', TestEnvironment::home());
         const bool refused = !*e.stored;
         const bool onChange = qstrcmp(e.control, "txtMaxFiles") == 0;
         F f;
+        f.createFolders = e.createFolder;
         f.settings.is_proxy = true;
         f.open();
         f.clickTab(e.tab);
@@ -238,7 +259,7 @@ private slots:
             if (refused && onChange)
                 QCOMPARE(edit->selectedText(), typed); // so the next key replaces it
             QTest::keyClick(edit, Qt::Key_Tab);
-            QCOMPARE(edit->hasFocus(), refused && !onChange);
+            QCOMPARE(edit->hasFocus(), refused && !onChange && !e.createFolder);
         } else
             f.click(e.control);
         QCOMPARE(f.beeps, e.beeps);
@@ -267,7 +288,12 @@ private slots:
         f.click("cmdCancel");
         QTRY_VERIFY(f.dialog.isNull());
         QVERIFY(f.mainWidget.isEnabled());
-        QCOMPARE(SettingsStore::read(QLatin1String(e.key), QString()), QLatin1String(e.stored));
+        const QString stored = QString::fromUtf8(e.stored).replace(u'~', TestEnvironment::home());
+        QCOMPARE(SettingsStore::read(QLatin1String(e.key), QString()), stored);
+        if (e.createFolder) {
+            QCOMPARE(f.questions.value(0), QStringLiteral("Create the folder %1?").arg(typed));
+            QCOMPARE(QFileInfo(typed).isDir(), !refused);
+        }
         if (!edit) // Tab from a box may land on the mode buttons, which mark the mode.
             QCOMPARE(f.window.url2, QLatin1String(e.url2));
     }
@@ -390,6 +416,59 @@ private slots:
         QCOMPARE(s.max_downloads, qint16(12));
     }
 
+    void keyboardReachesEverything_data()
+    {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("chosen"); // the checked button of an option group on it
+        QTest::newRow("save") << 0 << QStringLiteral("optPrompt");
+        QTest::newRow("download") << 1 << QStringLiteral("optNumber");
+        QTest::newRow("connection") << 2 << QStringLiteral("optNo");
+        QTest::newRow("log") << 3 << QStringLiteral("OptLogNo");
+    }
+
+    // Alt+letter for each control of a page, Ctrl+Tab round the pages, and Tab into an option
+    // group lands on its chosen button.
+    void keyboardReachesEverything()
+    {
+        QFETCH(int, page);
+        QFETCH(QString, chosen);
+        F f;
+        f.open();
+        f.clickTab(page);
+        const auto mnemonic = [](const QString &caption) {
+            const qsizetype at =
+                QString(caption).replace(QLatin1String("&&"), QLatin1String("__")).indexOf(u'&');
+            return at < 0 ? QChar() : caption[at + 1].toLower();
+        };
+        QSet<QChar> letters;
+        for (int i = 0; i < 4; ++i) // the tabs' letters hold on every page
+            letters.insert(mnemonic(f.tabBar()->tabText(i)));
+        QCOMPARE(letters.size(), 4);
+        for (QWidget *w : f.dialog->findChildren<QWidget *>()) {
+            auto *label = qobject_cast<QLabel *>(w);
+            auto *button = qobject_cast<QAbstractButton *>(w);
+            if (!w->isVisible() || (!button && !(label && label->buddy())))
+                continue;
+            const QChar letter = mnemonic(button ? button->text() : label->text());
+            QVERIFY2(!letter.isNull() && !letters.contains(letter), qPrintable(w->objectName()));
+            letters.insert(letter);
+        }
+
+        auto *button = f.control(chosen);
+        button->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(button, Qt::Key_Backtab, Qt::ShiftModifier);
+        QWidget *before = QApplication::focusWidget();
+        QVERIFY(before && before != button);
+        QTest::keyClick(before, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), button);
+
+        QTest::keyClick(button, Qt::Key_Tab, Qt::ControlModifier);
+        QCOMPARE(f.tabBar()->currentIndex(), (page + 1) % 4);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab,
+                        Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(f.tabBar()->currentIndex(), page);
+    }
+
     // Fonts differ between machines: at the dialog's least size, on every page, each caption
     // must show whole in its control and container, and each box its longest value. A picture of
     // each page is kept for a look by eye (test_xvfb.sh takes them under a real X server with the
@@ -401,7 +480,16 @@ private slots:
         f.settings.proxy_name = QStringLiteral("gate");
         FrmOptions *dialog = f.open();
         QCOMPARE(dialog->windowTitle(), QStringLiteral("Quillop Options"));
-        dialog->resize(1, 1);
+        // It opens within the screen, OK, Cancel and Apply in sight (the pages scroll), and
+        // may then be made as small as its layout lets it.
+        QVERIFY(dialog->screen()->availableGeometry().contains(dialog->geometry()));
+        for (const char *name : {"cmdOK", "cmdCancel", "cmdApply"})
+            QVERIFY2(dialog->rect().contains(f.control(QLatin1String(name))
+                                                 ->geometry()
+                                                 .translated(f.control(QLatin1String(name))
+                                                                 ->parentWidget()
+                                                                 ->mapTo(dialog, QPoint()))),
+                     name);
         const QString dir =
             qEnvironmentVariable("QUILLOP_SCREENSHOT_DIR",
                                  qEnvironmentVariable("QUILLOP_BINARY_DIR", QDir::currentPath()) +
@@ -413,29 +501,35 @@ private slots:
                                   "      Log       "};
         for (int tab : {1, 2, 3, 0}) {
             f.clickTab(tab);
-            QCOMPARE(f.tabBar()->tabText(tab), QLatin1String(captions[tab]));
+            QCOMPARE(f.tabBar()->tabText(tab).remove(u'&'), QLatin1String(captions[tab]));
             QVERIFY(f.tabBar()->width() >= f.tabBar()->sizeHint().width());
             const QString file =
                 dir + QStringLiteral("/options-%1-x%2.png").arg(QLatin1String(names[tab]), scale);
             QVERIFY(dialog->grab().save(file));
         }
+        dialog->resize(1, 1);
 
-        for (QWidget *w : dialog->findChildren<QWidget *>()) {
-            const QString name = w->objectName();
-            if (name.isEmpty() || name.startsWith(QLatin1String("qt_")) || w->isHidden())
-                continue;
-            QVERIFY2(!w->accessibleName().isEmpty() || qobject_cast<QStatusBar *>(w),
-                     qPrintable(name));
-            auto *label = qobject_cast<QLabel *>(w);
-            if (!label && !qobject_cast<QAbstractButton *>(w))
-                continue;
-            // Neither cut nor squeezed: at least as large as the caption asks.
-            const QSize need =
-                label && label->wordWrap()
-                    ? QSize(label->minimumSizeHint().width(), label->heightForWidth(label->width()))
-                    : w->sizeHint();
-            QVERIFY2(w->width() >= need.width() && w->height() >= need.height(), qPrintable(name));
-            QVERIFY2(w->parentWidget()->rect().contains(w->geometry()), qPrintable(name));
+        // Page by page: a hidden page is laid out again only when it shows.
+        for (int tab : {1, 2, 3, 0}) {
+            f.clickTab(tab);
+            for (QWidget *w : dialog->findChildren<QWidget *>()) {
+                const QString name = w->objectName();
+                if (name.isEmpty() || name.startsWith(QLatin1String("qt_")) || !w->isVisible())
+                    continue;
+                QVERIFY2(!w->accessibleName().isEmpty() || qobject_cast<QStatusBar *>(w),
+                         qPrintable(name));
+                auto *label = qobject_cast<QLabel *>(w);
+                if (!label && !qobject_cast<QAbstractButton *>(w))
+                    continue;
+                // Neither cut nor squeezed: at least as large as the caption asks.
+                const QSize need = label && label->wordWrap()
+                                       ? QSize(label->minimumSizeHint().width(),
+                                               label->heightForWidth(label->width()))
+                                       : w->sizeHint();
+                QVERIFY2(w->width() >= need.width() && w->height() >= need.height(),
+                         qPrintable(name));
+                QVERIFY2(w->parentWidget()->rect().contains(w->geometry()), qPrintable(name));
+            }
         }
         // The status bar shows the longest message of the checks whole.
         auto *bar = f.control<QStatusBar>(QStringLiteral("statbar"));

@@ -77,6 +77,9 @@ if [ -n "$launcher" ]; then
     read_name() { timeout 60 /usr/bin/python3 "$reader" "$@" 2>>"$work/reader.log"; }
     clock=$(read_name "$app" "Time of day")
     [[ "$clock" == *[0-9]:[0-9]* ]] || fail "the clock reads \"$clock\""
+    # An input box by its label, not by the text it holds.
+    url1=$(read_name "$app" "The address up to the counter")
+    [ "$url1" = "Address before the counter" ] || fail "url1 is named \"$url1\""
     mapfile -t status < <(read_name "$app" "Currebt File Status" Get)
     [ "${status[0]:-}" = "Engine Stopped" ] || fail "the status line reads \"${status[0]:-}\""
     case "${status[1]:-}" in
@@ -100,4 +103,12 @@ for scale in 1 2; do # measured with the system fonts, as on a desktop
     QUILLOP_SCREENSHOT_DIR="$shots/xvfb" QT_SCALE_FACTOR=$scale "$build_dir/tests/tst_optionsdialog" \
         captionsAndValuesShowWhole || fail "the options dialog at scale $scale"
 done
+# A small screen at a large scale: the dialog opens within it and its pages scroll.
+Xvfb -displayfd 4 -noreset -screen 0 1024x768x24 -dpi 96 -nolisten tcp 4>"$work/display2" >"$work/xvfb2.log" 2>&1 &
+pids+=("$!")
+for _ in $(seq 1 100); do [ -s "$work/display2" ] && break; sleep 0.1; done
+[ -s "$work/display2" ] || fail "the second Xvfb did not start"
+DISPLAY=":$(cat "$work/display2")" QUILLOP_SCREENSHOT_DIR="$shots/xvfb-1024x768" QT_SCALE_FACTOR=2 \
+    "$build_dir/tests/tst_optionsdialog" captionsAndValuesShowWhole ||
+    fail "the options dialog on a 1024x768 screen at scale 2"
 echo "PASS: pictures in $shots"

@@ -8,6 +8,7 @@
 #include "ProgressPanel.h"
 #include "SettingsStore.h"
 #include "StatusBar.h"
+#include "StatusTextPanel.h"
 #include "TestEnvironment.h"
 #include "TestHttpServer.h"
 #include "TrayBackend.h"
@@ -237,6 +238,12 @@ private Q_SLOTS:
         QCOMPARE(SettingsStore::read(s("url1_0")), prefix.trimmed());
         QAccessibleInterface *status = QAccessible::queryAccessibleInterface(child(w, "p_sat"));
         QCOMPARE(status->text(QAccessible::Name), w->statusText());
+        // The address boxes and their text fields by their labels, whatever they hold.
+        for (const char *name : {"url1", "url1Edit", "url3", "url3Edit"}) {
+            QAccessibleInterface *box = QAccessible::queryAccessibleInterface(child(w, name));
+            QCOMPARE(box->text(QAccessible::Name), name[3] == '1' ? s("Address before the counter")
+                                                                  : s("Address after the counter"));
+        }
     }
 
     void optionsMenu_data()
@@ -399,6 +406,12 @@ private Q_SLOTS:
         QTest::newRow("paste: two addresses are no address") << "paste" << "a.org/1 b.org/2" << "http://h/a.org/1 b.org/2|01|.jpg";
         QTest::newRow("drop a link on the window") << "drop-link" << "https://x.org/g/pic[A-F].jpg" << "https://x.org/g/pic|A-F|.jpg";
         QTest::newRow("drop text on url1") << "drop-text" << "https://x.org/pic7.png" << "https://x.org/pic|7|.png";
+        QTest::newRow("drop a link on url2") << "drop-url2" << "https://x.org/g/pic[A-F].jpg" << "https://x.org/g/pic|A-F|.jpg";
+        QTest::newRow("drop a link on url3") << "drop-url3" << "https://x.org/g/imgB.png" << "https://x.org/g/img|B|.png";
+        QTest::newRow("paste, then the next number") << "paste next" << "https://x.org/g2/pic01_800.jpg" << "https://x.org/g2/pic01_|800|.jpg";
+        QTest::newRow("paste, then the button round to the first") << "paste button button" << "https://x.org/g2/pic01_800.jpg" << "https://x.org/g|2|/pic01_800.jpg";
+        QTest::newRow("paste, then the previous number") << "paste previous" << "https://x.org/g2/pic01_800.jpg" << "https://x.org/g|2|/pic01_800.jpg";
+        QTest::newRow("a whole address stays whole through an activation") << "paste activate" << "https://x.org/tall.jpg" << "https://x.org/tall.jpg||";
         QTest::newRow("typing stays typing") << "type" << "https://x.org/p1.jpg" << "http://h/https://x.org/p1.jpg|01|.jpg";
         // clang-format on
     }
@@ -408,7 +421,11 @@ private Q_SLOTS:
         QFETCH(QString, how);
         QFETCH(QString, text);
         QFETCH(QString, expected);
+        const QStringList then = how.split(u' ').mid(1);
+        how = how.section(u' ', 0, 0);
         auto w = startWindow();
+        QApplication::setActiveWindow(w.get());
+        QVERIFY(QTest::qWaitForWindowActive(w.get()));
         w->setUrl1Text(s("http://h/"));
         auto *edit = child<QLineEdit>(w, "url1Edit");
         edit->setFocus();
@@ -419,6 +436,12 @@ private Q_SLOTS:
         else
             data.setText(text);
         QWidget *target = how == s("drop-link") ? static_cast<QWidget *>(w.get()) : edit;
+        if (how == s("drop-url2"))
+            target = child(w, "url2");
+        else if (how == s("drop-url3"))
+            target = child<QComboBox>(w, "url3")->lineEdit();
+        if (how.startsWith(s("drop-url")))
+            data.setUrls({QUrl(text)});
         if (how == s("paste")) {
             QGuiApplication::clipboard()->setText(text);
             QTest::keySequence(edit, QKeySequence::Paste);
@@ -443,6 +466,17 @@ private Q_SLOTS:
             QVERIFY(enter.isAccepted());
             QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, {});
             QApplication::sendEvent(target, &drop);
+        }
+        for (const QString &step : then) {
+            if (step == s("activate")) {
+                QEvent activation(QEvent::WindowActivate);
+                QApplication::sendEvent(w.get(), &activation);
+            } else if (step == s("button")) {
+                QTest::mouseClick(child(w, "cmdCounter"), Qt::LeftButton);
+            } else {
+                QTest::keyClick(edit, step == s("next") ? Qt::Key_Right : Qt::Key_Left,
+                                Qt::AltModifier);
+            }
         }
         QCOMPARE(parts(w), expected);
     }
@@ -481,7 +515,10 @@ private Q_SLOTS:
         if (start == s("m_start")) {
             w->menus().m_start->trigger();
         } else if (start == s("cmdGet")) {
+            // Leaving url1 for Get remembers what it held; Get then completes it.
+            child(w, "url1Edit")->setFocus(Qt::TabFocusReason);
             QTest::mouseClick(get, Qt::LeftButton);
+            QCOMPARE(SettingsStore::read(s("url1_0")), s("https://") + address);
         } else {
             QWidget *box = child(w, start.toUtf8().constData());
             if (auto *combo = qobject_cast<QComboBox *>(box))
@@ -544,7 +581,7 @@ private Q_SLOTS:
             else
                 w->run().setIdleState();
         }
-        ProgressPanel &panel = w->statusBarPanels().progress();
+        ProgressPanel &panel = w->progressPanel();
         QCOMPARE(panel.attemptShown(), attempt);
         QCOMPARE(panel.fileShown(), file);
         QCOMPARE(panel.isVisible(), !attempt.isEmpty());
@@ -552,6 +589,44 @@ private Q_SLOTS:
         QAccessibleInterface *face = QAccessible::queryAccessibleInterface(child(w, "p_run"));
         QVERIFY(attempt.isEmpty() || face->text(QAccessible::Name) == attempt);
         QVERIFY(w->statusBar()->width() >= w->statusBar()->minimumSizeHint().width());
+        // Over the preview's corner, never in the status line's room.
+        QVERIFY(!w->statusBar()->isAncestorOf(&panel));
+        QVERIFY(!panel.isVisible() || w->centralWidget()->rect().contains(panel.geometry()));
+    }
+
+    void statusReadsWhole_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("seen"); // parts that show whole, "|" between them
+        const QString address = s("https://gallery.example.org/albums/2026/summer/pic013.jpg");
+        // clang-format off
+        QTest::newRow("opening") << s("Opening : ") + address << s("Opening : https://|/pic013.jpg");
+        QTest::newRow("failed, with its reason") << s("Failed   : ") + address + s(" (SSL certificate problem: unable to get local issuer certificate)") << s("Failed   : |/pic013.jpg|(SSL certificate problem: unable to get local issuer certificate)");
+        QTest::newRow("could not save, with its reason") << s("could not save to /home/someone/Pictures/galleries/summer/pic013.jpg: No space left on device") << s("could not save to /|/pic013.jpg|: No space left on device");
+        QTest::newRow("waiting, with its seconds") << s("Waiting : 30 s, the server asked to slow down") << s("Waiting : 30 s, the server asked to slow down");
+        QTest::newRow("the summary") << s("downloading completed (36 saved, 1 not images; the series ended after 3 misses)") << s("downloading completed (36 saved, 1 not images; the series ended after 3 misses)");
+        // clang-format on
+    }
+
+    // At the default size each line shown fits the status line and none is cut by its height.
+    void statusReadsWhole()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, seen);
+        auto w = startWindow();
+        w->setStatusText(text);
+        auto *panel = child<StatusTextPanel>(w, "p_sat");
+        const QStringList lines = panel->shownLines();
+        QVERIFY(!lines.isEmpty());
+        for (const QString &line : lines)
+            QVERIFY2(panel->fontMetrics().horizontalAdvance(line) <= panel->textWidth(),
+                     qPrintable(line));
+        const QString shown = lines.join(u' ');
+        for (const QString &part : seen.split(u'|'))
+            QVERIFY2(shown.contains(part), qPrintable(shown));
+        QTRY_VERIFY(panel->contentsRect().height() >=
+                    panel->fontMetrics().lineSpacing() * int(lines.size()));
+        QTRY_VERIFY(w->centralWidget()->rect().contains(child(w, "img1")->geometry()));
     }
 
     void whileAway_data()
@@ -565,6 +640,7 @@ private Q_SLOTS:
         QTest::newRow("name prompt, window in the tray") << "tray" << "prompt";
         QTest::newRow("message, window in the tray") << "tray" << "message";
         QTest::newRow("name prompt, window minimized on the taskbar") << "minimized" << "prompt";
+        QTest::newRow("name prompt, options dialog open: over it") << "options" << "prompt";
         // clang-format on
     }
 
@@ -575,7 +651,9 @@ private Q_SLOTS:
         RecordingTray *tray = nullptr;
         auto w = startWindow(&tray);
         tray->available = where == s("tray");
-        if (where != s("shown")) {
+        if (where == s("options"))
+            w->menus().m_set->trigger();
+        else if (where != s("shown")) {
             w->menus().m_icon->trigger();
             QTRY_VERIFY(w->isMinimized());
             QTRY_COMPARE(w->isHidden(), tray->available);
@@ -595,6 +673,10 @@ private Q_SLOTS:
                  what == s("end") && where == s("tray"));
         QCOMPARE(m_requests.size(), what == s("end") ? 0 : 1);
         QCOMPARE(seen, what != s("end"));
+        // The window is disabled while the options are open: the question goes over them.
+        const QWidget *over = m_requests.isEmpty() ? nullptr : m_requests.first().parent;
+        QVERIFY(!over || over->isEnabled());
+        QCOMPARE(over && over->objectName() == s("frmOptions"), where == s("options"));
     }
 
     void closeWithADialogOpen_data()
