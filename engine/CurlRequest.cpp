@@ -37,6 +37,11 @@ void CurlRequest::prepare(const Setup &s, QIODevice *sink)
 
     CURL *e = m_easy;
     curl_easy_setopt(e, CURLOPT_URL, s.url.constData());
+    // Over TLS a request that others share a connection with waits for the connection being
+    // made to say whether it takes streams; plain HTTP/1.1 never does, and waiting there
+    // would hold the request until another's response is in.
+    const bool waitForStream = m_shared && s.url.startsWith("https:");
+    curl_easy_setopt(e, CURLOPT_PIPEWAIT, waitForStream ? 1L : 0L);
     curl_easy_setopt(e, CURLOPT_HTTPGET, 1L);
     curl_easy_setopt(e, CURLOPT_PROTOCOLS_STR, "http,https");
     curl_easy_setopt(e, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
@@ -80,6 +85,12 @@ void CurlRequest::prepare(const Setup &s, QIODevice *sink)
 void CurlRequest::forgetCookies()
 {
     curl_easy_setopt(m_easy, CURLOPT_COOKIELIST, "ALL");
+}
+
+void CurlRequest::useShare(CURLSH *share)
+{
+    curl_easy_setopt(m_easy, CURLOPT_SHARE, share);
+    m_shared = share != nullptr;
 }
 
 QString CurlRequest::systemCaFile() const

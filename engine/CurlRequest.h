@@ -43,6 +43,10 @@ public:
     void reset();
     void prepare(const Setup &setup, QIODevice *sink);
     void forgetCookies();
+    // Cookies, TLS sessions and addresses kept in share (null: in this handle alone); an
+    // https request then waits to go as a stream of a connection being made rather than
+    // open a connection of its own.
+    void useShare(CURLSH *share);
     // libcurl's own bundle of the system's authorities.
     QString systemCaFile() const;
 
@@ -73,6 +77,7 @@ private:
     CURL *m_easy;
     curl_slist *m_extraHeaders = nullptr;
     QIODevice *m_sink = nullptr;
+    bool m_shared = false;
     qint64 m_headBytes = 0;
     char m_error[CURL_ERROR_SIZE] = {};
 };

@@ -95,16 +95,15 @@ void DownloadRun::cmdGet_Click()
     }
     while (d->lanes.size() < wanted) {
         auto *t = new Transfer(this);
+        t->shareConnectionsOf(d->transfer);
         auto *a = new DownloadAttempt(d->settings, d->window, *t, this);
         d->addLane(this, t, a);
     }
     for (Private::Lane &lane : d->lanes) {
         lane.ordinal = 0;
         lane.attempt->setHead(true);
-        if (lane.transfer != &d->transfer) {
+        if (lane.transfer != &d->transfer) // its session is the run's transfer's
             lane.attempt->copyTimingFrom(*d->attempt);
-            lane.transfer->startSession();
-        }
         lane.attempt->setInFlight(
             d->parallel() ? std::function<int()>([this] { return inFlight(); }) : nullptr);
     }

@@ -40,8 +40,34 @@ Transfer::~Transfer()
 {
     // Dying mid-transfer: nobody is left to tell, so stop quietly.
     d->detach();
-    delete d->multi; // closes the kept connections while the easy handle still exists
+    if (d->ownsMulti) {
+        // The share goes with the multi handle, and only once no easy handle uses it.
+        if (d->shared)
+            d->request.useShare(nullptr);
+        delete d->multi; // closes the kept connections while the easy handle still exists
+    } else {
+        d->request.useShare(nullptr);
+        d->multi->forgetOwner(this);
+    }
     delete d;
+}
+
+void Transfer::shareConnectionsOf(Transfer &primary)
+{
+    d->detach();
+    if (d->ownsMulti)
+        delete d->multi;
+    d->multi = primary.d->multi;
+    d->ownsMulti = false;
+    d->session = primary.d;
+    d->multi->setAfterAction(this, [this] { d->onAfterAction(); });
+    CURLSH *share = d->multi->share();
+    if (!primary.d->shared) {
+        primary.d->request.useShare(share);
+        primary.d->shared = true;
+    }
+    d->request.useShare(share);
+    d->shared = true;
 }
 
 void Transfer::setAccessType(int type)

@@ -28,13 +28,13 @@ bool Transfer::Private::prepareSetup()
         setup.proxyPassword = o.proxyPassword.toUtf8();
     }
     setup.userAgent = o.userAgent.isEmpty() ? QByteArray("Mozilla/5.0") : o.userAgent.toUtf8();
-    if (cookiesFresh) {
+    if (session->cookiesFresh) {
         request.forgetCookies(); // those the servers set during the last run
-        cookiesFrom.clear();
+        session->cookiesFrom.clear();
     }
     if (o.cookieFile.isEmpty()) {
-        cookiesFresh = false;
-    } else if (cookiesFrom != o.cookieFile) {
+        session->cookiesFresh = false;
+    } else if (session->cookiesFrom != o.cookieFile) {
         // libcurl skips a file it cannot read; a run without the login cookie must not
         // pass for one with it.
         QFile file(o.cookieFile);
@@ -44,13 +44,13 @@ bool Transfer::Private::prepareSetup()
             return false;
         }
         setup.cookieFile = QFile::encodeName(o.cookieFile);
-        cookiesFresh = false;
-        cookiesFrom = o.cookieFile;
+        session->cookiesFresh = false;
+        session->cookiesFrom = o.cookieFile;
     }
     if (o.caFile.isEmpty()) {
-        caFrom.clear();
-        caBundle.clear();
-    } else if (caFrom != o.caFile) {
+        session->caFrom.clear();
+        session->caBundle.clear();
+    } else if (session->caFrom != o.caFile) {
         // libcurl takes one bundle: the system's authorities and the extra ones together.
         QFile system(request.systemCaFile());
         QFile extra(o.caFile);
@@ -60,11 +60,12 @@ bool Transfer::Private::prepareSetup()
                    Failure::Tls);
             return false;
         }
-        caBundle = system.open(QIODevice::ReadOnly) ? system.readAll() + '\n' : QByteArray();
-        caBundle += extra.readAll();
-        caFrom = o.caFile;
+        session->caBundle =
+            system.open(QIODevice::ReadOnly) ? system.readAll() + '\n' : QByteArray();
+        session->caBundle += extra.readAll();
+        session->caFrom = o.caFile;
     }
-    setup.caBundle = caBundle;
+    setup.caBundle = session->caBundle;
     setup.connectTimeoutMs = idleTimeout;
     return true;
 }
