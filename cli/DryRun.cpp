@@ -4,6 +4,7 @@
 #include "SaveNaming.h"
 #include "SequenceCounter.h"
 #include "TerminalOutput.h"
+#include "TransferRules.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -79,7 +80,8 @@ void DryRun::show(const RunSetup &setup, TerminalOutput &output)
         QString problem;
         const QString target = SaveNaming::targetInDir(
             dir, SaveNaming::composeName(url, s.append_str, s.is_header), &problem);
-        output.plannedAttempt(url, target, actionFor(setup, target, problem));
+        output.plannedAttempt(TransferRules::hideCredentials(url), target,
+                              actionFor(setup, target, problem));
         if (output.isBroken())
             return;
     }

@@ -24,6 +24,27 @@ namespace {
 // As a shell reports a program ended by SIGPIPE.
 constexpr int brokenPipeStatus = 128 + SIGPIPE;
 
+// Every user may read a process's command line. A password in a word of it ("--proxy
+// ann:pw@host:port", an address with a login) is overwritten with stars once it is read, so
+// that it shows no longer than the program takes to start.
+void hidePasswords(int argc, char **argv)
+{
+    for (int i = 2; i < argc; ++i) {
+        char *word = argv[i];
+        if (word[0] == '-' && std::strchr(word, '='))
+            word = std::strchr(word, '=') + 1;
+        if (char *scheme = std::strstr(word, "://"))
+            word = scheme + 3;
+        const size_t authority = std::strcspn(word, "/?#");
+        char *at = nullptr;
+        for (size_t k = 0; k < authority; ++k)
+            at = word[k] == '@' ? word + k : at;
+        char *colon = at ? static_cast<char *>(std::memchr(word, ':', size_t(at - word))) : nullptr;
+        for (char *c = colon ? colon + 1 : at; c && c < at; ++c)
+            *c = '*';
+    }
+}
+
 int usageError(const QString &text)
 {
     std::fprintf(stderr, "quillop get: %s\nTry 'quillop get --help'.\n",
@@ -90,6 +111,7 @@ int GetCommand::run(int &argc, char **argv)
     QCoreApplication::setOrganizationName(QStringLiteral("Quillop"));
 
     const GetCommandLine commandLine = GetOptionsParser::parse(app.arguments().mid(2));
+    hidePasswords(argc, argv);
     if (commandLine.helpAsked) {
         std::fputs(GetOptionsParser::helpText().toLocal8Bit().constData(), stdout);
         return 0;

@@ -1,10 +1,13 @@
 #include "GetOptions.h"
 
+#include "TransferRules.h"
+
 #include <QCommandLineParser>
 #include <QFileInfo>
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <tuple>
 
 namespace {
 
@@ -21,9 +24,14 @@ struct ExtraOption
 constexpr ExtraOption extraOptions[] = {
     {{.name = "proxy",
       .valueName = "PROXY",
-      .help = "[socks5://][USER:PASSWORD@]HOST:PORT",
+      .help = "[socks5://][USER[:PASSWORD]@]HOST:PORT",
       .helpOrder = 150},
      "proxy_*"},
+    {{.name = "proxy-password-file",
+      .valueName = "FILE",
+      .help = "read the proxy password from the first line of FILE",
+      .helpOrder = 151},
+     "proxy_password"},
     {{.name = "dry-run",
       .help = "show what each attempt would do; fetch nothing",
       .helpOrder = 210},
@@ -92,12 +100,36 @@ QString absolute(const QString &path)
     return QFileInfo(path).absoluteFilePath();
 }
 
+// A CA file is bounded tighter than a cookie file: it goes into memory whole.
 QString readableFile(const QString &option, const QString &path)
 {
     const QFileInfo info(path);
-    if (info.isFile() && info.isReadable())
+    if (!info.isFile() || !info.isReadable())
+        return QStringLiteral("--%1: cannot read the file \"%2\"").arg(option, path);
+    const qint64 maxBytes = option == QLatin1String("ca-file") ? TransferRules::MaxCaFileBytes
+                                                               : TransferRules::MaxCookieFileBytes;
+    if (info.size() > maxBytes)
+        return QStringLiteral("--%1: the file \"%2\" is larger than %3 MiB")
+            .arg(option, path)
+            .arg(maxBytes / (1024 * 1024));
+    return {};
+}
+
+// The first line of a small regular file: a password kept out of the process list.
+QString passwordFromFile(const QString &path, QString *why)
+{
+    QByteArray contents;
+    QString problem;
+    if (!TransferRules::readBoundedFile(path, 64 * 1024, &contents, &problem)) {
+        *why = QStringLiteral("--proxy-password-file: cannot read the file \"%1\": %2")
+                   .arg(path, problem);
         return {};
-    return QStringLiteral("--%1: cannot read the file \"%2\"").arg(option, path);
+    }
+    const qsizetype end = contents.indexOf('\n');
+    QByteArray line = end < 0 ? contents : contents.left(end);
+    if (line.endsWith('\r'))
+        line.chop(1);
+    return QString::fromUtf8(line);
 }
 
 // A folder that does not exist yet is made when the run starts; a file is no folder.
@@ -197,6 +229,25 @@ QString readValues(const QCommandLineParser &p, GetOptions &o)
         if (!o.proxy)
             return why;
     }
+    // The password: from its file, else from --proxy, else from the environment; never
+    // from a word that every user sees in the process list, if the user so chooses.
+    if (set("proxy-password-file")) {
+        o.proxyPassword = passwordFromFile(absolute(value("proxy-password-file")), &why);
+        if (!why.isEmpty())
+            return why;
+    } else if (o.proxy && o.proxy->hasPassword) {
+        o.proxyPassword = o.proxy->password;
+    } else if (qEnvironmentVariableIsSet("QUILLOP_PROXY_PASSWORD")) {
+        o.proxyPassword = qEnvironmentVariable("QUILLOP_PROXY_PASSWORD");
+    }
+    for (const auto &[option, header, key] :
+         {std::tuple{"referer", "Referer", Key::referer},
+          std::tuple{"user-agent", "User-Agent", Key::user_agent}}) {
+        const QString problem =
+            TransferRules::headerValueProblem(QLatin1String(header), o.overrides.value(key));
+        if (!problem.isEmpty())
+            return QStringLiteral("--%1: %2").arg(text(option), problem);
+    }
     o.dryRun = set("dry-run");
     o.quiet = set("quiet");
     o.json = set("json");
@@ -206,6 +257,8 @@ QString readValues(const QCommandLineParser &p, GetOptions &o)
 QString readAddress(const QStringList &words, GetOptions &o)
 {
     if (words.size() == 1) {
+        if (const QString problem = AddressSplit::bracketProblem(words[0]); !problem.isEmpty())
+            return problem;
         o.address = AddressSplit::split(words[0]);
     } else if (words.size() == 3) {
         o.address = {words[0].trimmed(), words[1].trimmed(), words[2].trimmed()};
@@ -229,23 +282,25 @@ QString readAddress(const QStringList &words, GetOptions &o)
 std::optional<GetOptions::Proxy> GetOptionsParser::parseProxy(const QString &text, QString *why)
 {
     static const QRegularExpression form(
-        QStringLiteral("^(?:(socks5|http)://)?(?:([^:@/]*):([^@/]*)@)?([^:@/"
+        QStringLiteral("^(?:(socks5|http)://)?(?:([^:@/]*)(:[^@/]*)?@)?([^:@/"
                        "\\s]+|\\[[0-9A-Fa-f:.]+\\]):([0-9]+)$"),
         QRegularExpression::CaseInsensitiveOption);
     const QRegularExpressionMatch m = form.match(text.trimmed());
     const std::optional<int> port =
         m.hasMatch() ? SettingsStore::parsePort(m.captured(5)) : std::nullopt;
     if (!port) {
-        *why = QStringLiteral("--proxy takes [socks5://][USER:PASSWORD@]HOST:PORT with a port "
+        // A password in it is nobody's business on a terminal or in a log of the shell.
+        *why = QStringLiteral("--proxy takes [socks5://][USER[:PASSWORD]@]HOST:PORT with a port "
                               "from 1 to 65535, not \"%1\"")
-                   .arg(text);
+                   .arg(TransferRules::hideCredentials(text));
         return std::nullopt;
     }
     GetOptions::Proxy proxy;
     if (m.captured(1).compare(QLatin1String("socks5"), Qt::CaseInsensitive) == 0)
         proxy.type = ConnectionOptions::ProxyType::Socks5;
     proxy.user = m.captured(2);
-    proxy.password = m.captured(3);
+    proxy.hasPassword = !m.captured(3).isEmpty();
+    proxy.password = m.captured(3).mid(1);
     proxy.host = m.captured(4);
     proxy.port = *port;
     return proxy;
@@ -303,6 +358,9 @@ QString GetOptionsParser::helpText()
         help += right + QLatin1Char('\n');
     }
     help += QStringLiteral(
+        "\nA password written into --proxy is seen by every user of the machine in the list\n"
+        "of processes while the program starts; --proxy-password-file, or the environment\n"
+        "variable QUILLOP_PROXY_PASSWORD, keeps it out of sight. No message shows it.\n"
         "\nOne log line per attempt goes to standard output (a JSON object with --json);\n"
         "progress and the summary go to standard error.\n\n"
         "Exit status: 0 every attempt saved or skipped a picture; 1 an attempt failed or\n"

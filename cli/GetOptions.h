@@ -18,6 +18,7 @@ struct GetOptions
         ConnectionOptions::ProxyType type = ConnectionOptions::ProxyType::Http;
         QString user;
         QString password;
+        bool hasPassword = false; // "USER:PASSWORD@", not just "USER@"
         QString host;
         int port = 0;
     };
@@ -26,6 +27,9 @@ struct GetOptions
     // What the options set, as the texts the store keeps, for this run only.
     QMap<SettingsStore::Key, QString> overrides;
     std::optional<Proxy> proxy; // set with --proxy
+    // The proxy password: --proxy-password-file, the one in --proxy, or the environment's
+    // QUILLOP_PROXY_PASSWORD; it also goes with a stored proxy login.
+    std::optional<QString> proxyPassword;
     bool dryRun = false;
     bool quiet = false;
     bool json = false;
@@ -44,7 +48,8 @@ namespace GetOptionsParser {
 // arguments: the words after "get".
 GetCommandLine parse(const QStringList &arguments);
 
-// "--proxy [socks5://|http://][USER:PASSWORD@]HOST:PORT"; nullopt with why when malformed.
+// "--proxy [socks5://|http://][USER[:PASSWORD]@]HOST:PORT"; nullopt with why when malformed
+// (why never shows the password).
 std::optional<GetOptions::Proxy> parseProxy(const QString &text, QString *why);
 
 // The help of `quillop get`: usage, the options with the stored settings they override,

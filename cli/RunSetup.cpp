@@ -28,10 +28,12 @@ void applyOverrides(RunSettings &s, const GetOptions &o)
         s.is_proxy = true;
         s.proxy_type = o.proxy->type;
         s.proxy_user = o.proxy->user;
-        s.proxy_password = o.proxy->password;
+        s.proxy_password.clear();
         s.proxy_name = o.proxy->host;
         s.proxy_port = o.proxy->port;
     }
+    // After the proxy's own login: the password may come from elsewhere (GetOptions).
+    s.proxy_password = o.proxyPassword.value_or(s.proxy_password);
 }
 
 // A range in url2 asks for a series, --single or an address without a counter for one
@@ -98,6 +100,11 @@ RunSetup RunSetupBuilder::build(const GetOptions &options, const QDate &today)
     r.url2 = options.address.url2;
     r.url3 = options.address.url3;
     readStoredSettings(r.settings);
+    // Stored values that are passed by, and why.
+    if (const QString problem = SettingsStore::storeProblem(); !problem.isEmpty())
+        r.notes << problem;
+    if (const QString told = dropUnsafeHeaders(r.settings); !told.isEmpty())
+        r.notes << told;
     r.settings.exit_ifover = false; // there is no window to close
     applyOverrides(r.settings, options);
     RunSettings &s = r.settings;

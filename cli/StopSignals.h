@@ -6,7 +6,8 @@ class QSocketNotifier;
 
 // Ctrl+C (SIGINT) and SIGTERM turned into a signal of the event loop: the handler only
 // writes a byte into a pipe, whose reading end a QSocketNotifier watches. After the first
-// one the default action is back, so that a second Ctrl+C ends the program at once.
+// one the default action is back, so that a second Ctrl+C ends the program at once; a second
+// one before the loop read the first (the loop is blocked) ends it at once as well.
 class StopSignals : public QObject
 {
     Q_OBJECT

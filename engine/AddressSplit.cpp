@@ -51,7 +51,57 @@ bool isBracketRange(const QString &inside)
     return from.size() == 1 && to.size() == 1 && isAsciiLetter(from[0]) && isAsciiLetter(to[0]);
 }
 
+// Something that only a range would look like: words of letters and digits (each with
+// an optional sign) joined by dashes, "1-5", "A-9", "-3--1", "0x1-0x5", "5-5-5".
+bool looksLikeRange(const QString &inside)
+{
+    bool dash = false;
+    bool word = false; // inside a word of letters and digits
+    for (qsizetype i = 0; i < inside.size(); ++i) {
+        const QChar c = inside[i];
+        if (isAsciiDigit(c) || isAsciiLetter(c)) {
+            word = true;
+        } else if (c == QLatin1Char('-') && word) {
+            dash = true;
+            word = false;
+        } else if ((c == QLatin1Char('-') || c == QLatin1Char('+')) && !word &&
+                   i + 1 < inside.size() && isAsciiDigit(inside[i + 1])) {
+            // a sign in front of a number
+        } else {
+            return false;
+        }
+    }
+    return dash && word;
+}
+
 } // namespace
+
+QString AddressSplit::bracketProblem(const QString &address)
+{
+    const QString text = address.trimmed();
+    const qsizetype open = text.lastIndexOf(QLatin1Char('['));
+    if (open < pathStart(text))
+        return {};
+    const qsizetype close = text.indexOf(QLatin1Char(']'), open);
+    if (close < 0) {
+        // The range runs up to where a path's next part would begin.
+        qsizetype end = open + 1;
+        while (end < text.size() &&
+               (isAsciiDigit(text[end]) || isAsciiLetter(text[end]) ||
+                text[end] == QLatin1Char('-') || text[end] == QLatin1Char('+')))
+            ++end;
+        const QString inside = text.mid(open + 1, end - open - 1);
+        if (!looksLikeRange(inside))
+            return {};
+        return QStringLiteral("the range \"[%1\" has no closing bracket").arg(inside);
+    }
+    const QString inside = text.mid(open + 1, close - open - 1);
+    if (isBracketRange(inside) || !looksLikeRange(inside))
+        return {};
+    return QStringLiteral("the range \"[%1]\" is neither two numbers nor two letters, as in "
+                          "[01-20] or [A-F]")
+        .arg(inside);
+}
 
 bool AddressSplit::hasScheme(const QString &text)
 {

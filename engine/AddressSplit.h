@@ -28,6 +28,11 @@ namespace AddressSplit {
 // brackets around a range).
 AddressParts split(const QString &address);
 
+// Empty when address holds no bracket pair that looks like a range without being one
+// ("[A-9]", "[-3--1]", "[0x1-0x5]", an unclosed "[1-5"); otherwise why. Such an address
+// would be fetched literally, attempt after attempt: it is refused before any request.
+QString bracketProblem(const QString &address);
+
 // A place in an address where a counter may stand.
 struct Candidate
 {

@@ -43,6 +43,13 @@ public:
     // transfers; created at the first call.
     CURLSH *share();
 
+    // Every connection libcurl holds open for this handle's transfers, whichever of them
+    // opened it (see CurlRequest::setSocketList).
+    QList<curl_socket_t> openSockets;
+    // A socket libcurl watches now carries a transfer in progress; an idle kept connection
+    // is not watched.
+    bool isWatched(curl_socket_t socket) const { return m_watches.contains(socket); }
+
 private:
     struct Watch
     {

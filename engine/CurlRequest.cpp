@@ -4,6 +4,9 @@
 
 #include <cerrno>
 #include <cstring>
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 CurlRequest::CurlRequest() : m_easy(curl_easy_init())
 {
@@ -23,8 +26,8 @@ void CurlRequest::reset()
     status = 0;
     reasonPhrase.clear();
     headers.clear();
-    headDone = headTooLarge = discardBody = sinkFailed = bodyArrived = false;
-    bytesReceived = recentBytes = m_headBytes = 0;
+    headDone = headTooLarge = discardBody = sinkFailed = bodyArrived = requestWentOut = false;
+    bytesReceived = recentBytes = totalBytes = m_headBytes = 0;
     sinkError.clear();
     m_sink = nullptr;
     m_error[0] = '\0';
@@ -54,13 +57,19 @@ void CurlRequest::prepare(const Setup &s, QIODevice *sink)
     curl_easy_setopt(e, CURLOPT_PROXYPASSWORD,
                      s.proxyUser.isEmpty() ? nullptr : s.proxyPassword.constData());
     curl_easy_setopt(e, CURLOPT_SUPPRESS_CONNECT_HEADERS, 1L);
-    curl_easy_setopt(e, CURLOPT_USERAGENT, s.userAgent.constData());
+    // An empty User-Agent sends none at all, as an empty Referer does.
+    curl_easy_setopt(e, CURLOPT_USERAGENT,
+                     s.userAgent.isEmpty() ? nullptr : s.userAgent.constData());
     curl_easy_setopt(e, CURLOPT_REFERER, s.referer.isEmpty() ? nullptr : s.referer.constData());
-    if (!s.cookieFile.isEmpty())
-        curl_easy_setopt(e, CURLOPT_COOKIEFILE, s.cookieFile.constData());
-    // The saved bytes are the served bytes: nothing is asked for compressed or inflated.
-    curl_easy_setopt(e, CURLOPT_ACCEPT_ENCODING, nullptr);
-    curl_easy_setopt(e, CURLOPT_HTTP_CONTENT_DECODING, 0L);
+    for (const QByteArray &line : s.cookies)
+        curl_easy_setopt(e, CURLOPT_COOKIELIST, line.constData());
+    // A picture is asked for as it is (the header below says identity), but what a server
+    // sends compressed all the same is decoded, and an unknown coding refused: the file
+    // must be the picture, not its wire form. Transfer codings are libcurl's to decode or
+    // refuse; libcurl streams both, so memory does not grow with the picture.
+    curl_easy_setopt(e, CURLOPT_ACCEPT_ENCODING, "");
+    curl_easy_setopt(e, CURLOPT_HTTP_CONTENT_DECODING, 1L);
+    curl_easy_setopt(e, CURLOPT_HTTP_TRANSFER_DECODING, 1L);
     curl_easy_setopt(e, CURLOPT_HTTPHEADER, m_extraHeaders);
     curl_easy_setopt(e, CURLOPT_HTTP_VERSION, long(CURL_HTTP_VERSION_2TLS));
     curl_easy_setopt(e, CURLOPT_SSL_VERIFYPEER, 1L);
@@ -80,6 +89,45 @@ void CurlRequest::prepare(const Setup &s, QIODevice *sink)
     curl_easy_setopt(e, CURLOPT_WRITEDATA, this);
     curl_easy_setopt(e, CURLOPT_PREREQFUNCTION, &CurlRequest::onRequestSent);
     curl_easy_setopt(e, CURLOPT_PREREQDATA, this);
+    curl_easy_setopt(e, CURLOPT_SOCKOPTFUNCTION, &CurlRequest::onSocketOpened);
+    curl_easy_setopt(e, CURLOPT_SOCKOPTDATA, m_sockets);
+    curl_easy_setopt(e, CURLOPT_CLOSESOCKETFUNCTION, &CurlRequest::onSocketClosing);
+    curl_easy_setopt(e, CURLOPT_CLOSESOCKETDATA, m_sockets);
+}
+
+void CurlRequest::dropTaintedConnections(const std::function<bool(curl_socket_t)> &inUse)
+{
+    if (!m_sockets)
+        return;
+    for (const curl_socket_t socket : std::as_const(*m_sockets)) {
+        if (inUse(socket))
+            continue;
+        pollfd idle{socket, POLLIN, 0};
+        if (::poll(&idle, 1, 0) <= 0 || idle.revents == 0)
+            continue;
+        // Read away what came, then shut both ways: libcurl finds the end of the stream
+        // when it looks whether the connection is alive, and opens a new one.
+        char scrap[4096];
+        for (int reads = 0; reads < 64; ++reads) {
+            if (::recv(socket, scrap, sizeof scrap, MSG_DONTWAIT) <= 0)
+                break;
+        }
+        ::shutdown(socket, SHUT_RDWR);
+    }
+}
+
+int CurlRequest::onSocketOpened(void *self, curl_socket_t socket, curlsocktype)
+{
+    if (self)
+        static_cast<QList<curl_socket_t> *>(self)->append(socket);
+    return CURL_SOCKOPT_OK;
+}
+
+int CurlRequest::onSocketClosing(void *self, curl_socket_t socket)
+{
+    if (self)
+        static_cast<QList<curl_socket_t> *>(self)->removeAll(socket);
+    return ::close(socket);
 }
 
 void CurlRequest::forgetCookies()
@@ -156,6 +204,7 @@ size_t CurlRequest::onBody(char *data, size_t size, size_t count, void *self)
     auto *r = static_cast<CurlRequest *>(self);
     const qint64 length = qint64(size * count);
     r->recentBytes += length;
+    r->totalBytes += length;
     if (r->discardBody)
         return size_t(length);
     errno = 0;
@@ -176,6 +225,7 @@ size_t CurlRequest::onBody(char *data, size_t size, size_t count, void *self)
 int CurlRequest::onRequestSent(void *self, char *, char *, int, int)
 {
     auto *r = static_cast<CurlRequest *>(self);
+    r->requestWentOut = true;
     if (r->requestSent)
         r->requestSent();
     return CURL_PREREQFUNC_OK;

@@ -26,10 +26,10 @@ public:
         QByteArray proxy; // empty: direct, with the environment's proxy variables ignored
         QByteArray proxyUser;
         QByteArray proxyPassword;
-        QByteArray userAgent;
-        QByteArray referer;    // empty: none
-        QByteArray cookieFile; // loaded at this fetch when set
-        QByteArray caBundle;   // the system's authorities and the extra ones; empty: default
+        QByteArray userAgent;   // empty: none
+        QByteArray referer;     // empty: none
+        QByteArrayList cookies; // cookies.txt lines handed to the cookie engine at this fetch
+        QByteArray caBundle;    // the system's authorities and the extra ones; empty: default
         int connectTimeoutMs = 30000;
     };
 
@@ -43,6 +43,16 @@ public:
     void reset();
     void prepare(const Setup &setup, QIODevice *sink);
     void forgetCookies();
+    // Kept connections on which bytes arrived while they stood idle are shut, so that the
+    // next fetch opens a fresh one: those bytes answer no request of ours, and read as the
+    // next response they would be saved under the next picture's name. Only between
+    // fetches, never while one is in progress.
+    // Connections that a transfer in progress uses (inUse) are left alone: they may be
+    // another transfer's, sharing the same multi handle.
+    void dropTaintedConnections(const std::function<bool(curl_socket_t)> &inUse);
+    // Where the connections libcurl opens and closes for this handle are listed: a list of
+    // the multi handle, since a connection outlives the handle that opened it there.
+    void setSocketList(QList<curl_socket_t> *sockets) { m_sockets = sockets; }
     // Cookies, TLS sessions and addresses kept in share (null: in this handle alone); an
     // https request then waits to go as a stream of a connection being made rather than
     // open a connection of its own.
@@ -58,10 +68,12 @@ public:
     QByteArray reasonPhrase;
     QList<QPair<QByteArray, QByteArray>> headers;
     bool headDone = false;
+    bool requestWentOut = false;
     bool headTooLarge = false;
     bool discardBody = false; // a redirect's own page is never part of what is saved
     qint64 bytesReceived = 0; // handed to the sink
     qint64 recentBytes = 0;   // since the owner last cleared it
+    qint64 totalBytes = 0;    // of the body, as recentBytes, but never cleared
     bool bodyArrived = false; // since the owner last cleared it
     bool sinkFailed = false;
     QString sinkError;
@@ -72,6 +84,8 @@ private:
     static size_t onHeader(char *data, size_t size, size_t count, void *self);
     static size_t onBody(char *data, size_t size, size_t count, void *self);
     static int onRequestSent(void *self, char *, char *, int, int);
+    static int onSocketOpened(void *self, curl_socket_t socket, curlsocktype purpose);
+    static int onSocketClosing(void *self, curl_socket_t socket);
     void headLine(QByteArray line);
 
     CURL *m_easy;
@@ -79,5 +93,6 @@ private:
     QIODevice *m_sink = nullptr;
     bool m_shared = false;
     qint64 m_headBytes = 0;
+    QList<curl_socket_t> *m_sockets = nullptr; // every connection libcurl holds open
     char m_error[CURL_ERROR_SIZE] = {};
 };

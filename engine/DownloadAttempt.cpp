@@ -12,6 +12,7 @@
 #include "SequenceCounter.h"
 #include "ShownTexts.h"
 #include "Transfer.h"
+#include "TransferRules.h"
 
 #include <QTimer>
 
@@ -33,6 +34,7 @@ struct DownloadAttempt::Private
     std::function<QDateTime()> now = [] { return QDateTime::currentDateTimeUtc(); };
     Phase phase = Phase::Idle;
     QString url;
+    QString shownUrl; // url with any password hidden: what the status, log and report show
     AttemptReport report;
     int slowDownWaits = 0;  // waits the server asked for in this attempt
     int retriesDone = 0;    // fetches made again after a passing failure
@@ -51,7 +53,7 @@ struct DownloadAttempt::Private
     QString openingText() const
     {
         const int n = inFlight ? inFlight() : 1;
-        return n > 1 ? ShownTexts::openingInFlight(url, n) : ShownTexts::opening(url);
+        return n > 1 ? ShownTexts::openingInFlight(shownUrl, n) : ShownTexts::opening(shownUrl);
     }
 };
 
@@ -166,8 +168,9 @@ void DownloadAttempt::start(const QString &url)
     if (d->phase != Phase::Idle)
         return;
     d->url = url;
+    d->shownUrl = TransferRules::hideCredentials(d->url);
     d->report = AttemptReport();
-    d->report.url = d->url;
+    d->report.url = d->shownUrl;
     d->report.tries = 0;
     d->slowDownWaits = d->retriesDone = 0;
     d->cancelled = false;
@@ -287,6 +290,10 @@ void DownloadAttempt::onTransferFinished(bool ok, const QString &reason)
     } else if (status >= 400) { // an error page is never saved, whatever its type says
         d->failedAs = AttemptOutcome::FetchFailed;
         d->failedWhy = RetryPolicy::httpErrorText(status, d->transfer.reasonPhrase());
+    } else if (d->transfer.bytesReceived() == 0) { // a 204, or a 304 typed as a picture
+        d->failedAs = AttemptOutcome::FetchFailed;
+        d->failedWhy = ShownTexts::emptyResponse(
+            RetryPolicy::httpErrorText(status, d->transfer.reasonPhrase()));
     } else {
         d->ending = Private::Ending::Fetched;
     }
@@ -358,7 +365,7 @@ void DownloadAttempt::cancelWait()
 void DownloadAttempt::finishFetched()
 {
     MainWindowElements &w = d->window;
-    w.setStatusText(ShownTexts::opened(d->url));
+    w.setStatusText(ShownTexts::opened(d->shownUrl));
     const QString contentType = d->transfer.getHeader(QStringLiteral("Content-type"));
     QString logText;
     AttemptReport &r = d->report;
@@ -400,7 +407,7 @@ void DownloadAttempt::finishFailed(AttemptOutcome outcome, const QString &reason
         w.setStatusText(ShownTexts::couldNotSave(target, reason));
         logText = LogLines::couldNotSave(d->url, target, reason);
     } else {
-        w.setStatusText(ShownTexts::failed(d->url, reason));
+        w.setStatusText(ShownTexts::failed(d->shownUrl, reason));
         logText = LogLines::failed(d->url, reason);
     }
     if (d->retriesDone > 0)
@@ -409,9 +416,12 @@ void DownloadAttempt::finishFailed(AttemptOutcome outcome, const QString &reason
     showAndLog(logText);
 }
 
-void DownloadAttempt::showAndLog(const QString &logText)
+void DownloadAttempt::showAndLog(QString logText)
 {
     MainWindowElements &w = d->window;
+    // The lines are built from the address as fetched; a password in it goes no further.
+    if (d->shownUrl != d->url)
+        logText.replace(d->url, d->shownUrl);
     w.trayIcon = outcomeRow(d->report.outcome).trayPicture;
     w.trayTip = ShownTexts::trayTip(FileOps::GetFileName(d->url));
     if (w.isMinimized()) {

@@ -95,7 +95,7 @@ private:
     void onPauseElapsed();
     void finishFetched();
     void finishFailed(AttemptOutcome outcome, const QString &reason);
-    void showAndLog(const QString &logText);
+    void showAndLog(QString logText);
 
     struct Private;
     Private *d;

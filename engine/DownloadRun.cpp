@@ -1,5 +1,6 @@
 #include "DownloadRun.h"
 
+#include "AddressSplit.h"
 #include "Countdown.h"
 #include "DownloadAttempt.h"
 #include "DownloadRunPrivate.h"
@@ -117,9 +118,12 @@ void DownloadRun::cmdGet_Click()
     d->numberMode = SequenceCounter::numberModeOf(d->window.url2Text()).value_or(s.is_number_mode);
     const SequenceCounter::Range range =
         SequenceCounter::parseRange(d->window.url2Text(), d->numberMode, s.increment);
-    if (range.kind == SequenceCounter::Range::Unreachable) {
+    // A bracket pair that is no range would be fetched literally, attempt after attempt.
+    const QString bracketProblem = AddressSplit::bracketProblem(SequenceCounter::composeUrl(
+        d->window.url1Text(), d->window.url2Text(), d->window.url3Text()));
+    if (range.kind == SequenceCounter::Range::Unreachable || !bracketProblem.isEmpty()) {
         // Nothing is fetched; the end comes from the event loop, as after any attempt.
-        d->endReason = range.reason;
+        d->endReason = bracketProblem.isEmpty() ? range.reason : bracketProblem;
         QTimer::singleShot(0, this, &DownloadRun::finish);
         return;
     }

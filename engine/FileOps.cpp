@@ -104,10 +104,18 @@ bool FileOps::appendLine(const QString &path, const QString &text)
 {
     // A symbolic link in place of the log file is not followed: whoever put it there could
     // make every run append to a file of their choosing.
-    const int fd = ::open(QFile::encodeName(path).constData(),
-                          O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0666);
+    // Nor is a FIFO or a device waited for: O_NONBLOCK keeps open() from blocking, and only
+    // a regular file takes the line.
+    const int fd = ::open(
+        QFile::encodeName(path).constData(),
+        O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK | O_NOCTTY, 0666);
     if (fd < 0)
         return false;
+    struct stat info;
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return false;
+    }
     // One write of the whole line: O_APPEND puts it at the end even when another copy of
     // the program appends to the same day's log.
     const QByteArray line = text.toUtf8() + "\r\n";

@@ -13,6 +13,7 @@
 
 #include <cerrno>
 #include <sys/stat.h>
+#include <unistd.h>
 #include <utility>
 
 namespace {
@@ -212,15 +213,24 @@ bool ImageSaver::Private::findAutoName(const QString &url, QString *target, QStr
     return false;
 }
 
-// The new file takes the permission bits of the old one; an old file without write
-// permission for its owner was made read-only on purpose and stays. Decided on the mode
-// bits, so that it holds for every user. A symbolic link is replaced, never written through.
+// The new file takes the owner, group and permission bits of the old one; an old file
+// without write permission for its owner was made read-only on purpose and stays. Decided on the
+// mode bits, so that it holds for every user. A symbolic link is replaced, never written through.
 ImageSaver::Outcome ImageSaver::Private::overwrite(const QString &url, const QString &target)
 {
     struct stat old;
     if (::lstat(native(target).constData(), &old) == 0 && S_ISREG(old.st_mode)) {
-        if ((old.st_mode & S_IWUSR) == 0)
+        // Replacing a file goes by the directory's permission; the file's own says whether
+        // the user may change it, and a file they may not write stays as it is.
+        if ((old.st_mode & S_IWUSR) == 0 || ::access(native(target).constData(), W_OK) != 0)
             return failed(url, target, QStringLiteral("the existing file is read-only"));
+        // The picture stays its owner's (root saving into a user's folder must not take
+        // it over). Who may not give a file away keeps at least its group, where allowed.
+        const QByteArray body = native(bodyPath);
+        if (::chown(body.constData(), old.st_uid, old.st_gid) != 0 &&
+            ::chown(body.constData(), uid_t(-1), old.st_gid) != 0) {
+            // Neither: the new file is the saver's, as any file it creates.
+        }
         if (::chmod(native(bodyPath).constData(), old.st_mode & 0777) != 0)
             return failed(url, target, qt_error_string(errno));
     }

@@ -5,7 +5,13 @@
 #include "ProgramPaths.h"
 #include "RunSettings.h"
 #include "SettingsStore.h"
+#include "ShownTexts.h"
 #include "Transfer.h"
+#include "TransferRules.h"
+
+#include <QStringList>
+
+#include <tuple>
 
 namespace {
 
@@ -25,6 +31,21 @@ QString checkedDirectory(SettingsStore::Key key, const QString &dir, const QStri
 }
 
 } // namespace
+
+QString dropUnsafeHeaders(RunSettings &s)
+{
+    using SettingsStore::Key;
+    QStringList told;
+    for (const auto &[key, what, field] : {std::tuple{Key::user_agent, "User-Agent", &s.user_agent},
+                                           std::tuple{Key::referer, "Referer", &s.referer}}) {
+        const QString problem = TransferRules::headerValueProblem(QLatin1String(what), *field);
+        if (problem.isEmpty())
+            continue;
+        *field = SettingsStore::defaultText(key);
+        told.append(ShownTexts::storedValueIgnored(SettingsStore::name(key), problem));
+    }
+    return told.join(QLatin1Char('\n'));
+}
 
 QString logFileNameFor(const QDate &day)
 {
@@ -75,6 +96,19 @@ void loadSettings(RunSettings &s, MainWindowElements &window, Transfer &transfer
         Key::save_dir, s.save_dir,
         QStringLiteral("Save path does not exist /n Setting save Path to Application Path"),
         window);
+    // Told once: the store is looked at again at every activation of the window.
+    static bool storeProblemTold = false;
+    if (const QString problem = SettingsStore::storeProblem();
+        !problem.isEmpty() && !storeProblemTold) {
+        storeProblemTold = true;
+        window.showMessage(problem, programTitle);
+    }
+    if (const QString told = dropUnsafeHeaders(s); !told.isEmpty()) {
+        // Stored as the default, so that the user is told once.
+        SettingsStore::write(Key::user_agent, s.user_agent);
+        SettingsStore::write(Key::referer, s.referer);
+        window.showMessage(told, programTitle);
+    }
     configureTransfer(s, transfer);
     // Checked whether logging is on or not.
     s.log_dir = checkedDirectory(

@@ -10,9 +10,15 @@ class Transfer;
 // directory that is gone, nothing written back, no derived field.
 void readStoredSettings(RunSettings &settings);
 
+// A stored User-Agent or Referer holding a control character could smuggle another header
+// into every request: such a value is replaced by its default in settings. Returns what to
+// tell the user (empty when both are sound).
+QString dropUnsafeHeaders(RunSettings &settings);
+
 // Fills the run settings from the store (readStoredSettings), then: may set url2 (only when
 // it is exactly empty), may show up to two messages (save directory, then log directory) and
-// store the fallback directories, configures the transfer's access type and proxy, and
+// store the fallback directories, replaces (in the store too, with a message) a User-Agent or
+// Referer that is no header value, configures the transfer's access type and proxy, and
 // derives today's log file name and path. Called at start-up and whenever the main window
 // is activated.
 void loadSettings(RunSettings &settings, MainWindowElements &window, Transfer &transfer,

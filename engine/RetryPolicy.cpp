@@ -24,8 +24,10 @@ int RetryPolicy::retryAfterSeconds(const QString &value, const QDateTime &now)
     if (!when.isValid())
         return -1;
     when.setTimeSpec(Qt::UTC);
+    // A moment that has passed already (a clock behind the server's, a cached answer) still
+    // gets a second: asked again at once, the server would only say the same.
     const qint64 seconds = now.secsTo(when);
-    return int(std::clamp<qint64>(seconds, 0, maxWaitSeconds));
+    return int(std::clamp<qint64>(seconds, 1, maxWaitSeconds));
 }
 
 bool RetryPolicy::asksToSlowDown(int status, bool hasRetryAfter)
@@ -65,6 +67,7 @@ bool RetryPolicy::meetsEveryAddress(Transfer::Failure failure)
     case Transfer::Failure::MalformedProxy:
     case Transfer::Failure::Tls:
     case Transfer::Failure::CookieFile:
+    case Transfer::Failure::UnsafeHeader:
         return true;
     default:
         return false;

@@ -16,7 +16,7 @@ constexpr int maxSlowDownWaits = 3;
 constexpr int maxWaitSeconds = 3600;
 
 // The seconds a Retry-After value asks for: a count of seconds or an HTTP date (compared
-// with now); -1 when the value is neither. A date in the past asks for 0.
+// with now); -1 when the value is neither. A date that has passed asks for 1.
 int retryAfterSeconds(const QString &value, const QDateTime &now);
 
 // A 429, or a 503 that says when to come back.
@@ -33,7 +33,8 @@ bool isPassing(Transfer::Failure failure, int status);
 
 // A failure that every later address of the run would meet as well, since they all go to
 // the same host the same way: the host or the proxy cannot be reached or refuses us, TLS
-// cannot be trusted, the cookie file cannot be read. The run ends after such an attempt.
+// cannot be trusted, the cookie file cannot be read, a User-Agent or Referer would smuggle
+// in a header. The run ends after such an attempt.
 bool meetsEveryAddress(Transfer::Failure failure);
 
 // The delay before retry number retryNumber (from 1): 2 s, 4 s, 8 s, ... at most 60 s.

@@ -180,6 +180,14 @@ SequenceCounter::Range SequenceCounter::parseRange(const QString &counter, bool 
         if (from[0].isUpper() != to[0].isUpper())
             return unreachable(t, QStringLiteral("mixes upper and lower case"));
     }
+    // Between a letter and a digit lie only punctuation marks: no series counts so, in
+    // either mode.
+    const auto kind = [](QChar c) {
+        return c >= QLatin1Char('0') && c <= QLatin1Char('9') ? 1 : isLetter(c) ? 2 : 0;
+    };
+    if (from.size() == 1 && to.size() == 1 && kind(from[0]) && kind(to[0]) &&
+        kind(from[0]) != kind(to[0]))
+        return unreachable(t, QStringLiteral("mixes letters and digits"));
     if (!numberMode) {
         if (from.size() != 1 || to.size() != 1 || from[0].unicode() > 255 || to[0].unicode() > 255)
             return {};

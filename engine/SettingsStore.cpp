@@ -1,11 +1,14 @@
 #include "SettingsStore.h"
 
 #include "ProgramPaths.h"
+#include "ShownTexts.h"
 
 #include <QFile>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QVariant>
 #include <cmath>
+#include <sys/stat.h>
 
 namespace {
 
@@ -20,6 +23,10 @@ QString storeKey(const QString &key)
 
 QSettings openStore()
 {
+    // QSettings reads its file as it opens it: a FIFO in its place would hold the program
+    // for ever, a device fill its memory. Such a store is left alone; the defaults apply.
+    if (!SettingsStore::storeProblem().isEmpty())
+        return QSettings(QString(), QSettings::IniFormat);
     return QSettings(QStringLiteral("Quillop"), QStringLiteral("Quillop"));
 }
 
@@ -66,15 +73,32 @@ std::optional<double> parseRounded(const QString &text)
 }
 
 // A store that holds a proxy password is the user's alone to read.
+// QSettings writes a temporary file and renames it over the store; both must be the
+// owner's alone from the moment they exist, not made so after the password is on disk.
 void protectIfSecret(QSettings &store)
 {
     if (store.value(storeKey(QStringLiteral("proxy_password"))).toString().isEmpty())
         return;
+    // The temporary file takes the mode of the file it replaces, a new one the umask's.
+    QFile::setPermissions(store.fileName(), QFile::ReadOwner | QFile::WriteOwner);
+    const mode_t previous = ::umask(0077);
     store.sync();
+    ::umask(previous);
     QFile::setPermissions(store.fileName(), QFile::ReadOwner | QFile::WriteOwner);
 }
 
 } // namespace
+
+QString SettingsStore::storeProblem()
+{
+    // Where QSettings keeps the user's store of the organization and application "Quillop".
+    const QString path = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                         QStringLiteral("/Quillop/Quillop.conf");
+    struct stat info;
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0 || S_ISREG(info.st_mode))
+        return {};
+    return ShownTexts::storeNotRegular(path);
+}
 
 QString SettingsStore::name(Key key)
 {

@@ -121,6 +121,10 @@ struct Setting
 const Setting &setting(Key key);
 std::span<const Setting> allSettings();
 
+// Empty when the store can be used; otherwise why not (it is no regular file: a FIFO or a
+// device would block or flood the read), for the user. Reads then give the defaults.
+QString storeProblem();
+
 QString name(Key key);
 Type type(Key key);
 std::optional<Key> keyNamed(const QString &name);

@@ -119,6 +119,23 @@ QString ShownTexts::cancelled()
     return QStringLiteral("cancelled");
 }
 
+QString ShownTexts::emptyResponse(const QString &httpStatus)
+{
+    return QStringLiteral("empty response (") + httpStatus + QLatin1Char(')');
+}
+
+QString ShownTexts::storeNotRegular(const QString &path)
+{
+    return QStringLiteral("The settings file %1 is not a regular file; the defaults apply and "
+                          "nothing is stored.")
+        .arg(path);
+}
+
+QString ShownTexts::storedValueIgnored(const QString &key, const QString &problem)
+{
+    return QStringLiteral("The stored setting %1: %2; it is ignored.").arg(key, problem);
+}
+
 QString LogLines::wrote(const QString &url, Placement placement, const QString &target)
 {
     switch (placement) {

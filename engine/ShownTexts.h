@@ -37,6 +37,13 @@ public:
     static QString savingOff();
     static QString notImage(const QString &contentType);
     static QString cancelled();
+    // A response without a body: "empty response (HTTP 204 No Content)".
+    static QString emptyResponse(const QString &httpStatus);
+
+    // Stored settings that are passed by: the store's file is no regular file, or a stored
+    // header value would smuggle in another header (problem says why).
+    static QString storeNotRegular(const QString &path);
+    static QString storedValueIgnored(const QString &key, const QString &problem);
 };
 
 // The shapes of the daily log's lines (also `quillop get`'s plain output). Never translated:

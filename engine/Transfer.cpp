@@ -22,6 +22,7 @@ Transfer::Transfer(QObject *parent) : QObject(parent), d(new Private(this))
     initCurlOnce();
     d->multi = new CurlMulti(this);
     d->multi->setAfterAction(this, [this] { d->onAfterAction(); });
+    d->request.setSocketList(&d->multi->openSockets);
     d->clock = new QTimer(this);
     d->clock->setSingleShot(true);
     connect(d->clock, &QTimer::timeout, this, [this] { d->onTick(); });
@@ -32,6 +33,8 @@ Transfer::Transfer(QObject *parent) : QObject(parent), d(new Private(this))
     d->request.headComplete = [this] {
         d->phase = Private::Phase::Body;
         d->request.recentBytes = 0;
+        d->bodyAtTick[0] = -1;
+        d->bodyAtTick[1] = 0;
         d->clock->start(d->idleTimeout);
     };
 }
@@ -61,6 +64,7 @@ void Transfer::shareConnectionsOf(Transfer &primary)
     d->ownsMulti = false;
     d->session = primary.d;
     d->multi->setAfterAction(this, [this] { d->onAfterAction(); });
+    d->request.setSocketList(&d->multi->openSockets);
     CURLSH *share = d->multi->share();
     if (!primary.d->shared) {
         primary.d->request.useShare(share);
@@ -140,8 +144,10 @@ void Transfer::openUrl(const QString &url, QIODevice *sink)
     }
     d->sink = sink;
     d->viaProxy = d->accessType == NamedProxy;
-    if (!d->prepareSetup())
+    if (!d->prepareSetup(address))
         return; // it has reported why
+    d->request.dropTaintedConnections(
+        [multi = d->multi](curl_socket_t socket) { return multi->isWatched(socket); });
     // The composed address is the page the pictures belong to, at every redirect too.
     d->setup.referer = TransferRules::refererFor(address, d->options.referer);
     d->start(address);

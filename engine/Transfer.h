@@ -16,15 +16,22 @@ class QIODevice;
 //   proxy() as "host:port" (HTTP or SOCKS5 by the connection options); a named proxy is
 //   never bypassed, and the environment's proxy variables never count.
 // - The whole response body is streamed into the caller's sink as it arrives, whatever
-//   the status, byte for byte as served (nothing is decompressed), so memory does not
-//   grow with the size of a response. Connections are kept for the next fetch.
+//   the status, so memory does not grow with the size of a response. Transfer codings
+//   and the content codings libcurl knows (gzip, deflate, br, zstd) are decoded, even
+//   though identity is asked for; an unknown coding fails the fetch. Connections are kept
+//   for the next fetch; one on which bytes arrived while it stood idle is not reused.
 // - Redirects are followed when they do not lower security, at most 10. TLS is verified
-//   against the system's authorities and the connection options' extra ones, never
-//   ignored; HTTP/2 is used over TLS where the server offers it.
+//   against the system's authorities and the connection options' extra ones (read for
+//   https only), never ignored; HTTP/2 is used over TLS where the server offers it.
 // - A failure is never a success: a body shorter than its framing, a broken chunk, a head
 //   over 64 KiB, a reset, a head not complete idleTimeout() ms after the request went out,
-//   a body bringing fewer than 1024 bytes in idleTimeout() ms. Interim 1xx responses are
-//   skipped.
+//   a body bringing fewer than 1024 bytes in idleTimeout() ms, or fewer than 60 KiB in
+//   twice that time (under 1 KiB a second over the last minute, by default). Interim 1xx
+//   responses are skipped.
+// - The cookie file and the CA file are read only when they are regular files of bounded
+//   size, without ever blocking; of the cookie file only the lines for the host of the
+//   session's first fetch are used. A User-Agent or Referer holding a control character
+//   is never sent.
 class Transfer : public QObject
 {
     Q_OBJECT
@@ -54,7 +61,8 @@ public:
     void shareConnectionsOf(Transfer &primary);
 
     // The connect time-out, the deadline for the head once the request went out, and the
-    // window in which the body must bring 1024 bytes; 30 s unless set.
+    // window in which the body must bring 1024 bytes; 30 s unless set. Twice this time is
+    // the window in which the body must bring 60 KiB.
     void setIdleTimeout(int ms);
     int idleTimeout() const;
 
@@ -89,6 +97,7 @@ public:
         ConnectionReset,
         ClosedEarly, // the body ended before its framing said it would
         BadResponse, // a response that breaks HTTP (bad chunk, head too large, ...)
+        NotHttp,     // what came back is no HTTP response at all (HTTP/0.9, garbage)
         TooManyRedirects,
         UnsafeRedirect, // a redirect to a less safe address
         ProxyRefused,
@@ -96,8 +105,9 @@ public:
         ProxyAuthFailed,
         MalformedProxy,
         Tls,
-        CookieFile,  // the cookie file cannot be read
-        WriteFailed, // the sink refused the bytes
+        CookieFile,   // the cookie file cannot be read
+        UnsafeHeader, // a User-Agent or Referer that could smuggle in another header
+        WriteFailed,  // the sink refused the bytes
         Cancelled,
         Other,
     };

@@ -61,6 +61,18 @@ bool isTls(int code)
 
 } // namespace
 
+QByteArray unknownContentCoding(const QByteArray &contentEncoding)
+{
+    static const QByteArrayList known = {"identity", "none", "gzip", "x-gzip",
+                                         "deflate",  "br",   "zstd"};
+    for (const QByteArray &part : contentEncoding.split(',')) {
+        const QByteArray name = part.trimmed().toLower();
+        if (!name.isEmpty() && !known.contains(name))
+            return part.trimmed();
+    }
+    return {};
+}
+
 Outcome outcomeFor(const CurlResult &r)
 {
     const bool reset = r.osErrno == ECONNRESET || r.osErrno == EPIPE;
@@ -72,6 +84,10 @@ Outcome outcomeFor(const CurlResult &r)
     case CURLE_OK:
         return {F::None, {}};
     case CURLE_UNSUPPORTED_PROTOCOL:
+        // Only http and https addresses get this far: once a server took the request, what
+        // came back was no HTTP (HTTP/0.9, or a status line of garbage).
+        if (r.requestSent)
+            return {F::NotHttp, QStringLiteral("not an HTTP response")};
         return {F::BadAddress, QStringLiteral("not an http address")};
     case CURLE_URL_MALFORMAT:
         return {F::BadAddress, QStringLiteral("malformed address")};
@@ -98,8 +114,15 @@ Outcome outcomeFor(const CurlResult &r)
         if (reset || !r.statusArrived)
             return {F::ConnectionReset, QStringLiteral("connection reset")};
         return {F::BadResponse, QStringLiteral("malformed response from the server")};
-    case CURLE_WEIRD_SERVER_REPLY:
     case CURLE_BAD_CONTENT_ENCODING:
+        if (const QByteArray name = unknownContentCoding(r.contentCoding); !name.isEmpty())
+            return {F::BadResponse,
+                    QStringLiteral("unknown content coding \"%1\"").arg(QString::fromLatin1(name))};
+        return {F::BadResponse, QStringLiteral("malformed response from the server")};
+    case CURLE_WEIRD_SERVER_REPLY:
+        if (r.requestSent && !r.statusArrived)
+            return {F::NotHttp, QStringLiteral("not an HTTP response")};
+        [[fallthrough]];
     case CURLE_HTTP2:
     case CURLE_HTTP2_STREAM:
     case CURLE_HTTP3:

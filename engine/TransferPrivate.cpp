@@ -12,7 +12,7 @@ using namespace TransferLimits;
 using Failure = Transfer::Failure;
 
 // Everything a fetch needs besides its address; false when the fetch failed already.
-bool Transfer::Private::prepareSetup()
+bool Transfer::Private::prepareSetup(const QUrl &url)
 {
     const ConnectionOptions &o = options;
     setup = {};
@@ -27,7 +27,16 @@ bool Transfer::Private::prepareSetup()
         setup.proxyUser = o.proxyUser.toUtf8();
         setup.proxyPassword = o.proxyPassword.toUtf8();
     }
-    setup.userAgent = o.userAgent.isEmpty() ? QByteArray("Mozilla/5.0") : o.userAgent.toUtf8();
+    // Refused where they are entered; this is the last line, for any way round that.
+    for (const auto &[what, value] :
+         {std::pair{"User-Agent", &o.userAgent}, std::pair{"Referer", &o.referer}}) {
+        const QString problem = TransferRules::headerValueProblem(QLatin1String(what), *value);
+        if (!problem.isEmpty()) {
+            finish(false, problem, Failure::UnsafeHeader);
+            return false;
+        }
+    }
+    setup.userAgent = o.userAgent.toUtf8();
     if (session->cookiesFresh) {
         request.forgetCookies(); // those the servers set during the last run
         session->cookiesFrom.clear();
@@ -36,47 +45,62 @@ bool Transfer::Private::prepareSetup()
         session->cookiesFresh = false;
     } else if (session->cookiesFrom != o.cookieFile) {
         // libcurl skips a file it cannot read; a run without the login cookie must not
-        // pass for one with it.
-        QFile file(o.cookieFile);
-        if (!file.open(QIODevice::ReadOnly)) {
-            finish(false, QStringLiteral("could not read the cookie file: ") + file.errorString(),
+        // pass for one with it. libcurl takes a whole file in time that grows with the
+        // square of its cookies, on the event loop: it gets only the series' host's.
+        QByteArray contents;
+        QString why;
+        if (!TransferRules::readBoundedFile(o.cookieFile, TransferRules::MaxCookieFileBytes,
+                                            &contents, &why)) {
+            finish(false, QStringLiteral("could not read the cookie file: ") + why,
                    Failure::CookieFile);
             return false;
         }
-        setup.cookieFile = QFile::encodeName(o.cookieFile);
+        setup.cookies = TransferRules::cookieLinesFor(contents, url.host());
         session->cookiesFresh = false;
         session->cookiesFrom = o.cookieFile;
     }
+    setup.connectTimeoutMs = idleTimeout;
+    return true;
+}
+
+// The extra authorities, read when an https address is first fetched: a plain http run
+// never fails for a CA file it does not need. False when the fetch failed already.
+bool Transfer::Private::loadCaFile()
+{
+    const ConnectionOptions &o = options;
     if (o.caFile.isEmpty()) {
         session->caFrom.clear();
         session->caBundle.clear();
     } else if (session->caFrom != o.caFile) {
         // libcurl takes one bundle: the system's authorities and the extra ones together.
-        QFile system(request.systemCaFile());
-        QFile extra(o.caFile);
-        if (!extra.open(QIODevice::ReadOnly)) {
-            finish(false,
-                   QStringLiteral("TLS error: could not read the CA file: ") + extra.errorString(),
+        QByteArray extra;
+        QString why;
+        if (!TransferRules::readBoundedFile(o.caFile, TransferRules::MaxCaFileBytes, &extra,
+                                            &why)) {
+            finish(false, QStringLiteral("TLS error: could not read the CA file: ") + why,
                    Failure::Tls);
             return false;
         }
+        QFile system(request.systemCaFile());
         session->caBundle =
             system.open(QIODevice::ReadOnly) ? system.readAll() + '\n' : QByteArray();
-        session->caBundle += extra.readAll();
+        session->caBundle += extra;
         session->caFrom = o.caFile;
     }
     setup.caBundle = session->caBundle;
-    setup.connectTimeoutMs = idleTimeout;
     return true;
 }
 
 void Transfer::Private::start(const QUrl &url)
 {
+    if (url.scheme().compare(QLatin1String("https"), Qt::CaseInsensitive) == 0 && !loadCaFile())
+        return;
     current = url;
     setup.url = url.adjusted(QUrl::RemoveFragment).toEncoded();
     request.prepare(setup, sink);
-    setup.cookieFile.clear(); // read once per session, not at every redirect
+    setup.cookies.clear(); // handed over once per session, not at every redirect
     phase = Phase::Connecting;
+    bodyAtTick[0] = bodyAtTick[1] = -1;
     added = true;
     multi->add(request.handle(), [this](CURLcode code) { onDone(code); });
 }
@@ -85,6 +109,13 @@ void Transfer::Private::start(const QUrl &url)
 void Transfer::Private::onTick()
 {
     if (phase == Phase::Body && request.recentBytes >= StallBytes) {
+        const qint64 total = request.totalBytes;
+        if (bodyAtTick[0] >= 0 && total - bodyAtTick[0] < SlowBytes) {
+            finish(false, QStringLiteral("timed out (too slow)"), Failure::TimedOut);
+            return;
+        }
+        bodyAtTick[0] = bodyAtTick[1];
+        bodyAtTick[1] = total;
         request.recentBytes = 0;
         clock->start(idleTimeout);
         return;
@@ -98,6 +129,11 @@ void Transfer::Private::onAfterAction()
         return;
     curl_off_t total = -1;
     curl_easy_getinfo(request.handle(), CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &total);
+    // The length a server announces for a coded body is that of its wire form, not of the
+    // decoded bytes counted here.
+    const QByteArray coding = request.header("Content-Encoding").trimmed().toLower();
+    if (!coding.isEmpty() && coding != "identity")
+        total = -1;
     reportedBytes = request.bytesReceived;
     Q_EMIT q->progress(request.bytesReceived, qint64(total));
 }
@@ -141,6 +177,8 @@ void Transfer::Private::onDone(CURLcode code)
     result.viaProxy = viaProxy;
     result.proxyLogin = !options.proxyUser.isEmpty();
     result.statusArrived = request.status > 0;
+    result.requestSent = request.requestWentOut;
+    result.contentCoding = request.header("Content-Encoding");
     result.detail = request.error();
     fail(TransferRules::outcomeFor(result));
 }

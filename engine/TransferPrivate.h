@@ -15,6 +15,9 @@ namespace TransferLimits {
 constexpr int MaxRedirects = 10;
 // A body that brings fewer bytes than this in one stall window has stalled.
 constexpr qint64 StallBytes = 1024;
+// A body that brings fewer bytes than this in two stall windows (a minute, by default) is
+// too slow: a trickle that keeps the stall rule quiet must not hold a picture for ever.
+constexpr qint64 SlowBytes = 60 * 1024;
 } // namespace TransferLimits
 
 // The state of the transfer and the course of one fetch: its setup from the connection
@@ -49,12 +52,14 @@ struct Transfer::Private
 
     bool cookiesFresh = true; // a run began: cookies go and the file is read at the next fetch
     QString cookiesFrom;
+    qint64 bodyAtTick[2] = {-1, -1}; // body bytes at the last two ticks of the stall clock
     QString caFrom;
     QByteArray caBundle;
 
     Transfer::Failure failure = Transfer::Failure::None;
 
-    bool prepareSetup();
+    bool prepareSetup(const QUrl &url);
+    bool loadCaFile();
     void start(const QUrl &url);
     void onTick();
     void onAfterAction();

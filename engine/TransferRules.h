@@ -30,8 +30,33 @@ ProxyAddress parseProxy(const QString &hostAndPort);
 QByteArray proxyUrl(const ProxyAddress &proxy, ConnectionOptions::ProxyType type);
 
 // The Referer for a fetch of url: none for an empty setting, the address up to and
-// including its last "/" for "auto", otherwise the setting as it stands.
+// including its last "/" for "auto" (without any user name or password in it: a Referer
+// goes to every host a redirect leads to), otherwise the setting as it stands.
 QByteArray refererFor(const QUrl &url, const QString &setting);
+
+// The address (or a proxy as typed, "user:password@host:port") as people and logs see it: a
+// user name and password in it become "***". Everything else stays exactly as typed.
+QString hideCredentials(const QString &address);
+
+// Empty when value may go into a request header; otherwise why not, naming the header
+// (what: "User-Agent", "Referer"). A control character (CR, LF, NUL, DEL, ...) could end
+// the header and smuggle in another one; a tab is plain white space in a header.
+QString headerValueProblem(const QString &what, const QString &value);
+
+// The lines of a Netscape cookies.txt (contents) that belong to host: a domain equal to it,
+// or a parent domain of it. Comments, malformed lines and lines holding a control character
+// are left out; of cookies with the same domain, path and name the last one counts, and of
+// more than MaxCookiesPerHost the last ones. What comes back goes to libcurl one line at a
+// time.
+constexpr qsizetype MaxCookiesPerHost = 3000;
+QByteArrayList cookieLinesFor(const QByteArray &contents, const QString &host);
+
+// The bounds on the files the transfer reads into memory.
+constexpr qint64 MaxCaFileBytes = 16 * 1024 * 1024;
+constexpr qint64 MaxCookieFileBytes = 64 * 1024 * 1024;
+// Reads a regular file of at most maxBytes without ever blocking in open() (a FIFO or a
+// device in its place is refused, not waited for). False with why when it may not be read.
+bool readBoundedFile(const QString &path, qint64 maxBytes, QByteArray *contents, QString *why);
 
 // Where a redirect from `from` to the Location `location` leads; an invalid URL and the
 // reason when it must not be followed (not http, or from https down to plain http).
@@ -48,7 +73,9 @@ struct CurlResult
     bool viaProxy = false;
     bool proxyLogin = false; // a proxy user was given
     bool statusArrived = false;
-    QString detail; // libcurl's error buffer
+    bool requestSent = false; // a server took the connection and the request went out
+    QByteArray contentCoding; // the Content-Encoding of the response, if any
+    QString detail;           // libcurl's error buffer
 };
 struct Outcome
 {
@@ -58,6 +85,9 @@ struct Outcome
 // The user's words for a failure. Through a proxy every connection goes to the proxy, so
 // a refused or unknown host there is the proxy's.
 Outcome outcomeFor(const CurlResult &result);
+// The first content coding of a Content-Encoding value that libcurl cannot decode; empty
+// when it can decode them all.
+QByteArray unknownContentCoding(const QByteArray &contentEncoding);
 // A proxy that turned the login down.
 Outcome proxyLoginRefused(bool loginGiven);
 

@@ -13,6 +13,7 @@
 #include "OptionsWidgets.h"
 #include "RunSettings.h"
 #include "TabStrip.h"
+#include "TransferRules.h"
 #include "ValidationGate.h"
 
 #include <QApplication>
@@ -229,6 +230,20 @@ void FrmOptions::guardFocusMoves()
         if (box && key != Key::max_downloads &&
             (type == SettingsStore::Type::Int16 || type == SettingsStore::Type::Port))
             m_gate->guard(box, [this, box, key] { return checkNumber(box, key); });
+    }
+    // A header value with a control character could smuggle in a header of its own.
+    for (const auto &[box, header] :
+         {std::pair{ui.txtUserAgent, "User-Agent"}, std::pair{ui.txtReferer, "Referer"}}) {
+        m_gate->guard(box, [this, box = box, header = header] {
+            const QString problem =
+                TransferRules::headerValueProblem(QLatin1String(header), box->text());
+            if (problem.isEmpty())
+                return true;
+            box->setSelection(0, int(box->text().size()));
+            beepHook()();
+            m_ui->statbar->showMessage(problem);
+            return false;
+        });
     }
     auto marking = [this](Key key) {
         return [this, key] {

@@ -4,6 +4,7 @@
 #include "MainWindowElements.h"
 #include "RunSettings.h"
 #include "SettingsStore.h"
+#include "TransferRules.h"
 
 void applyOptions(const OptionsValues &values, const ChangeMarks &marks, RunSettings &settings,
                   MainWindowElements &mainWindow)
@@ -22,6 +23,10 @@ void applyOptions(const OptionsValues &values, const ChangeMarks &marks, RunSett
         } else if (row.type == Type::Text && row.trimmed) {
             text = text.trimmed();
         }
+        // Refused where they are typed; never stored should one slip past.
+        if ((row.key == Key::user_agent || row.key == Key::referer) &&
+            !TransferRules::headerValueProblem(SettingsStore::name(row.key), text).isEmpty())
+            continue;
         SettingsStore::assign(settings, row.key, text);
         SettingsStore::write(row.key, SettingsStore::textOf(settings, row.key));
         switch (row.key) {

@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
+#include <sys/stat.h>
 #include <unistd.h>
 
 // `quillop get` as a user runs it: the built program, as a process with no display, against
@@ -157,6 +158,8 @@ void TestGetCommand::runs_data()
     QTest::newRow("a wait the server asked for is told") << L({}) << L({"%BASE%/busy1.jpg", "--single"}) << 0 << L({"busy1.jpg"}) << 2 << L({""}) << L({"waiting 0 s: the server asked to slow down"});
     QTest::newRow("a retry is told") << L({}) << L({"%BASE%/flaky1.jpg", "--single", "--retries", "1"}) << 0 << L({"flaky1.jpg"}) << 2 << L({""}) << L({"trying flaky1.jpg again (HTTP 500), 2 of 2"});
     QTest::newRow("quiet still tells a failure") << L({}) << L({"%BASE%/pic[03-05].jpg", "--quiet", "--stop-after-misses", "0"}) << 1 << L({"pic03.jpg"}) << 3 << L({}) << L({"%BASE%/pic05.jpg---> failed"});
+    QTest::newRow("a FIFO as the day's log is passed by") << L({"%LOG-FIFO%"}) << L({"%BASE%/pic01.jpg", "--single"}) << 0 << L({"pic01.jpg"}) << 1 << L({""}) << L({});
+    QTest::newRow("a login in the address is shown as ***") << L({}) << L({"http://ann:S3CRET@%HOST%/pic01.jpg", "--single", "--json"}) << 0 << L({"pic01.jpg"}) << 1 << L({"saved"}) << L({});
     // clang-format on
     const QStringList usage[] = {
         L({"%BASE%/pic01.jpg", "--if-exists", "prompt"}),
@@ -167,6 +170,13 @@ void TestGetCommand::runs_data()
         L({"%BASE%/pic01.jpg", "--no-such-option"}),
         L({"ftp://x.org/pic01.jpg"}),
         L({"%BASE%/pic", "01"}),
+        // Brackets that look like a range but are none: refused, never fetched literally.
+        L({"%BASE%/pic[A-9].jpg"}),
+        L({"%BASE%/pic[-5--1].jpg"}),
+        L({"%BASE%/pic[0x1-0x5].jpg"}),
+        L({"%BASE%/pic[1-5.jpg"}),
+        L({"%BASE%/pic01.jpg", "--user-agent", "a\r\nX-Injected: 1"}),
+        L({"%BASE%/pic01.jpg", "--proxy", "ann:S3CRET@host:99999"}),
     };
     for (const QStringList &arguments : usage)
         QTest::addRow("usage error: %s", qPrintable(arguments.join(u' ')))
@@ -183,6 +193,17 @@ void TestGetCommand::runs()
     QFETCH(QStringList, lines);
     QFETCH(QStringList, told);
 
+    // Nobody reads the FIFO: a log that waited for a reader would never end the run.
+    const QString logPath =
+        m_logDir.filePath(QDate::currentDate().toString(u"yyyy-MM-dd") + QStringLiteral(".log"));
+    if (existing.removeAll(QStringLiteral("%LOG-FIFO%")) > 0) {
+        QFile::remove(logPath); // an earlier row's
+        QVERIFY(::mkfifo(QFile::encodeName(logPath).constData(), 0600) == 0);
+    }
+    const auto removeFifo = qScopeGuard([&] {
+        if (!QFileInfo(logPath).isFile())
+            QFile::remove(logPath);
+    });
     for (const QString &name : existing) {
         QFile file(m_saveDir->path() + QLatin1Char('/') + name);
         QVERIFY(file.open(QIODevice::WriteOnly));
@@ -207,8 +228,8 @@ void TestGetCommand::runs()
         QVERIFY2(err.startsWith(QStringLiteral("created the folder \"%1/").arg(top.path())),
                  qPrintable(err));
 
-    const QStringList out =
-        QString::fromLocal8Bit(process->readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+    const QByteArray output = process->readAllStandardOutput();
+    const QStringList out = QString::fromLocal8Bit(output).split(u'\n', Qt::SkipEmptyParts);
     QCOMPARE(out.size(), lines.size());
     const bool json = arguments.contains(QStringLiteral("--json"));
     for (qsizetype i = 0; i < out.size(); ++i) {
@@ -225,6 +246,12 @@ void TestGetCommand::runs()
         if (kind == QLatin1String("outcome"))
             QVERIFY(object.value(QStringLiteral("address")).toString().startsWith(u"http"));
     }
+    // A password reaches no output and no log.
+    QVERIFY2(!err.contains(QLatin1String("S3CRET")), qPrintable(err));
+    QVERIFY2(!output.contains("S3CRET"), output.constData());
+    QFile log(logPath);
+    QVERIFY(!QFileInfo(logPath).isFile() ||
+            (log.open(QIODevice::ReadOnly) && !log.readAll().contains("S3CRET")));
     for (const QString &line : told)
         QVERIFY2(err.contains(expand(line)), qPrintable(err));
     if (exitCode == 2)
@@ -238,11 +265,18 @@ void TestGetCommand::runs()
 
 void TestGetCommand::signalStopsTheRun()
 {
+    // Through the test server as the proxy, with a login in the command line.
     const auto process =
-        start({m_server.baseUrl() + QStringLiteral("/slow1.jpg"), QStringLiteral("--single")});
+        start({m_server.baseUrl() + QStringLiteral("/slow1.jpg"), QStringLiteral("--single"),
+               QStringLiteral("--proxy"), QStringLiteral("ann:S3CRET@%HOST%")});
     // The body has begun to arrive when its temporary file is there.
     const QDir save(m_saveDir->path());
     QTRY_VERIFY_WITH_TIMEOUT(!save.entryList(QDir::Files | QDir::Hidden).isEmpty(), 30000);
+    // Every user may read the command line; the password is gone from it by now.
+    QFile commandLine(QStringLiteral("/proc/%1/cmdline").arg(process->processId()));
+    QVERIFY(commandLine.open(QIODevice::ReadOnly));
+    const QByteArray words = commandLine.readAll();
+    QVERIFY2(words.contains("ann:******@") && !words.contains("S3CRET"), words.constData());
     process->terminate();
     QTRY_COMPARE_WITH_TIMEOUT(process->state(), QProcess::NotRunning, 30000);
     QCOMPARE(process->exitStatus(), QProcess::NormalExit);

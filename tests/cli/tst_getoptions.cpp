@@ -89,7 +89,8 @@ void TestGetOptions::proxy_data()
     row("proxy.lan:0", false, "", "", "", 0);
     row("proxy.lan:65536", false, "", "", "", 0);
     row("ftp://proxy.lan:21", false, "", "", "", 0);
-    row("me@proxy.lan:3128", false, "", "", "", 0);
+    row("me@proxy.lan:3128", false, "me", "", "proxy.lan", 3128); // the password comes apart
+    row("me:S3CRET@proxy.lan:0", false, "", "", "", 0);
 }
 
 void TestGetOptions::proxy()
@@ -105,6 +106,7 @@ void TestGetOptions::proxy()
     const std::optional<GetOptions::Proxy> proxy = GetOptionsParser::parseProxy(text, &why);
     QCOMPARE(proxy.has_value(), !host.isEmpty());
     QCOMPARE(why.isEmpty(), proxy.has_value());
+    QVERIFY2(!why.contains(QLatin1String("S3CRET")), qPrintable(why));
     if (!proxy)
         return;
     QCOMPARE(proxy->type == ConnectionOptions::ProxyType::Socks5, socks5);

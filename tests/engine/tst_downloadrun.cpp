@@ -104,8 +104,9 @@ const QDateTime clockNow(QDate(2026, 12, 6), QTime(12, 0), Qt::UTC);
 TestHttpServer::Response response(const QString &name)
 {
     static const QHash<int, QByteArray> phrases = {
-        {404, "Not Found"},       {429, "Too Many Requests"}, {500, "Internal Server Error"},
-        {501, "Not Implemented"}, {502, "Bad Gateway"},       {503, "Service Unavailable"}};
+        {204, "No Content"},        {304, "Not Modified"},          {404, "Not Found"},
+        {429, "Too Many Requests"}, {500, "Internal Server Error"}, {501, "Not Implemented"},
+        {502, "Bad Gateway"},       {503, "Service Unavailable"}};
     if (name == QLatin1String("img"))
         return TestHttpServer::picture();
     if (name == QLatin1String("html"))
@@ -310,6 +311,7 @@ void tst_DownloadRun::waysOfEnding_data()
     QTest::newRow("a letter counts letters whatever the mode") << "numbers" << 100 << "Y" << 2 << 100 << "Z" << QString();
     QTest::newRow("a range of numbers counts numbers whatever the mode") << "letters" << 100 << "001-003" << 3 << 3 << "004" << QString();
     QTest::newRow("range counting up the wrong way") << "" << 100 << "20-01" << 0 << 0 << "20-01" << QStringLiteral("the range \"20-01\" cannot be reached with increment 1");
+    QTest::newRow("brackets that are no range") << "" << 100 << "[0x1-0x5]" << 0 << 0 << "[0x1-0x5]" << QStringLiteral("the range \"[0x1-0x5]\" is neither two numbers nor two letters, as in [01-20] or [A-F]");
     // clang-format on
 }
 
@@ -410,7 +412,7 @@ void tst_DownloadRun::serverAsks_data()
     QTest::newRow("429 with Retry-After in seconds") << "429:2,img" << 2 << "2" << 2 << saved << Saved;
     QTest::newRow("429 without: 10, 30, 60 s, then a miss") << "429,429,429,429" << 2 << "10,30,60" << 4 << LogLines::failed(u, QStringLiteral("HTTP 429 Too Many Requests")) << FetchFailed;
     QTest::newRow("503 with Retry-After as a date") << "503:date7,img" << 2 << "7" << 2 << saved << Saved;
-    QTest::newRow("Retry-After a date gone by: at once") << "429:date-5,img" << 2 << "" << 2 << saved << Saved;
+    QTest::newRow("Retry-After a date gone by: a second") << "429:date-5,img" << 2 << "1" << 2 << saved << Saved;
     QTest::newRow("Retry-After that is no wait") << "429:soon,img" << 2 << "10" << 2 << saved << Saved;
     QTest::newRow("503 without Retry-After is tried again") << "503,img" << 2 << "" << 2 << saved << Saved;
     QTest::newRow("5xx three times") << "500,502,500,img" << 2 << "" << 3 << LogLines::failed(u, QStringLiteral("HTTP 500 Internal Server Error")) + LogLines::triedTimes(3) << FetchFailed;
@@ -418,6 +420,9 @@ void tst_DownloadRun::serverAsks_data()
     QTest::newRow("retries off") << "cut,img" << 0 << "" << 1 << LogLines::failed(u, QStringLiteral("%r")) << FetchFailed;
     QTest::newRow("501 is not tried again") << "501,img" << 2 << "" << 1 << LogLines::failed(u, QStringLiteral("HTTP 501 Not Implemented")) << FetchFailed;
     QTest::newRow("Stop in the wait") << "429:100,stop,img" << 2 << "100" << 1 << LogLines::failed(u, ShownTexts::cancelled()) << Cancelled;
+    // No body, whatever the type says: nothing to save (curl's tests 334 and 249).
+    QTest::newRow("204 typed as a picture") << "204" << 2 << "" << 1 << LogLines::failed(u, ShownTexts::emptyResponse(QStringLiteral("HTTP 204 No Content"))) << FetchFailed;
+    QTest::newRow("304 typed as a picture") << "304" << 2 << "" << 1 << LogLines::failed(u, ShownTexts::emptyResponse(QStringLiteral("HTTP 304 Not Modified"))) << FetchFailed;
     // clang-format on
 }
 

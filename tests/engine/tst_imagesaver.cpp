@@ -119,6 +119,7 @@ void TestImageSaver::save_data()
     QTest::newRow("overwrite keeps the mode") << "0640" << url << "" << false << 2 << "pic07.jpg" << "" << "pic07\\.jpg" << overwriting << "";
     QTest::newRow("overwrite replaces a link, never its target") << "link" << url << "" << false << 2 << "pic07.jpg" << "" << "pic07\\.jpg" << overwriting << "";
     // Read-only is told by the mode bits, so these hold for root as well.
+    QTest::newRow("overwrite keeps the owner and the group") << "owned" << url << "" << false << 2 << "pic07.jpg" << "" << "pic07\\.jpg" << overwriting << "";
     QTest::newRow("overwrite of a read-only file") << "0444" << url << "" << false << 2 << "pic07.jpg" << "" << "pic07\\.jpg" << readOnly << "";
     QTest::newRow("overwrite of a file writable by others only") << "0066" << url << "" << false << 2 << "pic07.jpg" << "" << "pic07\\.jpg" << readOnly << "";
     QTest::newRow("prompt answered") << "" << url << "" << false << 3 << "pic07.jpg" << "abc" << "abc\\.jpg" << renaming << "pic07.jpg";
@@ -173,6 +174,12 @@ void TestImageSaver::save()
         QVERIFY(::chmod(QFile::encodeName(old07).constData(), mode) == 0);
     if (how == QLatin1String("link"))
         QVERIFY(QFile::rename(old07, outside) && QFile::link(outside, old07));
+    const uid_t nobody = 65534; // root saving into a user's folder must not take files over
+    if (how == QLatin1String("owned")) {
+        if (::geteuid() != 0)
+            QSKIP("only root can give a file to another user");
+        QVERIFY(::chown(QFile::encodeName(old07).constData(), nobody, nobody) == 0);
+    }
     if (how == QLatin1String("file")) {
         rig.settings.save_dir = rig.dir.filePath(QStringLiteral("plain"));
         QVERIFY(writeFile(rig.settings.save_dir, "not a directory"));
@@ -217,6 +224,8 @@ void TestImageSaver::save()
     QVERIFY(!QFileInfo::exists(old07) || ::lstat(QFile::encodeName(old07).constData(), &info) == 0);
     if (octal)
         QCOMPARE(info.st_mode & 0777, mode);
+    if (how == QLatin1String("owned"))
+        QVERIFY(info.st_uid == nobody && info.st_gid == nobody);
     if (how == QLatin1String("link"))
         QVERIFY(S_ISREG(info.st_mode));
     for (const QString &other : listOf(present))

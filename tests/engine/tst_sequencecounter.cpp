@@ -131,6 +131,8 @@ void TestSequenceCounter::range_data()
     QTest::newRow("20-01 counting up") << "20-01" << true << 1 << "the range \"20-01\" cannot be reached with increment 1";
     QTest::newRow("1-3 by 0") << "1-3" << true << 0 << "the range \"1-3\" cannot be reached with increment 0";
     QTest::newRow("a-F") << "a-F" << false << 1 << "the range \"a-F\" mixes upper and lower case";
+    QTest::newRow("A-9 down: no walk through punctuation") << "A-9" << false << -1 << "the range \"A-9\" mixes letters and digits";
+    QTest::newRow("1-a counting numbers") << "1-a" << true << 1 << "the range \"1-a\" mixes letters and digits";
     QTest::newRow("letters in number mode") << "A-F" << true << 1 << "the range \"A-F\" is of letters, but the counter counts numbers";
     QTest::newRow("past 16 bits") << "1-40000" << true << 1 << "the range \"1-40000\" goes outside -32768 to 32767";
     // clang-format on
@@ -156,7 +158,7 @@ void TestSequenceCounter::range()
 void TestSequenceCounter::split_data()
 {
     QTest::addColumn<QString>("address");
-    QTest::addColumn<QString>("parts"); // url1|url2|url3
+    QTest::addColumn<QString>("parts"); // url1|url2|url3, or "!" and why it is refused
     QTest::addColumn<bool>("scheme");
     // clang-format off
     QTest::newRow("digits, query kept") << "https://x.org/g/pic017.jpg?s=1" << "https://x.org/g/pic|017|.jpg?s=1" << true;
@@ -181,6 +183,11 @@ void TestSequenceCounter::split_data()
     QTest::newRow("not the digit of the extension") << "http://h/pic01.jp2" << "http://h/pic|01|.jp2" << true;
     QTest::newRow("the extension's digit when alone") << "http://h/pic.jp2" << "http://h/pic.jp|2|" << true;
     QTest::newRow("not a scheme: a slash before it") << "h/a://b2" << "h/a://b|2|" << false;
+    // Brackets that look like a range but are none: "!" and the reason the run is refused for.
+    const QString noRange = QStringLiteral("!the range \"[%1]\" is neither two numbers nor two letters, as in [01-20] or [A-F]");
+    for (const char *inside : {"A-9", "1-a", "-3--1", "+1-+3", "5-5-5", "0x1-0x5"})
+        QTest::newRow(inside) << QStringLiteral("http://h/p[%1].jpg").arg(QLatin1String(inside)) << noRange.arg(QLatin1String(inside)) << true;
+    QTest::newRow("unclosed range") << "http://h/p[1-5.jpg" << "!the range \"[1-5\" has no closing bracket" << true;
     // clang-format on
 }
 
@@ -189,6 +196,10 @@ void TestSequenceCounter::split()
     QFETCH(QString, address);
     QFETCH(QString, parts);
     QFETCH(bool, scheme);
+    const QString problem = parts.startsWith(u'!') ? parts.mid(1) : QString();
+    QCOMPARE(AddressSplit::bracketProblem(address), problem);
+    if (!problem.isEmpty())
+        return;
     const AddressParts got = AddressSplit::split(address);
     QCOMPARE(got.url1 + u'|' + got.url2 + u'|' + got.url3, parts);
     QCOMPARE(AddressSplit::hasScheme(address.trimmed()), scheme);
@@ -203,7 +214,7 @@ void TestSequenceCounter::stepCandidates_data()
 {
     QTest::addColumn<QString>("address");
     QTest::addColumn<QString>("moves");
-    QTest::addColumn<QString>("parts"); // url1|url2|url3, then the mode
+    QTest::addColumn<QString>("parts"); // url1|url2|url3, or "!" and why it is refused, then the mode
     // clang-format off
     QTest::newRow("to the next number") << "http://h/g2/pic01_800.jpg" << "+" << "http://h/g2/pic01_|800|.jpg numbers";
     QTest::newRow("past the last, round to the first") << "http://h/g2/pic01_800.jpg" << "++" << "http://h/g|2|/pic01_800.jpg numbers";

@@ -8,8 +8,16 @@
 #include "Transfer.h"
 
 #include <QDir>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QTemporaryDir>
+
+#include <atomic>
+#include <poll.h>
+#include <sys/inotify.h>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 
 namespace {
 
@@ -44,6 +52,7 @@ private Q_SLOTS:
     void missingDirectoriesFallBackOnce();
     void installedProgramKeepsFilesInTheHome();
     void proxyConfiguration();
+    void storeThatIsNoFile();
     void loadedValues_data();
     void loadedValues();
     void valuesAreStoredAsText();
@@ -131,15 +140,70 @@ void TestSettings::proxyConfiguration()
     QCOMPARE(options.proxyType, ConnectionOptions::ProxyType::Socks5);
     QCOMPARE(options.proxyUser + options.proxyPassword, QStringLiteral("anns3cret"));
     QCOMPARE(options.referer, QStringLiteral("auto"));
-    // A store that holds a password is its owner's alone.
-    QCOMPARE(QFile::permissions(TestEnvironment::storeFilePath()) &
-                 (QFile::ReadGroup | QFile::ReadOther),
-             QFile::Permissions());
+    // A store that holds a password is its owner's alone, and so was every file that held
+    // it on the way there: each is looked at the moment it appears (and a umask that lets
+    // anyone read makes a lapse show).
+    const QFile::Permissions others = QFile::ReadGroup | QFile::ReadOther;
+    QCOMPARE(QFile::permissions(TestEnvironment::storeFilePath()) & others, QFile::Permissions());
+    const mode_t umask = ::umask(0);
+    QList<QFile::Permissions> seen;
+    {
+        const int watch = ::inotify_init1(IN_CLOEXEC);
+        QVERIFY(
+            ::inotify_add_watch(
+                watch,
+                QFile::encodeName(QFileInfo(TestEnvironment::storeFilePath()).path()).constData(),
+                IN_CREATE) >= 0);
+        std::atomic<bool> writing = true;
+        std::thread watcher([&] {
+            alignas(inotify_event) char events[4096];
+            pollfd ready{watch, POLLIN, 0};
+            while (writing || ::poll(&ready, 1, 0) > 0) {
+                if (::poll(&ready, 1, 10) <= 0)
+                    continue;
+                const ssize_t n = ::read(watch, events, sizeof events);
+                for (ssize_t at = 0; at < n;) {
+                    const auto *e = reinterpret_cast<const inotify_event *>(events + at);
+                    // QSettings' lock file holds no setting.
+                    if (!QByteArray(e->name).endsWith(".lock"))
+                        seen.append(
+                            QFile::permissions(QFileInfo(TestEnvironment::storeFilePath()).path() +
+                                               u'/' + QString::fromLocal8Bit(e->name)));
+                    at += ssize_t(sizeof(inotify_event) + e->len);
+                }
+            }
+        });
+        for (int i = 0; i < 20; ++i)
+            store("proxy_password", QByteArray::number(i).constData());
+        writing = false;
+        watcher.join();
+        ::close(watch);
+    }
+    ::umask(umask);
+    QVERIFY(!seen.isEmpty());
+    for (const QFile::Permissions p : std::as_const(seen))
+        QCOMPARE(p & others, QFile::Permissions());
+    store("proxy_password", "s3cret");
     // Switching the proxy off leaves the proxy text as it was.
     store("is_proxy", "False");
     loadSettings(l.s, l.window, l.transfer);
     QCOMPARE(l.transfer.accessType(), int(Transfer::Direct));
     QCOMPARE(l.transfer.proxy(), QStringLiteral("gate:8080"));
+}
+
+// A FIFO in place of the store would hold every read for ever: it is passed by, once said.
+void TestSettings::storeThatIsNoFile()
+{
+    const QString path = TestEnvironment::storeFilePath();
+    QVERIFY(QFile::remove(path) || !QFile::exists(path));
+    QVERIFY(QDir().mkpath(QFileInfo(path).path()));
+    QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+    const auto removeFifo = qScopeGuard([&] { QFile::remove(path); });
+    store("pause_time", "9");
+    const Loaded first;
+    QCOMPARE(first.s.pause_time, qint16(1));
+    QCOMPARE(first.window.calls.filter(QStringLiteral("not a regular file")).size(), 1);
+    QVERIFY(QFileInfo(path).exists() && !QFileInfo(path).isFile());
 }
 
 void TestSettings::loadedValues_data()
@@ -174,6 +238,10 @@ void TestSettings::loadedValues_data()
     QTest::newRow("proxy type in any case") << "proxy_type" << "SOCKS5" << "socks5";
     QTest::newRow("proxy type unknown") << "proxy_type" << "gopher" << "http";
     QTest::newRow("retries of text") << "retries" << "often" << "2";
+    // A header value that would smuggle in another header is ignored, with a message.
+    QTest::newRow("User-Agent with CR LF") << "user_agent" << "a\r\nX-Injected: 1" << "Mozilla/5.0";
+    QTest::newRow("Referer with a bare LF") << "referer" << "http://a/\nX-Injected: 1" << "";
+    QTest::newRow("Referer with a tab") << "referer" << "http://a/\tb" << "http://a/\tb";
     QTest::newRow("parallel of text") << "parallel" << "many" << "1";
     // clang-format on
 }
@@ -202,12 +270,19 @@ void TestSettings::loadedValues()
                                            ? QStringLiteral("socks5")
                                            : QStringLiteral("http")},
         {QStringLiteral("retries"), QString::number(l.s.retries)},
+        {QStringLiteral("user_agent"), l.s.user_agent},
+        {QStringLiteral("referer"), l.s.referer},
         {QStringLiteral("parallel"), QString::number(l.s.parallel)},
         {QStringLiteral("url2"), l.window.url2},
         {QStringLiteral("whole address"), l.window.url2},
         {QStringLiteral("is_number_mode"), l.window.url2},
     };
     QCOMPARE(loadedText.value(key), loaded);
+    const bool ignored =
+        key.startsWith(QLatin1String("user_agent")) || key.startsWith(QLatin1String("referer"));
+    if (ignored)
+        QCOMPARE(l.window.calls.filter(QStringLiteral("control character")).size(),
+                 int(loaded != stored));
 }
 
 void TestSettings::valuesAreStoredAsText()

@@ -243,12 +243,18 @@ void TestHttpServer::send(QTcpSocket *socket, const Request &request, const Resp
                         r.behaviour == Behaviour::Raw);
     if (r.behaviour == Behaviour::Raw || r.behaviour == Behaviour::Drip) {
         if (r.behaviour == Behaviour::Drip) {
-            drip(socket, r.body);
+            drip(socket, r.body, 1);
             return;
         }
         socket->write(r.body);
         if (!keep)
             socket->disconnectFromHost();
+        else if (!r.afterwards.isEmpty())
+            QTimer::singleShot(20, socket, [this, socket, bytes = r.afterwards] {
+                socket->write(bytes);
+                socket->flush();
+                ++m_afterwardsSent;
+            });
         return;
     }
     QByteArray head = "HTTP/1.1 " + QByteArray::number(r.status) + ' ' + r.reasonPhrase + "\r\n";
@@ -261,8 +267,8 @@ void TestHttpServer::send(QTcpSocket *socket, const Request &request, const Resp
     }
     head += keep ? "\r\n" : "Connection: close\r\n\r\n";
     socket->write(head);
-    if (r.behaviour == Behaviour::DripBody) {
-        drip(socket, r.body);
+    if (r.behaviour == Behaviour::DripBody || r.behaviour == Behaviour::Trickle) {
+        drip(socket, r.body, r.behaviour == Behaviour::Trickle ? 100 : 1);
         return;
     }
     if (r.behaviour == Behaviour::ResetMidBody) {
@@ -283,15 +289,18 @@ void TestHttpServer::send(QTcpSocket *socket, const Request &request, const Resp
         socket->disconnectFromHost();
 }
 
-void TestHttpServer::drip(QTcpSocket *socket, const QByteArray &bytes)
+void TestHttpServer::drip(QTcpSocket *socket, const QByteArray &bytes, int piece)
 {
     auto *timer = new QTimer(socket);
-    connect(timer, &QTimer::timeout, socket, [socket, timer, bytes, sent = qsizetype(0)]() mutable {
-        if (sent < bytes.size())
-            socket->write(bytes.mid(sent++, 1));
-        else
-            timer->stop();
-    });
+    connect(timer, &QTimer::timeout, socket,
+            [socket, timer, bytes, piece, sent = qsizetype(0)]() mutable {
+                if (sent < bytes.size()) {
+                    socket->write(bytes.mid(sent, piece));
+                    sent += piece;
+                } else {
+                    timer->stop();
+                }
+            });
     timer->start(10);
 }
 

@@ -34,6 +34,7 @@ public:
         Drip,              // the whole response, one byte every 10 ms
         DripBody,          // the head at once, the body one byte every 10 ms
         Held,              // answered as Normal only when releaseHeld() is called
+        Trickle,           // the head at once, the body 100 bytes every 10 ms
     };
 
     struct Response
@@ -45,6 +46,8 @@ public:
         Behaviour behaviour = Behaviour::Normal;
         // When set, sent as Content-Length instead of the body's real size.
         QByteArray declaredLength;
+        // Sent on a kept connection a moment after the response, unasked for.
+        QByteArray afterwards;
     };
 
     // The body of a picture as servers send one: a JPEG of a few KiB with its real markers,
@@ -78,6 +81,8 @@ public:
     // Keep-alive: Normal and Raw responses leave the connection open for the next request.
     void setKeepAlive(bool on) { m_keepAlive = on; }
     int connectionCount() const { return m_connectionCount; }
+    // How many times the bytes of Response::afterwards have gone out.
+    int afterwardsSent() const { return m_afterwardsSent; }
 
     struct Request
     {
@@ -100,7 +105,7 @@ private:
     void handleRequest(QTcpSocket *socket, const QByteArray &head);
     void answer(QTcpSocket *socket, const Request &request);
     void send(QTcpSocket *socket, const Request &request, const Response &r);
-    static void drip(QTcpSocket *socket, const QByteArray &bytes);
+    static void drip(QTcpSocket *socket, const QByteArray &bytes, int piece);
     static void reset(QTcpSocket *socket);
 
     QTcpServer *m_server;
@@ -119,4 +124,5 @@ private:
         Response response;
     };
     QList<Held> m_held;
+    int m_afterwardsSent = 0;
 };
