@@ -78,7 +78,8 @@ void DownloadRun::Private::pump(DownloadRun *run)
     const bool busy = std::any_of(lanes.begin(), lanes.end(), [](const Lane &lane) {
         return lane.attempt->phase() != DownloadAttempt::Phase::Idle;
     });
-    if (!busy && (ending || !mayTake(run)) && quietUntil.hasExpired())
+    // A quiet the server asked for holds back the next picture, not the end of a run.
+    if (!busy && (ending || (!mayTake(run) && quietUntil.hasExpired())))
         run->finish();
 }
 
