@@ -240,13 +240,13 @@ QString readValues(const QCommandLineParser &p, GetOptions &o)
     } else if (qEnvironmentVariableIsSet("QUILLOP_PROXY_PASSWORD")) {
         o.proxyPassword = qEnvironmentVariable("QUILLOP_PROXY_PASSWORD");
     }
-    for (const auto &[option, header, key] :
-         {std::tuple{"referer", "Referer", Key::referer},
-          std::tuple{"user-agent", "User-Agent", Key::user_agent}}) {
+    for (const OptionRow &row : optionRows()) {
+        if (!row.setting || !o.overrides.contains(row.setting->key))
+            continue;
         const QString problem =
-            TransferRules::headerValueProblem(QLatin1String(header), o.overrides.value(key));
+            SettingsStore::valueProblem(row.setting->key, o.overrides.value(row.setting->key));
         if (!problem.isEmpty())
-            return QStringLiteral("--%1: %2").arg(text(option), problem);
+            return QStringLiteral("--%1: %2").arg(text(row.option->name), problem);
     }
     o.dryRun = set("dry-run");
     o.quiet = set("quiet");

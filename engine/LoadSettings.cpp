@@ -32,17 +32,18 @@ QString checkedDirectory(SettingsStore::Key key, const QString &dir, const QStri
 
 } // namespace
 
-QString dropUnsafeHeaders(RunSettings &s)
+QString dropUnsafeHeaders(RunSettings &s, QList<SettingsStore::Key> *dropped)
 {
-    using SettingsStore::Key;
     QStringList told;
-    for (const auto &[key, what, field] : {std::tuple{Key::user_agent, "User-Agent", &s.user_agent},
-                                           std::tuple{Key::referer, "Referer", &s.referer}}) {
-        const QString problem = TransferRules::headerValueProblem(QLatin1String(what), *field);
+    for (const SettingsStore::Setting &row : SettingsStore::allSettings()) {
+        const QString problem =
+            SettingsStore::valueProblem(row.key, SettingsStore::textOf(s, row.key));
         if (problem.isEmpty())
             continue;
-        *field = SettingsStore::defaultText(key);
-        told.append(ShownTexts::storedValueIgnored(SettingsStore::name(key), problem));
+        SettingsStore::assign(s, row.key, SettingsStore::defaultText(row.key));
+        told.append(ShownTexts::storedValueIgnored(SettingsStore::name(row.key), problem));
+        if (dropped)
+            dropped->append(row.key);
     }
     return told.join(QLatin1Char('\n'));
 }
@@ -103,10 +104,11 @@ void loadSettings(RunSettings &s, MainWindowElements &window, Transfer &transfer
         storeProblemTold = true;
         window.showMessage(problem, programTitle);
     }
-    if (const QString told = dropUnsafeHeaders(s); !told.isEmpty()) {
+    QList<Key> dropped;
+    if (const QString told = dropUnsafeHeaders(s, &dropped); !told.isEmpty()) {
         // Stored as the default, so that the user is told once.
-        SettingsStore::write(Key::user_agent, s.user_agent);
-        SettingsStore::write(Key::referer, s.referer);
+        for (Key key : std::as_const(dropped))
+            SettingsStore::write(key, SettingsStore::textOf(s, key));
         window.showMessage(told, programTitle);
     }
     configureTransfer(s, transfer);

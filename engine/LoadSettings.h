@@ -1,6 +1,9 @@
 #pragma once
 
+#include "SettingsStore.h"
+
 #include <QDate>
+#include <QList>
 
 struct RunSettings;
 class MainWindowElements;
@@ -13,7 +16,7 @@ void readStoredSettings(RunSettings &settings);
 // A stored User-Agent or Referer holding a control character could smuggle another header
 // into every request: such a value is replaced by its default in settings. Returns what to
 // tell the user (empty when both are sound).
-QString dropUnsafeHeaders(RunSettings &settings);
+QString dropUnsafeHeaders(RunSettings &settings, QList<SettingsStore::Key> *dropped = nullptr);
 
 // Fills the run settings from the store (readStoredSettings), then: may set url2 (only when
 // it is exactly empty), may show up to two messages (save directory, then log directory) and

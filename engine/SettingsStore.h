@@ -109,9 +109,12 @@ struct Setting
     Type type;
     const char *defaultText; // nullptr: computed (directories) or the window's (geometry)
     Field field = {};
-    int min = 0, max = 0;          // numbers: what the store and the command line take
-    int dialogMin = 0;             // numbers: the options dialog's box refuses anything below
-    bool trimmed = true;           // texts: blanks around a value typed in the dialog are dropped
+    int min = 0, max = 0; // numbers: what the store and the command line take
+    int dialogMin = 0;    // numbers: the options dialog's box refuses anything below
+    bool trimmed = true;  // texts: blanks around a value typed in the dialog are dropped
+    // The request header the value is sent in; such a value with a control character could
+    // smuggle in a header of its own and is refused wherever it is entered.
+    const char *header = nullptr;
     const char *caption = nullptr; // the dialog's label beside the setting's control
     const char *tooltip = nullptr;
     const char *refusal = nullptr; // a number or file box's message when it refuses its text
@@ -171,5 +174,8 @@ std::optional<int> parsePort(const QString &text);
 // What a number box of the options dialog takes for a number setting: the number rules of
 // its type, not below the dialog's bound.
 std::optional<int> acceptedInDialog(Key key, const QString &text);
+// Why text cannot be the value of the setting (a header value with a control character);
+// empty when it can.
+QString valueProblem(Key key, const QString &text);
 
 } // namespace SettingsStore

@@ -4,6 +4,7 @@
 
 #include "ProgramPaths.h"
 #include "RunSettings.h"
+#include "TransferRules.h"
 
 #include <QtGlobal>
 #include <array>
@@ -121,10 +122,12 @@ constexpr std::array<Setting, SettingsStore::keyCount> table = {{
      .trimmed = false, // blanks may belong to a password
      .caption = S("Proxy password"), .tooltip = S("The password of the proxy user")},
     {.key = Key::user_agent, .name = "user_agent", .type = Type::Text, .defaultText = "Mozilla/5.0", .field = &RunSettings::user_agent,
+     .header = "User-Agent",
      .caption = S("User-Agent"), .tooltip = S("How the program names itself to the servers"),
      .cli = {{.name = "user-agent", .valueName = "TEXT", .help = "the User-Agent sent",
               .helpOrder = 180}}},
     {.key = Key::referer, .name = "referer", .type = Type::Text, .defaultText = "", .field = &RunSettings::referer,
+     .header = "Referer",
      .caption = S("Referer"),
      .tooltip = S("The page the requests say they come from: none, the address of the picture up "
                   "to its last \"/\", or the address typed here"),
@@ -195,6 +198,12 @@ const Setting &SettingsStore::setting(Key key)
 std::span<const Setting> SettingsStore::allSettings()
 {
     return table;
+}
+
+QString SettingsStore::valueProblem(Key key, const QString &text)
+{
+    const char *header = setting(key).header;
+    return header ? TransferRules::headerValueProblem(QLatin1String(header), text) : QString();
 }
 
 bool SettingsStore::isRunSetting(Key key)

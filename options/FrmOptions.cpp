@@ -13,7 +13,6 @@
 #include "OptionsWidgets.h"
 #include "RunSettings.h"
 #include "TabStrip.h"
-#include "TransferRules.h"
 #include "ValidationGate.h"
 
 #include <QApplication>
@@ -231,12 +230,18 @@ void FrmOptions::guardFocusMoves()
             (type == SettingsStore::Type::Int16 || type == SettingsStore::Type::Port))
             m_gate->guard(box, [this, box, key] { return checkNumber(box, key); });
     }
-    // A header value with a control character could smuggle in a header of its own.
-    for (const auto &[box, header] :
-         {std::pair{ui.txtUserAgent, "User-Agent"}, std::pair{ui.txtReferer, "Referer"}}) {
-        m_gate->guard(box, [this, box = box, header = header] {
-            const QString problem =
-                TransferRules::headerValueProblem(QLatin1String(header), box->text());
+    // A value the setting cannot take (a header value with a control character) keeps the
+    // focus in its box.
+    QList<std::pair<QLineEdit *, Key>> texts{{ui.txtReferer, Key::referer}};
+    for (QWidget *control : std::as_const(m_bound)) {
+        if (auto *box = qobject_cast<QLineEdit *>(control))
+            texts.append({box, *OptionsWidgets::boundKey(control)});
+    }
+    for (const auto &[box, key] : texts) {
+        if (!SettingsStore::setting(key).header)
+            continue;
+        m_gate->guard(box, [this, box = box, key = key] {
+            const QString problem = SettingsStore::valueProblem(key, box->text());
             if (problem.isEmpty())
                 return true;
             box->setSelection(0, int(box->text().size()));

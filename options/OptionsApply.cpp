@@ -4,7 +4,6 @@
 #include "MainWindowElements.h"
 #include "RunSettings.h"
 #include "SettingsStore.h"
-#include "TransferRules.h"
 
 void applyOptions(const OptionsValues &values, const ChangeMarks &marks, RunSettings &settings,
                   MainWindowElements &mainWindow)
@@ -24,8 +23,7 @@ void applyOptions(const OptionsValues &values, const ChangeMarks &marks, RunSett
             text = text.trimmed();
         }
         // Refused where they are typed; never stored should one slip past.
-        if ((row.key == Key::user_agent || row.key == Key::referer) &&
-            !TransferRules::headerValueProblem(SettingsStore::name(row.key), text).isEmpty())
+        if (!SettingsStore::valueProblem(row.key, text).isEmpty())
             continue;
         SettingsStore::assign(settings, row.key, text);
         SettingsStore::write(row.key, SettingsStore::textOf(settings, row.key));
