@@ -239,9 +239,9 @@ http_relay="http://127.0.0.1:$relay_port"
 par_last=$(printf '%03d' "$par_series")
 par_runs=(curl-seq-tls curl-z8-tls ours-p8-tls curl-seq-http curl-z8-http ours-p8-http
     ours-p4-http ours-p1-http)
-declare -A pwall
+declare -A pwall prss
 par_conn_ours=0
-for key in "${par_runs[@]}"; do pwall[$key]=""; done
+for key in "${par_runs[@]}"; do pwall[$key]="" prss[$key]=""; done
 par_run() { # $1 key; prints "wall_ms"
     local who=${1%%-*} how=${1#*-} scheme=${1##*-} address extra=()
     how=${how%-*}
@@ -255,8 +255,8 @@ par_run() { # $1 key; prints "wall_ms"
     z8) extra+=(-Z --parallel-max 8) ;;
     p*) extra+=(--parallel "${how#p}") ;;
     esac
-    read -r w _ <<<"$(run_peer "$who" "$address" "$par_series" "${extra[@]}")"
-    echo "$w"
+    read -r w _ r <<<"$(run_peer "$who" "$address" "$par_series" "${extra[@]}")"
+    echo "$w $r"
 }
 for round in $(seq 1 "$rounds"); do
     order=("${par_runs[@]}")
@@ -266,7 +266,8 @@ for round in $(seq 1 "$rounds"); do
     fi
     for key in "${order[@]}"; do
         mark=$(log_lines)
-        pwall[$key]+="$(par_run "$key") "
+        read -r w r <<<"$(par_run "$key")"
+        pwall[$key]+="$w " prss[$key]+="$r "
         [ "$key" = ours-p8-tls ] && par_conn_ours=$(tls_connections "$mark")
     done
 done
@@ -278,6 +279,8 @@ done
     par_http_curl=$(median_ratio ${pwall[curl-z8-http]} -- ${pwall[curl-seq-http]})
     par_http4=$(median_ratio ${pwall[ours-p4-http]} -- ${pwall[curl-seq-http]})
     par_http1=$(median_ratio ${pwall[ours-p1-http]} -- ${pwall[curl-seq-http]})
+    par_rss=$(awk -v a="$(median ${prss[ours-p8-http]})" -v b="$(median ${prss[ours-p1-http]})" \
+        'BEGIN { printf "%.2f", (a - b) / 1024 }')
 }
 for key in "${par_runs[@]}"; do echo "bench:   wall ms $key: ${pwall[$key]}" >&2; done
 # Order and completeness, in a run of its own (not timed): JSON and log lines in counter
@@ -428,6 +431,7 @@ row 13 "  --parallel 8: inversions json/log, half-written" \
     "$par_json_inv/$par_log_inv, $par_incomplete in $par_listings listings" "0/0, 0" \
     "$(verdict "${oks[12]}")"
 row "" "  files as served, JSON lines" "$par_same, $par_lines of $par_series" "all" "-"
+row "" "  peak RSS, --parallel 8 less --parallel 1" "+$par_rss MiB" "reported" "-"
 echo "$passed passed, $failed failed"
 
 if [ $quick -eq 0 ] && [ "$failed" -gt 0 ]; then
