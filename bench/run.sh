@@ -57,7 +57,7 @@ export QT_QPA_PLATFORM=offscreen
 work="$(mktemp -d "${TMPDIR:-/tmp}/quillop-bench-XXXXXX")"
 # nginx's workers drop root to nobody, and must still read the pictures.
 chmod 755 "$work"
-nginx_pid="" relay_pids=""
+nginx_pid="" relay_pids="" relay_port=""
 cleanup() {
     local pid
     for pid in $relay_pids $nginx_pid; do
