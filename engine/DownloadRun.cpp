@@ -241,10 +241,17 @@ bool DownloadRun::account(int ordinal, const AttemptReport &report, const QStrin
         d->missStreak.clear();
     const int allowed = d->settings.stop_after_misses;
     if (allowed > 0 && d->missStreak.size() >= allowed && !stop_requested) {
-        // The misses that end a series are where it ends, not failures of the run.
-        for (AttemptOutcome miss : std::as_const(d->missStreak))
-            --d->counts[miss];
-        d->endReason = ShownTexts::seriesEnded(int(d->missStreak.size()));
+        // After a hit, the misses that end a series are where it ends, not failures of the
+        // run. A run that never found a picture did not find its series: those misses are
+        // failures (a wrong address, a server that refuses us).
+        const int misses = int(d->missStreak.size());
+        if (ordinal > misses) {
+            for (AttemptOutcome miss : std::as_const(d->missStreak))
+                --d->counts[miss];
+            d->endReason = ShownTexts::seriesEnded(misses);
+        } else {
+            d->endReason = ShownTexts::missesInRow(misses);
+        }
         endHere();
     } else if (report.endsRun && !stop_requested) {
         d->endReason = report.reason;

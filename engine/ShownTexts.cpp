@@ -77,6 +77,12 @@ QString ShownTexts::summary(const RunCounts &counts, const QString &reason)
     return text + QLatin1Char(')');
 }
 
+QString ShownTexts::missesInRow(int misses)
+{
+    return misses == 1 ? QStringLiteral("1 miss in a row")
+                       : QStringLiteral("%1 misses in a row").arg(misses);
+}
+
 QString ShownTexts::seriesEnded(int misses)
 {
     return misses == 1 ? QStringLiteral("the series ended after 1 miss")

@@ -24,6 +24,8 @@ public:
     static QString summary(const RunCounts &counts, const QString &reason);
     // Why a run ended early after misses in a row: the end of the series.
     static QString seriesEnded(int misses);
+    // Why a run that never found a picture ended after misses in a row.
+    static QString missesInRow(int misses);
 
     // The tray tooltip after an attempt on a file, and while no run is going.
     static QString trayTip(const QString &fileName);
