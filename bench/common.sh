@@ -22,7 +22,8 @@ value_of() {
 # The TLS server of start_nginx, when a certificate was made in $work.
 tls_server() {
     [ -e "$work/cert.pem" ] || return 0
-    printf '    server {\n        listen 127.0.0.1:%s ssl;\n        ssl_certificate %s;\n' "$1" "$work/cert.pem"
+    # http2 as servers offer it: requests in flight together become streams of one connection.
+    printf '    server {\n        listen 127.0.0.1:%s ssl http2;\n        ssl_certificate %s;\n' "$1" "$work/cert.pem"
     printf '        ssl_certificate_key %s;\n        root %s;\n    }\n' "$work/key.pem" "$www"
 }
 
@@ -82,4 +83,30 @@ EOF
     done
     cat "$conf_dir/error.log" >&2 || true
     die "nginx did not start"
+}
+
+# A relay (bench/relay.py) on a free loopback port in front of 127.0.0.1:$1, delaying every
+# byte $2 ms each way, on CPU 0 like everything else. Sets relay_port and appends its pid to
+# relay_pids.
+start_relay() {
+    local target=$1 delay=$2 try wait_step pid
+    relay_port=""
+    for try in $(seq 1 20); do
+        relay_port=$((20000 + RANDOM % 40000))
+        (: <"/dev/tcp/127.0.0.1/$relay_port") 2>/dev/null && continue
+        taskset -c 0 python3 "$here/relay.py" "$relay_port" "$target" "$delay" \
+            >"$work/relay-$target.out" 2>&1 &
+        pid=$!
+        for wait_step in $(seq 1 100); do
+            if grep -q ready "$work/relay-$target.out" 2>/dev/null; then
+                relay_pids+=" $pid"
+                return 0
+            fi
+            kill -0 "$pid" 2>/dev/null || break
+            sleep 0.05
+        done
+        kill "$pid" 2>/dev/null || true
+        relay_port=""
+    done
+    die "the relay did not start"
 }

@@ -34,10 +34,10 @@ tag=bench
 
 if [ $quick -eq 1 ]; then
     series=20 tls_series=10 rounds=2 huge_mib=16 big_count=3 big_w=1500 big_h=1000 pauses=2
-    starts=2
+    starts=2 par_series=16
 else
     series=300 tls_series=100 rounds=5 huge_mib=1024 big_count=20 big_w=6000 big_h=4000
-    pauses=10 starts=5
+    pauses=10 starts=5 par_series=100
 fi
 
 for tool in curl sha256sum taskset python3 openssl; do
@@ -57,10 +57,10 @@ export QT_QPA_PLATFORM=offscreen
 work="$(mktemp -d "${TMPDIR:-/tmp}/quillop-bench-XXXXXX")"
 # nginx's workers drop root to nobody, and must still read the pictures.
 chmod 755 "$work"
-nginx_pid="" relay_pid=""
+nginx_pid="" relay_pids="" relay_port=""
 cleanup() {
     local pid
-    for pid in $relay_pid $nginx_pid; do
+    for pid in $relay_pids $nginx_pid; do
         kill "$pid" 2>/dev/null || true
         wait "$pid" 2>/dev/null || true
     done
@@ -189,22 +189,7 @@ echo "bench:   cpu ms  curl: ${cpu[curl-many]}; ours: ${cpu[ours-many]}" >&2
 
 # --- figure 2: https through a relay of 20 ms each way -------------------------------------
 echo "bench: figure 2, $tls_series pictures over https, 20 ms each way" >&2
-relay_port=""
-for try in $(seq 1 20); do
-    relay_port=$((20000 + RANDOM % 40000))
-    (: <"/dev/tcp/127.0.0.1/$relay_port") 2>/dev/null && continue
-    taskset -c 0 python3 "$here/relay.py" "$relay_port" "$((server_port + 1))" 20 \
-        >"$work/relay.out" 2>&1 &
-    relay_pid=$!
-    for wait_step in $(seq 1 100); do
-        grep -q ready "$work/relay.out" 2>/dev/null && break 2
-        kill -0 "$relay_pid" 2>/dev/null || break
-        sleep 0.05
-    done
-    kill "$relay_pid" 2>/dev/null || true
-    relay_pid="" relay_port=""
-done
-[ -n "$relay_port" ] || die "the relay did not start"
+start_relay "$((server_port + 1))" 20
 tls_base="https://127.0.0.1:$relay_port"
 tls_last=$(printf '%03d' "$tls_series")
 # Connections nginx saw on its TLS port since line $1 of its log.
@@ -242,6 +227,87 @@ else
     tls_ratio=0 tls_conn_ours=0
     echo "bench:   ours over https: $tls_failed" >&2
 fi
+
+# --- figure 9: several pictures in flight, through relays of 20 ms each way --------------
+# Each run's wall time over curl's sequential run of the same round and scheme; curl -Z
+# with 8 in flight beside ours. nginx offers http2 on its TLS port, plain HTTP/1.1 on the
+# other, so --parallel 8 is 8 streams of one connection over https and up to 8 kept
+# connections over http.
+echo "bench: figure 9, $par_series pictures in flight over http and https, 20 ms each way" >&2
+start_relay "$server_port" 20
+http_relay="http://127.0.0.1:$relay_port"
+par_last=$(printf '%03d' "$par_series")
+par_runs=(curl-seq-tls curl-z8-tls ours-p8-tls curl-seq-http curl-z8-http ours-p8-http
+    ours-p4-http ours-p1-http)
+declare -A pwall prss
+par_conn_ours=0
+for key in "${par_runs[@]}"; do pwall[$key]="" prss[$key]=""; done
+par_run() { # $1 key; prints "wall_ms"
+    local who=${1%%-*} how=${1#*-} scheme=${1##*-} address extra=()
+    how=${how%-*}
+    if [ "$scheme" = tls ]; then
+        address="$tls_base/pic[001-$par_last].jpg"
+        if [ "$who" = curl ]; then extra+=(--cacert "$work/cert.pem"); else extra+=(--ca-file "$work/cert.pem"); fi
+    else
+        address="$http_relay/pic[001-$par_last].jpg"
+    fi
+    case $how in
+    z8) extra+=(-Z --parallel-max 8) ;;
+    p*) extra+=(--parallel "${how#p}") ;;
+    esac
+    read -r w _ r <<<"$(run_peer "$who" "$address" "$par_series" "${extra[@]}")"
+    echo "$w $r"
+}
+for round in $(seq 1 "$rounds"); do
+    order=("${par_runs[@]}")
+    if [ $((round % 2)) -eq 0 ]; then
+        order=()
+        for ((i = ${#par_runs[@]} - 1; i >= 0; i--)); do order+=("${par_runs[$i]}"); done
+    fi
+    for key in "${order[@]}"; do
+        mark=$(log_lines)
+        read -r w r <<<"$(par_run "$key")"
+        pwall[$key]+="$w " prss[$key]+="$r "
+        [ "$key" = ours-p8-tls ] && par_conn_ours=$(tls_connections "$mark")
+    done
+done
+# shellcheck disable=SC2086 # the lists are meant to split
+{
+    par_tls8=$(median_ratio ${pwall[ours-p8-tls]} -- ${pwall[curl-seq-tls]})
+    par_tls_curl=$(median_ratio ${pwall[curl-z8-tls]} -- ${pwall[curl-seq-tls]})
+    par_http8=$(median_ratio ${pwall[ours-p8-http]} -- ${pwall[curl-seq-http]})
+    par_http_curl=$(median_ratio ${pwall[curl-z8-http]} -- ${pwall[curl-seq-http]})
+    par_http4=$(median_ratio ${pwall[ours-p4-http]} -- ${pwall[curl-seq-http]})
+    par_http1=$(median_ratio ${pwall[ours-p1-http]} -- ${pwall[curl-seq-http]})
+    par_rss=$(awk -v a="$(median ${prss[ours-p8-http]})" -v b="$(median ${prss[ours-p1-http]})" \
+        'BEGIN { printf "%.2f", (a - b) / 1024 }')
+}
+for key in "${par_runs[@]}"; do echo "bench:   wall ms $key: ${pwall[$key]}" >&2; done
+# Order and completeness, in a run of its own (not timed): JSON and log lines in counter
+# order, no half-written file ever under a final name, every file as served.
+par_out="$work/out-par"
+rm -rf "$par_out" "$work/par-log" "$work/par-stop" && mkdir -p "$par_out" "$work/par-log"
+taskset -c 0 python3 "$here/visible.py" "$par_out" "$www" "$work/par-stop" >"$work/par-visible" &
+watch_pid=$!
+"${ours[@]}" "$tls_base/pic[001-$par_last].jpg" --save-dir "$par_out" --log-dir "$work/par-log" \
+    --pause 0 --max 32767 --if-exists overwrite --parallel 8 --json --ca-file "$work/cert.pem" \
+    >"$work/par.json" 2>>"$work/peer.err" || die "ours --parallel 8 failed: $(tail -n 3 "$work/peer.err")"
+touch "$work/par-stop"
+wait "$watch_pid"
+read -r par_listings par_incomplete <"$work/par-visible"
+inversions() { # numbers in the order given on standard input: pairs out of order next to each other
+    awk 'NR > 1 && $1 < last { n++ } { last = $1 } END { print n + 0 }'
+}
+par_json_inv=$(grep -o 'pic[0-9]*\.jpg' "$work/par.json" | sed 's/^pic0*//; s/\.jpg$//' | awk '!seen[$0]++' | inversions)
+par_log_inv=$(cat "$work/par-log"/* | grep -o 'pic[0-9]*\.jpg' | sed 's/^pic0*//; s/\.jpg$//' | awk '!seen[$0]++' | inversions)
+par_lines=$(wc -l <"$work/par.json")
+par_same=0
+for f in "$www"/pic[0-9]*.jpg; do
+    name=${f##*/}
+    [ "${name#pic}" \> "$par_last.jpg" ] && continue
+    cmp -s "$f" "$par_out/$name" && par_same=$((par_same + 1))
+done
+rm -rf "$par_out"
 
 # --- figure 3: memory for one huge response -----------------------------------------------
 echo "bench: figure 3, one response of $huge_mib MiB" >&2
@@ -320,6 +386,11 @@ oks=(
     "$(judge "$gap_ms <= 50")"
     "$(judge "$pause_min >= 1.000 && $pause_max <= 1.020")"
     "$(judge "$start_med <= 500")"
+    "$(judge "$par_tls8 > 0 && $par_tls8 <= 0.155 && $par_conn_ours == 1")"
+    "$(judge "$par_http8 > 0 && $par_http8 <= 0.165")"
+    "$(judge "$par_http4 > 0 && $par_http4 <= 0.30")"
+    "$(judge "$par_http1 > 0 && $par_http1 <= 1.02")"
+    "$(judge "$par_json_inv == 0 && $par_log_inv == 0 && $par_incomplete == 0 && $par_same == $par_series && $par_lines == $par_series")"
 )
 passed=0
 for ok in "${oks[@]}"; do passed=$((passed + ok)); done
@@ -349,6 +420,18 @@ row 7 "$pauses pauses of 1 s, seen by the server" "$pause_min .. $pause_max s" \
     "1.000 .. 1.020 s" "$(verdict "${oks[6]}")"
 row 8 "cold start to window shown (median)" "$start_med ms (curl --version $curl_version_med)" \
     "<= 500 ms" "$(verdict "${oks[7]}")"
+row 9 "$par_series pictures, https +20 ms, --parallel 8 / curl" "$par_tls8 ($par_conn_ours TLS conn.)" \
+    "<= 0.155, 1 conn." "$(verdict "${oks[8]}")"
+row "" "  curl -Z --parallel-max 8 / curl" "$par_tls_curl" "reported" "-"
+row 10 "  http +20 ms, --parallel 8 / curl" "$par_http8" "<= 0.165" "$(verdict "${oks[9]}")"
+row "" "  curl -Z --parallel-max 8 / curl" "$par_http_curl" "reported" "-"
+row 11 "  http +20 ms, --parallel 4 / curl" "$par_http4" "<= 0.30" "$(verdict "${oks[10]}")"
+row 12 "  http +20 ms, --parallel 1 / curl" "$par_http1" "<= 1.02" "$(verdict "${oks[11]}")"
+row 13 "  --parallel 8: inversions json/log, half-written" \
+    "$par_json_inv/$par_log_inv, $par_incomplete in $par_listings listings" "0/0, 0" \
+    "$(verdict "${oks[12]}")"
+row "" "  files as served, JSON lines" "$par_same, $par_lines of $par_series" "all" "-"
+row "" "  peak RSS, --parallel 8 less --parallel 1" "+$par_rss MiB" "reported" "-"
 echo "$passed passed, $failed failed"
 
 if [ $quick -eq 0 ] && [ "$failed" -gt 0 ]; then

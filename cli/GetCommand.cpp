@@ -80,8 +80,7 @@ int download(RunSetup &setup, TerminalOutput &output)
         // written); the pause after it is not waited out.
         setup.settings.pause_time = 0;
         run.cmdStop_Click();
-        if (run.pause().isWaiting())
-            run.pause().pauseFor(0);
+        run.endPauses();
     };
     StopSignals stopSignals;
     QObject::connect(&stopSignals, &StopSignals::stopRequested, &run, stopRun);

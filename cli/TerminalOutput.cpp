@@ -1,6 +1,7 @@
 #include "TerminalOutput.h"
 
 #include "MainWindowElements.h"
+#include "ShownTexts.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -100,6 +101,12 @@ void TerminalOutput::setFile(qint64 received, qint64 total)
         drawProgress();
 }
 
+void TerminalOutput::setInFlight(int count)
+{
+    m_inFlight = count;
+    drawProgress();
+}
+
 void TerminalOutput::drawProgress()
 {
     if (!m_showProgress || m_attempt <= 0)
@@ -114,6 +121,8 @@ void TerminalOutput::drawProgress()
         if (ms > 0)
             line += QStringLiteral("  ") + tr("%1/s").arg(byteText(m_received * 1000 / ms));
     }
+    if (m_inFlight > 1)
+        line += QStringLiteral("  ") + ShownTexts::inFlight(m_inFlight);
     std::fputs(("\r\033[K" + line.toLocal8Bit()).constData(), m_err);
     std::fflush(m_err);
     m_progressShown = true;

@@ -28,6 +28,8 @@ public:
 
     void setRun(int attempt, int planned);
     void setFile(qint64 received, qint64 total);
+    // Pictures fetched at the same time; the line names them when more than one is.
+    void setInFlight(int count);
     void clearProgress();
 
     void message(const QString &text); // always shown, even with --quiet
@@ -52,6 +54,7 @@ private:
     int m_planned = -1;
     qint64 m_received = -1;
     qint64 m_total = -1;
+    int m_inFlight = 0;
     bool m_progressShown = false;
     bool m_broken = false;
     std::function<void()> m_onBroken;

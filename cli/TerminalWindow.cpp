@@ -20,6 +20,11 @@ void TerminalWindow::setFileProgress(qint64 received, qint64 total)
     m_output.setFile(received, total);
 }
 
+void TerminalWindow::setInFlight(int count)
+{
+    m_output.setInFlight(count);
+}
+
 void TerminalWindow::reportWait(int seconds)
 {
     m_output.note(

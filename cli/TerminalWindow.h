@@ -49,6 +49,7 @@ public:
 
     void setRunProgress(int attempt, int planned) override;
     void setFileProgress(qint64 received, qint64 total) override;
+    void setInFlight(int count) override;
     void reportWait(int seconds) override;
     void reportRetry(const QString &name, const QString &reason, int attempt, int of) override;
     void reportAttempt(const AttemptReport &report) override;

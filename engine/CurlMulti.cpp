@@ -12,26 +12,55 @@ CurlMulti::CurlMulti(QObject *parent)
     curl_multi_setopt(m_multi, CURLMOPT_SOCKETDATA, this);
     curl_multi_setopt(m_multi, CURLMOPT_TIMERFUNCTION, &CurlMulti::onTimer);
     curl_multi_setopt(m_multi, CURLMOPT_TIMERDATA, this);
+    // Requests in flight together go as streams of one HTTP/2 connection where they can.
+    curl_multi_setopt(m_multi, CURLMOPT_PIPELINING, long(CURLPIPE_MULTIPLEX));
 }
 
 CurlMulti::~CurlMulti()
 {
     // Closing the kept connections calls the socket callback one last time.
     curl_multi_cleanup(m_multi);
+    if (m_share)
+        curl_share_cleanup(m_share);
     for (const Watch &w : std::as_const(m_watches)) {
         delete w.read;
         delete w.write;
     }
 }
 
-void CurlMulti::add(CURL *easy)
+void CurlMulti::setAfterAction(const void *owner, std::function<void()> call)
 {
+    forgetOwner(owner);
+    m_afterActions.append({owner, std::move(call)});
+}
+
+void CurlMulti::forgetOwner(const void *owner)
+{
+    m_afterActions.removeIf([owner](const auto &entry) { return entry.first == owner; });
+}
+
+void CurlMulti::add(CURL *easy, std::function<void(CURLcode)> done)
+{
+    m_done.insert(easy, std::move(done));
     curl_multi_add_handle(m_multi, easy);
 }
 
 void CurlMulti::remove(CURL *easy)
 {
+    m_done.remove(easy);
     curl_multi_remove_handle(m_multi, easy);
+}
+
+CURLSH *CurlMulti::share()
+{
+    if (!m_share) {
+        // One thread: libcurl needs no locks for the data it shares.
+        m_share = curl_share_init();
+        curl_share_setopt(m_share, CURLSHOPT_SHARE, CURL_LOCK_DATA_COOKIE);
+        curl_share_setopt(m_share, CURLSHOPT_SHARE, CURL_LOCK_DATA_SSL_SESSION);
+        curl_share_setopt(m_share, CURLSHOPT_SHARE, CURL_LOCK_DATA_DNS);
+    }
+    return m_share;
 }
 
 int CurlMulti::onSocket(CURL *, curl_socket_t socket, int what, void *self, void *)
@@ -92,11 +121,16 @@ void CurlMulti::act(curl_socket_t socket, int events)
 {
     int running = 0;
     curl_multi_socket_action(m_multi, socket, events, &running);
-    if (afterAction)
-        afterAction();
+    // A call may change the list (an owner that finished forgets itself): go over a copy.
+    const auto afterActions = m_afterActions;
+    for (const auto &entry : afterActions)
+        entry.second();
     int left = 0;
     while (CURLMsg *message = curl_multi_info_read(m_multi, &left)) {
-        if (message->msg == CURLMSG_DONE && done)
-            done(message->easy_handle, message->data.result);
+        if (message->msg != CURLMSG_DONE)
+            continue;
+        const auto done = m_done.value(message->easy_handle);
+        if (done)
+            done(message->data.result);
     }
 }

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QHash>
+#include <QList>
 #include <QObject>
+#include <QPair>
 
 #include <curl/curl.h>
 
@@ -15,6 +17,10 @@ class QTimer;
 // every wake-up hands the socket (or the time-out) to curl_multi_socket_action. Nothing
 // here blocks, polls or pumps events. The multi handle lives as long as this object, so
 // its connection cache carries kept connections from one fetch to the next.
+//
+// Several transfers may share one: their requests then share its connections (HTTP/2
+// streams on one connection where the server offers it, kept HTTP/1.1 connections
+// otherwise) and, through share(), cookies, TLS sessions and looked-up addresses.
 class CurlMulti : public QObject
 {
     Q_OBJECT
@@ -22,14 +28,27 @@ public:
     explicit CurlMulti(QObject *parent = nullptr);
     ~CurlMulti() override;
 
-    // Called after every action, before the finished transfers are reported.
-    std::function<void()> afterAction;
-    // Called for a transfer that ended; the handle is still added (remove() it).
-    std::function<void(CURL *easy, CURLcode result)> done;
+    // Called after every action, before the finished transfers are reported, for each
+    // owner that asked (one call per owner).
+    void setAfterAction(const void *owner, std::function<void()> call);
+    void forgetOwner(const void *owner);
 
-    void add(CURL *easy);
+    // done is called when the transfer of easy has ended; the handle is still added
+    // (remove() it).
+    void add(CURL *easy, std::function<void(CURLcode result)> done);
     // Never from inside one of libcurl's callbacks.
     void remove(CURL *easy);
+
+    // Cookies, TLS sessions and looked-up addresses for every request of this handle's
+    // transfers; created at the first call.
+    CURLSH *share();
+
+    // Every connection libcurl holds open for this handle's transfers, whichever of them
+    // opened it (see CurlRequest::setSocketList).
+    QList<curl_socket_t> openSockets;
+    // A socket libcurl watches now carries a transfer in progress; an idle kept connection
+    // is not watched.
+    bool isWatched(curl_socket_t socket) const { return m_watches.contains(socket); }
 
 private:
     struct Watch
@@ -44,6 +63,9 @@ private:
     void act(curl_socket_t socket, int events);
 
     CURLM *m_multi;
+    CURLSH *m_share = nullptr;
     QTimer *m_timer;
     QHash<curl_socket_t, Watch> m_watches;
+    QHash<CURL *, std::function<void(CURLcode)>> m_done;
+    QList<QPair<const void *, std::function<void()>>> m_afterActions;
 };

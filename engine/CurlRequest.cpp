@@ -40,6 +40,11 @@ void CurlRequest::prepare(const Setup &s, QIODevice *sink)
 
     CURL *e = m_easy;
     curl_easy_setopt(e, CURLOPT_URL, s.url.constData());
+    // Over TLS a request that others share a connection with waits for the connection being
+    // made to say whether it takes streams; plain HTTP/1.1 never does, and waiting there
+    // would hold the request until another's response is in.
+    const bool waitForStream = m_shared && s.url.startsWith("https:");
+    curl_easy_setopt(e, CURLOPT_PIPEWAIT, waitForStream ? 1L : 0L);
     curl_easy_setopt(e, CURLOPT_HTTPGET, 1L);
     curl_easy_setopt(e, CURLOPT_PROTOCOLS_STR, "http,https");
     curl_easy_setopt(e, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
@@ -85,14 +90,18 @@ void CurlRequest::prepare(const Setup &s, QIODevice *sink)
     curl_easy_setopt(e, CURLOPT_PREREQFUNCTION, &CurlRequest::onRequestSent);
     curl_easy_setopt(e, CURLOPT_PREREQDATA, this);
     curl_easy_setopt(e, CURLOPT_SOCKOPTFUNCTION, &CurlRequest::onSocketOpened);
-    curl_easy_setopt(e, CURLOPT_SOCKOPTDATA, this);
+    curl_easy_setopt(e, CURLOPT_SOCKOPTDATA, m_sockets);
     curl_easy_setopt(e, CURLOPT_CLOSESOCKETFUNCTION, &CurlRequest::onSocketClosing);
-    curl_easy_setopt(e, CURLOPT_CLOSESOCKETDATA, this);
+    curl_easy_setopt(e, CURLOPT_CLOSESOCKETDATA, m_sockets);
 }
 
-void CurlRequest::dropTaintedConnections()
+void CurlRequest::dropTaintedConnections(const std::function<bool(curl_socket_t)> &inUse)
 {
-    for (const curl_socket_t socket : std::as_const(m_sockets)) {
+    if (!m_sockets)
+        return;
+    for (const curl_socket_t socket : std::as_const(*m_sockets)) {
+        if (inUse(socket))
+            continue;
         pollfd idle{socket, POLLIN, 0};
         if (::poll(&idle, 1, 0) <= 0 || idle.revents == 0)
             continue;
@@ -109,19 +118,27 @@ void CurlRequest::dropTaintedConnections()
 
 int CurlRequest::onSocketOpened(void *self, curl_socket_t socket, curlsocktype)
 {
-    static_cast<CurlRequest *>(self)->m_sockets.append(socket);
+    if (self)
+        static_cast<QList<curl_socket_t> *>(self)->append(socket);
     return CURL_SOCKOPT_OK;
 }
 
 int CurlRequest::onSocketClosing(void *self, curl_socket_t socket)
 {
-    static_cast<CurlRequest *>(self)->m_sockets.removeAll(socket);
+    if (self)
+        static_cast<QList<curl_socket_t> *>(self)->removeAll(socket);
     return ::close(socket);
 }
 
 void CurlRequest::forgetCookies()
 {
     curl_easy_setopt(m_easy, CURLOPT_COOKIELIST, "ALL");
+}
+
+void CurlRequest::useShare(CURLSH *share)
+{
+    curl_easy_setopt(m_easy, CURLOPT_SHARE, share);
+    m_shared = share != nullptr;
 }
 
 QString CurlRequest::systemCaFile() const

@@ -47,7 +47,16 @@ public:
     // next fetch opens a fresh one: those bytes answer no request of ours, and read as the
     // next response they would be saved under the next picture's name. Only between
     // fetches, never while one is in progress.
-    void dropTaintedConnections();
+    // Connections that a transfer in progress uses (inUse) are left alone: they may be
+    // another transfer's, sharing the same multi handle.
+    void dropTaintedConnections(const std::function<bool(curl_socket_t)> &inUse);
+    // Where the connections libcurl opens and closes for this handle are listed: a list of
+    // the multi handle, since a connection outlives the handle that opened it there.
+    void setSocketList(QList<curl_socket_t> *sockets) { m_sockets = sockets; }
+    // Cookies, TLS sessions and addresses kept in share (null: in this handle alone); an
+    // https request then waits to go as a stream of a connection being made rather than
+    // open a connection of its own.
+    void useShare(CURLSH *share);
     // libcurl's own bundle of the system's authorities.
     QString systemCaFile() const;
 
@@ -82,7 +91,8 @@ private:
     CURL *m_easy;
     curl_slist *m_extraHeaders = nullptr;
     QIODevice *m_sink = nullptr;
+    bool m_shared = false;
     qint64 m_headBytes = 0;
-    QList<curl_socket_t> m_sockets; // every connection libcurl holds open for this handle
+    QList<curl_socket_t> *m_sockets = nullptr; // every connection libcurl holds open
     char m_error[CURL_ERROR_SIZE] = {};
 };

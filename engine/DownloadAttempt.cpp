@@ -14,6 +14,10 @@
 #include "Transfer.h"
 #include "TransferRules.h"
 
+#include <QTimer>
+
+#include <utility>
+
 struct DownloadAttempt::Private
 {
     Private(RunSettings &s, MainWindowElements &w, Transfer &t)
@@ -36,6 +40,21 @@ struct DownloadAttempt::Private
     int retriesDone = 0;    // fetches made again after a passing failure
     bool showWait = false;  // the countdown is shown in the status
     bool cancelled = false; // Stop came: no more waits or fetches in this attempt
+    bool head = true;       // the attempt the run commits next: it may speak to the window
+    QTimer *holdTimer = nullptr;
+    std::function<qint64()> hold;
+    std::function<int()> inFlight;
+    // How the attempt ended, kept from ready() to commit().
+    enum class Ending { Fetched, Failed, Settled } ending = Ending::Fetched;
+    AttemptOutcome failedAs = AttemptOutcome::FetchFailed;
+    QString failedWhy;
+    ImageSaver::Outcome settled;
+
+    QString openingText() const
+    {
+        const int n = inFlight ? inFlight() : 1;
+        return n > 1 ? ShownTexts::openingInFlight(shownUrl, n) : ShownTexts::opening(shownUrl);
+    }
 };
 
 DownloadAttempt::DownloadAttempt(RunSettings &settings, MainWindowElements &window,
@@ -44,9 +63,15 @@ DownloadAttempt::DownloadAttempt(RunSettings &settings, MainWindowElements &wind
 {
     d->pause = new Pause(this);
     d->countdown = new Countdown(this);
+    d->holdTimer = new QTimer(this);
+    d->holdTimer->setSingleShot(true);
+    connect(d->holdTimer, &QTimer::timeout, this, [this] {
+        if (d->phase == Phase::Waiting)
+            fetch();
+    });
     connect(&transfer, &Transfer::finished, this, &DownloadAttempt::onTransferFinished);
     connect(&transfer, &Transfer::progress, this, [this](qint64 received, qint64 total) {
-        if (d->phase == Phase::Fetching)
+        if (d->phase == Phase::Fetching && d->head)
             d->window.setFileProgress(received, total);
     });
     connect(d->pause, &Pause::elapsed, this, &DownloadAttempt::onPauseElapsed);
@@ -100,52 +125,141 @@ void DownloadAttempt::setClock(std::function<QDateTime()> now)
     d->now = std::move(now);
 }
 
+void DownloadAttempt::copyTimingFrom(DownloadAttempt &other)
+{
+    d->pause->setUnitMs(other.d->pause->unitMs());
+    d->countdown->setUnitMs(other.d->countdown->unitMs());
+    d->now = other.d->now;
+}
+
+void DownloadAttempt::setHold(std::function<qint64()> msLeft)
+{
+    d->hold = std::move(msLeft);
+}
+
+void DownloadAttempt::setInFlight(std::function<int()> count)
+{
+    d->inFlight = std::move(count);
+}
+
+bool DownloadAttempt::isHead() const
+{
+    return d->head;
+}
+
+void DownloadAttempt::setHead(bool head)
+{
+    d->head = head;
+    if (!head)
+        return;
+    if (d->phase == Phase::AwaitingTurn)
+        settle();
+    else if (d->phase == Phase::Fetching)
+        d->window.setStatusText(d->openingText());
+}
+
 bool DownloadAttempt::isImageType(const QString &contentType)
 {
     return contentType.contains(QLatin1String("image"), Qt::CaseInsensitive);
 }
 
-void DownloadAttempt::start()
+void DownloadAttempt::start(const QString &url)
 {
     if (d->phase != Phase::Idle)
         return;
-    MainWindowElements &w = d->window;
-    d->url = SequenceCounter::composeUrl(w.url1Text(), w.url2Text(), w.url3Text());
+    d->url = url;
     d->shownUrl = TransferRules::hideCredentials(d->url);
     d->report = AttemptReport();
     d->report.url = d->shownUrl;
     d->report.tries = 0;
     d->slowDownWaits = d->retriesDone = 0;
     d->cancelled = false;
-    ImageSaver::Outcome settled;
-    if (d->saver.settleBeforeFetch(d->url, &settled)) {
+    if (!d->head && d->saver.settlesBeforeFetch(url)) {
+        // What the saver shows or asks belongs between the earlier pictures and this one.
+        d->phase = Phase::AwaitingTurn;
+        return;
+    }
+    settle();
+}
+
+void DownloadAttempt::settle()
+{
+    if (d->saver.settleBeforeFetch(d->url, &d->settled)) {
         // The file is there already: no request at all.
-        d->phase = Phase::Pausing;
-        d->report.outcome = AttemptOutcome::Skipped;
-        d->report.targetPath = settled.target;
-        d->report.reason = ShownTexts::fileExists();
-        if (settled.previewPath.isEmpty() || !w.loadPreview(settled.previewPath))
-            w.loadPlaceholder();
-        showAndLog(settled.logText);
+        d->ending = Private::Ending::Settled;
+        conclude();
         return;
     }
     fetch();
 }
 
+void DownloadAttempt::conclude()
+{
+    d->phase = Phase::Ready;
+    Q_EMIT ready();
+}
+
+void DownloadAttempt::commit()
+{
+    if (d->phase != Phase::Ready)
+        return;
+    d->phase = Phase::Pausing;
+    switch (d->ending) {
+    case Private::Ending::Settled: {
+        MainWindowElements &w = d->window;
+        d->report.outcome = AttemptOutcome::Skipped;
+        d->report.targetPath = d->settled.target;
+        d->report.reason = ShownTexts::fileExists();
+        if (d->settled.previewPath.isEmpty() || !w.loadPreview(d->settled.previewPath))
+            w.loadPlaceholder();
+        showAndLog(d->settled.logText);
+        break;
+    }
+    case Private::Ending::Failed:
+        finishFailed(d->failedAs, d->failedWhy);
+        break;
+    case Private::Ending::Fetched:
+        finishFetched();
+        break;
+    }
+}
+
+void DownloadAttempt::abandon()
+{
+    const Phase was = std::exchange(d->phase, Phase::Idle);
+    d->countdown->abandon();
+    d->holdTimer->stop();
+    d->pause->abandon();
+    // The late finished() of the cancelled request finds the attempt idle and is dropped.
+    if (was == Phase::Fetching)
+        d->transfer.cancel();
+    d->saver.discardBody();
+}
+
 void DownloadAttempt::fetch()
 {
+    const qint64 held = d->hold ? d->hold() : 0;
+    if (held > 0) { // another attempt's server asked for quiet: no request before it ends
+        d->phase = Phase::Waiting;
+        d->showWait = false;
+        d->holdTimer->start(int(qMin<qint64>(held, 24LL * 3600 * 1000)));
+        return;
+    }
     QIODevice *sink = d->saver.beginBody();
     const QString problem = d->saver.bodyProblem();
     if (d->settings.is_save && !problem.isEmpty()) {
         // No picture could be kept: the request would only cost the server and the time,
         // and every later address of the run would meet the same folder.
-        d->phase = Phase::Pausing;
         d->report.endsRun = true;
-        finishFailed(AttemptOutcome::SaveFailed, problem);
+        d->ending = Private::Ending::Failed;
+        d->failedAs = AttemptOutcome::SaveFailed;
+        d->failedWhy = problem;
+        conclude();
         return;
     }
-    d->window.setStatusText(ShownTexts::opening(d->shownUrl));
-    d->phase = Phase::Fetching;
+    d->phase = Phase::Fetching; // counted in flight from here
+    if (d->head)
+        d->window.setStatusText(d->openingText());
     ++d->report.tries;
     d->transfer.openUrl(d->url, sink);
 }
@@ -156,31 +270,34 @@ void DownloadAttempt::onTransferFinished(bool ok, const QString &reason)
     // after the attempt has moved on belongs to nobody.
     if (d->phase != Phase::Fetching)
         return;
-    d->window.setFileProgress(-1, -1);
+    if (d->head)
+        d->window.setFileProgress(-1, -1);
     d->report.httpStatus = d->transfer.statusCode();
     d->report.bytes = d->transfer.bytesReceived();
     // A Stop that came just before this finished() must not start another wait.
     if (!d->cancelled && ((ok && waitIfAsked()) || retryIfPassing(ok, reason)))
         return;
-    d->phase = Phase::Pausing;
     const int status = d->transfer.statusCode();
+    d->ending = Private::Ending::Failed;
     if (!ok) {
         // Bytes that arrived but could not be kept are a failed save, not a failed fetch.
-        const AttemptOutcome outcome = d->transfer.failure() == Transfer::Failure::Cancelled
-                                           ? AttemptOutcome::Cancelled
-                                       : d->transfer.sinkFailed() ? AttemptOutcome::SaveFailed
-                                                                  : AttemptOutcome::FetchFailed;
+        d->failedAs = d->transfer.failure() == Transfer::Failure::Cancelled
+                          ? AttemptOutcome::Cancelled
+                      : d->transfer.sinkFailed() ? AttemptOutcome::SaveFailed
+                                                 : AttemptOutcome::FetchFailed;
+        d->failedWhy = reason;
         d->report.endsRun = RetryPolicy::meetsEveryAddress(d->transfer.failure());
-        finishFailed(outcome, reason);
     } else if (status >= 400) { // an error page is never saved, whatever its type says
-        finishFailed(AttemptOutcome::FetchFailed,
-                     RetryPolicy::httpErrorText(status, d->transfer.reasonPhrase()));
+        d->failedAs = AttemptOutcome::FetchFailed;
+        d->failedWhy = RetryPolicy::httpErrorText(status, d->transfer.reasonPhrase());
     } else if (d->transfer.bytesReceived() == 0) { // a 204, or a 304 typed as a picture
-        finishFailed(AttemptOutcome::FetchFailed,
-                     ShownTexts::emptyResponse(
-                         RetryPolicy::httpErrorText(status, d->transfer.reasonPhrase())));
-    } else
-        finishFetched();
+        d->failedAs = AttemptOutcome::FetchFailed;
+        d->failedWhy = ShownTexts::emptyResponse(
+            RetryPolicy::httpErrorText(status, d->transfer.reasonPhrase()));
+    } else {
+        d->ending = Private::Ending::Fetched;
+    }
+    conclude();
 }
 
 // A server that asks to slow down is waited for, and then asked again.
@@ -200,8 +317,10 @@ bool DownloadAttempt::waitIfAsked()
     d->phase = Phase::Waiting;
     d->showWait = true;
     const int seconds = RetryPolicy::slowDownSeconds(d->slowDownWaits, asked);
-    d->window.reportWait(seconds);
+    if (d->head)
+        d->window.reportWait(seconds);
     d->countdown->start(seconds);
+    Q_EMIT slowDownAsked(seconds);
     return true;
 }
 
@@ -216,16 +335,17 @@ bool DownloadAttempt::retryIfPassing(bool ok, const QString &reason)
     d->phase = Phase::Waiting;
     d->showWait = false;
     const int status = d->transfer.statusCode();
-    d->window.reportRetry(FileOps::GetFileName(d->url),
-                          status >= 400 ? QStringLiteral("HTTP %1").arg(status) : reason,
-                          d->retriesDone + 1, d->settings.retries + 1);
+    if (d->head) // a lane behind the head keeps its retries to itself
+        d->window.reportRetry(FileOps::GetFileName(d->url),
+                              status >= 400 ? QStringLiteral("HTTP %1").arg(status) : reason,
+                              d->retriesDone + 1, d->settings.retries + 1);
     d->countdown->start(RetryPolicy::retryDelaySeconds(d->retriesDone));
     return true;
 }
 
 void DownloadAttempt::onCountdownTick(int remaining)
 {
-    if (d->phase == Phase::Waiting && d->showWait)
+    if (d->phase == Phase::Waiting && d->showWait && d->head)
         d->window.setStatusText(ShownTexts::waiting(remaining));
 }
 
@@ -235,8 +355,11 @@ void DownloadAttempt::cancelWait()
     if (d->phase != Phase::Waiting)
         return;
     d->countdown->abandon();
-    d->phase = Phase::Pausing;
-    finishFailed(AttemptOutcome::Cancelled, ShownTexts::cancelled());
+    d->holdTimer->stop();
+    d->ending = Private::Ending::Failed;
+    d->failedAs = AttemptOutcome::Cancelled;
+    d->failedWhy = ShownTexts::cancelled();
+    conclude();
 }
 
 void DownloadAttempt::finishFetched()

@@ -1,7 +1,9 @@
 #include "DownloadRun.h"
 
 #include "AddressSplit.h"
+#include "Countdown.h"
 #include "DownloadAttempt.h"
+#include "DownloadRunPrivate.h"
 #include "MainWindowElements.h"
 #include "Pause.h"
 #include "RunSettings.h"
@@ -9,51 +11,50 @@
 #include "ShownTexts.h"
 #include "Transfer.h"
 
+#include <QDeadlineTimer>
 #include <QTimer>
 
 #include <algorithm>
-
-struct DownloadRun::Private
-{
-    Private(RunSettings &s, MainWindowElements &w, Transfer &t)
-        : settings(s), window(w), transfer(t)
-    {
-    }
-
-    RunSettings &settings;
-    MainWindowElements &window;
-    Transfer &transfer;
-    DownloadAttempt *attempt = nullptr;
-    bool running = false;
-    // Why the run ended early (the counter could not be stepped, misses in a row, a range
-    // that cannot be walked); shown at the end.
-    QString endReason;
-    RunCounts counts;
-    QList<AttemptOutcome> missStreak; // the misses in a row up to the last attempt
-    QString rangeEnd;                 // TO of a range in url2; empty without a range
-    int rangeCount = 0;               // values in that range
-    QString attemptedCounter;         // url2 as the attempt in progress found it
-    bool numberMode = true;           // what the counter counts in this run
-};
 
 DownloadRun::DownloadRun(RunSettings &settings, MainWindowElements &window, Transfer &transfer,
                          QObject *parent)
     : QObject(parent), d(new Private(settings, window, transfer))
 {
     d->attempt = new DownloadAttempt(settings, window, transfer, this);
-    connect(d->attempt, &DownloadAttempt::done, this, &DownloadRun::onAttemptDone);
+    d->quietTimer = new QTimer(this);
+    d->quietTimer->setSingleShot(true);
+    connect(d->quietTimer, &QTimer::timeout, this, [this] { d->pump(this); });
+    d->addLane(this, &transfer, d->attempt);
 }
 
 DownloadRun::~DownloadRun()
 {
-    // The attempt cancels its own transfer; it must go while the references it holds live.
-    delete d->attempt;
+    // An attempt cancels its own transfer; it must go while the references it holds live.
+    for (Private::Lane &lane : d->lanes) {
+        delete lane.attempt;
+        if (lane.transfer != &d->transfer)
+            delete lane.transfer;
+    }
     delete d;
 }
 
 Pause &DownloadRun::pause()
 {
     return d->attempt->pause();
+}
+
+void DownloadRun::endPauses()
+{
+    for (Private::Lane &lane : d->lanes) {
+        if (lane.attempt->pause().isWaiting())
+            lane.attempt->pause().pauseFor(0);
+    }
+}
+
+int DownloadRun::inFlight() const
+{
+    return int(std::count_if(d->lanes.begin(), d->lanes.end(),
+                             [this](const Private::Lane &lane) { return d->uncommitted(lane); }));
 }
 
 DownloadAttempt &DownloadRun::attempt()
@@ -64,6 +65,13 @@ DownloadAttempt &DownloadRun::attempt()
 bool DownloadRun::isRunning() const
 {
     return d->running;
+}
+
+int DownloadRun::fetchedAhead() const
+{
+    return int(std::count_if(d->lanes.begin(), d->lanes.end(), [](const Private::Lane &lane) {
+        return lane.attempt->phase() == DownloadAttempt::Phase::Ready;
+    }));
 }
 
 void DownloadRun::cmdGet_Click()
@@ -80,6 +88,31 @@ void DownloadRun::cmdGet_Click()
     d->rangeEnd.clear();
     attempt_count = 0;
     d->transfer.startSession();
+    const std::size_t wanted = std::clamp<int>(d->settings.parallel, 1, Private::maxLanes);
+    while (d->lanes.size() > wanted) {
+        delete d->lanes.back().attempt;
+        delete d->lanes.back().transfer;
+        d->lanes.pop_back();
+    }
+    while (d->lanes.size() < wanted) {
+        auto *t = new Transfer(this);
+        t->shareConnectionsOf(d->transfer);
+        auto *a = new DownloadAttempt(d->settings, d->window, *t, this);
+        d->addLane(this, t, a);
+    }
+    for (Private::Lane &lane : d->lanes) {
+        lane.ordinal = 0;
+        lane.attempt->setHead(true);
+        if (lane.transfer != &d->transfer) // its session is the run's transfer's
+            lane.attempt->copyTimingFrom(*d->attempt);
+        lane.attempt->setInFlight(
+            d->parallel() ? std::function<int()>([this] { return inFlight(); }) : nullptr);
+    }
+    d->head = 1;
+    d->valuesLeft = true;
+    d->ending = d->oneLane = d->asking = false;
+    d->quietUntil = QDeadlineTimer(0);
+    d->shownInFlight = -1;
     const RunSettings &s = d->settings;
     // The counter says what it counts; the setting only decides a counter of another form.
     d->numberMode = SequenceCounter::numberModeOf(d->window.url2Text()).value_or(s.is_number_mode);
@@ -99,7 +132,12 @@ void DownloadRun::cmdGet_Click()
         d->rangeEnd = range.to;
         d->rangeCount = range.count;
     }
-    startAttempt();
+    if (!d->parallel()) {
+        startAttempt();
+        return;
+    }
+    d->nextCounter = d->window.url2Text();
+    d->pump(this);
 }
 
 int DownloadRun::plannedAttempts() const
@@ -114,16 +152,31 @@ int DownloadRun::plannedAttempts() const
 void DownloadRun::cmdStop_Click()
 {
     stop_requested = true;
-    attempt_count = d->settings.max_downloads;
-    d->transfer.cancel();
-    d->attempt->cancelWait();
+    closeDuringRun();
 }
 
 void DownloadRun::closeDuringRun()
 {
     attempt_count = d->settings.max_downloads;
-    d->transfer.cancel();
-    d->attempt->cancelWait();
+    if (!d->parallel()) {
+        d->transfer.cancel();
+        d->attempt->cancelWait();
+        return;
+    }
+    // The head ends as the one attempt of a sequential run would; what follows it is dropped.
+    d->ending = true;
+    Private::Lane *head = d->laneOf(d->head);
+    for (Private::Lane &lane : d->lanes) {
+        if (&lane != head && d->uncommitted(lane)) {
+            lane.attempt->abandon();
+            lane.ordinal = 0;
+        }
+    }
+    if (head && d->uncommitted(*head)) {
+        head->transfer->cancel();
+        head->attempt->cancelWait();
+    }
+    d->pump(this);
 }
 
 void DownloadRun::setRunningState()
@@ -154,15 +207,33 @@ void DownloadRun::startAttempt()
     ++attempt_count;
     d->attemptedCounter = d->window.url2Text();
     d->window.setRunProgress(attempt_count, plannedAttempts());
-    d->attempt->start();
+    MainWindowElements &w = d->window;
+    d->attempt->start(SequenceCounter::composeUrl(w.url1Text(), w.url2Text(), w.url3Text()));
 }
 
 void DownloadRun::onAttemptDone()
 {
     Q_EMIT attemptFinished();
+    account(attempt_count, d->attempt->report(), d->attemptedCounter);
+    if (d->settings.max_downloads > attempt_count) {
+        // From the event loop, so that runs of many attempts never stack up calls.
+        QTimer::singleShot(0, this, &DownloadRun::continueRun);
+    } else {
+        finish();
+    }
+}
+
+// Counts the attempt numbered ordinal, steps the counter shown and applies the end tests;
+// true when the run ends with it.
+bool DownloadRun::account(int ordinal, const AttemptReport &report, const QString &attemptedCounter)
+{
     // A counter that cannot step only ends a run that would have gone on.
-    const bool lastPlanned = !d->settings.isMultiple || attempt_count >= d->settings.max_downloads;
-    const AttemptReport &report = d->attempt->report();
+    const bool lastPlanned = !d->settings.isMultiple || ordinal >= d->settings.max_downloads;
+    bool ends = stop_requested;
+    const auto endHere = [this, &ends] {
+        attempt_count = d->settings.max_downloads;
+        ends = true;
+    };
     ++d->counts[report.outcome];
     if (outcomeRow(report.outcome).miss)
         d->missStreak.append(report.outcome);
@@ -170,32 +241,37 @@ void DownloadRun::onAttemptDone()
         d->missStreak.clear();
     const int allowed = d->settings.stop_after_misses;
     if (allowed > 0 && d->missStreak.size() >= allowed && !stop_requested) {
-        // The misses that end a series are where it ends, not failures of the run.
-        for (AttemptOutcome miss : std::as_const(d->missStreak))
-            --d->counts[miss];
-        d->endReason = ShownTexts::seriesEnded(int(d->missStreak.size()));
-        attempt_count = d->settings.max_downloads;
+        // After a hit, the misses that end a series are where it ends, not failures of the
+        // run. A run that never found a picture did not find its series: those misses are
+        // failures (a wrong address, a server that refuses us).
+        const int misses = int(d->missStreak.size());
+        if (ordinal > misses) {
+            for (AttemptOutcome miss : std::as_const(d->missStreak))
+                --d->counts[miss];
+            d->endReason = ShownTexts::seriesEnded(misses);
+        } else {
+            d->endReason = ShownTexts::missesInRow(misses);
+        }
+        endHere();
     } else if (report.endsRun && !stop_requested) {
         d->endReason = report.reason;
-        attempt_count = d->settings.max_downloads;
+        endHere();
     }
-    const QString stepReason = stop_requested ? QString() : advanceCounter();
+    bool counterEnded = false;
+    const QString stepReason = stop_requested ? QString() : advanceCounter(&counterEnded);
+    if (counterEnded)
+        endHere();
     const bool rangeEnded =
         !d->rangeEnd.isEmpty() &&
-        SequenceCounter::endsRange(d->attemptedCounter, d->window.url2Text(), d->rangeEnd,
+        SequenceCounter::endsRange(attemptedCounter, d->window.url2Text(), d->rangeEnd,
                                    d->numberMode, d->settings.increment);
     if (rangeEnded)
-        attempt_count = d->settings.max_downloads;
+        endHere();
     if (!stepReason.isEmpty() && !lastPlanned && !rangeEnded && d->endReason.isEmpty())
         d->endReason = stepReason;
     if (!d->settings.isMultiple)
-        attempt_count = d->settings.max_downloads;
-    if (d->settings.max_downloads > attempt_count) {
-        // From the event loop, so that runs of many attempts never stack up calls.
-        QTimer::singleShot(0, this, &DownloadRun::continueRun);
-    } else {
-        finish();
-    }
+        endHere();
+    return ends;
 }
 
 void DownloadRun::continueRun()
@@ -207,7 +283,7 @@ void DownloadRun::continueRun()
         finish();
 }
 
-QString DownloadRun::advanceCounter()
+QString DownloadRun::advanceCounter(bool *ended)
 {
     MainWindowElements &w = d->window;
     const SequenceCounter::Step step =
@@ -217,10 +293,10 @@ QString DownloadRun::advanceCounter()
         w.setUrl2Text(step.newText);
         break;
     case SequenceCounter::Step::Unsteppable:
-        attempt_count = d->settings.max_downloads;
+        *ended = true;
         return step.reason;
     case SequenceCounter::Step::LetterEnd:
-        attempt_count = d->settings.max_downloads;
+        *ended = true;
         break;
     }
     return {};
@@ -229,6 +305,7 @@ QString DownloadRun::advanceCounter()
 void DownloadRun::finish()
 {
     MainWindowElements &w = d->window;
+    d->quietTimer->stop();
     setIdleState();
     w.trayIcon = ImageKey::Stopped;
     w.trayTip = ShownTexts::idleTrayTip();

@@ -318,19 +318,28 @@ QString ImageSaver::bodyProblem() const
     return d->body ? QString() : d->bodyProblem;
 }
 
-bool ImageSaver::settleBeforeFetch(const QString &url, Outcome *out)
+bool ImageSaver::settlesBeforeFetch(const QString &url) const
 {
-    d->plannedTarget.clear();
     const RunSettings &s = d->settings;
     const IfExistsPolicy policy = s.if_exists;
     if (!s.is_save || s.save_dir.isEmpty() ||
         (policy != IfExistsPolicy::Skip && policy != IfExistsPolicy::Prompt))
         return false;
     QString problem;
-    QString target = SaveNaming::targetInDir(
+    const QString target = SaveNaming::targetInDir(
         s.save_dir, SaveNaming::composeName(url, s.append_str, s.is_header), &problem);
-    if (!problem.isEmpty() || !pathTaken(target))
+    return problem.isEmpty() && pathTaken(target);
+}
+
+bool ImageSaver::settleBeforeFetch(const QString &url, Outcome *out)
+{
+    d->plannedTarget.clear();
+    if (!settlesBeforeFetch(url))
         return false;
+    const RunSettings &s = d->settings;
+    const IfExistsPolicy policy = s.if_exists;
+    QString target = SaveNaming::targetInDir(
+        s.save_dir, SaveNaming::composeName(url, s.append_str, s.is_header));
     d->window.setStatusText(target);
     if (policy == IfExistsPolicy::Prompt && d->askForName(&target)) {
         d->plannedTarget = target;

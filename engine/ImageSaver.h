@@ -40,6 +40,9 @@ public:
     // when the attempt is settled without a request (skipped, or the prompt cancelled);
     // false when the picture is to be fetched, under the name the prompt gave if it asked.
     bool settleBeforeFetch(const QString &url, Outcome *out);
+    // Whether settleBeforeFetch() would answer without a request or ask (the name is taken
+    // under skip or prompt): what it shows and asks must wait for the attempt's turn.
+    bool settlesBeforeFetch(const QString &url) const;
 
     // The response was an image and its body is complete: name it, apply the collision
     // policy (which may prompt through the window), move the body into place, compose the

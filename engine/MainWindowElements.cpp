@@ -6,6 +6,8 @@ void MainWindowElements::setRunProgress(int, int) {}
 
 void MainWindowElements::setFileProgress(qint64, qint64) {}
 
+void MainWindowElements::setInFlight(int) {}
+
 void MainWindowElements::reportWait(int) {}
 
 void MainWindowElements::reportRetry(const QString &, const QString &, int, int) {}

@@ -68,6 +68,8 @@ public:
     // Bytes of the file arriving now and its announced length (-1 when not announced);
     // received -1: no file is arriving.
     virtual void setFileProgress(qint64 received, qint64 total);
+    // Pictures fetched at the same time now, when more than one may be (0 when none is).
+    virtual void setInFlight(int count);
     // The attempt waits seconds before it asks again, as the server asked it to slow down.
     virtual void reportWait(int seconds);
     // The picture named name is tried again after a passing failure (reason): try number

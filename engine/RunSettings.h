@@ -35,6 +35,7 @@ struct RunSettings
     QString ca_file;
     qint16 stop_after_misses = 10; // end the run after this many misses in a row; 0: never
     qint16 retries = 0;            // further tries of a fetch that failed for a passing reason
+    qint16 parallel = 1;           // pictures in flight at once, 1 to 16
     QString log_file_name;         // derived: today's log file name
     QString log_file_path;         // derived: log_dir joined with log_file_name
 };

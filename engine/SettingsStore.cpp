@@ -257,7 +257,7 @@ std::optional<int> SettingsStore::acceptedInDialog(Key key, const QString &text)
     const Setting &s = setting(key);
     const std::optional<int> value =
         s.type == Type::Port ? parsePort(text) : std::optional<int>(parseInt16(text));
-    if (!value || *value < s.dialogMin)
+    if (!value || *value < s.dialogMin || (s.type == Type::Int16 && *value > s.max))
         return std::nullopt;
     return value;
 }

@@ -61,6 +61,7 @@ enum class Key {
     ca_file,
     stop_after_misses,
     retries,
+    parallel,
     count // not a key: the number of keys
 };
 constexpr int keyCount = static_cast<int>(Key::count);

@@ -129,6 +129,16 @@ QString ShownTexts::opening(const QString &url)
     return QCoreApplication::translate("ShownTexts", "Opening : %1").arg(url);
 }
 
+QString ShownTexts::openingInFlight(const QString &url, int inFlight)
+{
+    return opening(url) + QStringLiteral(" (") + ShownTexts::inFlight(inFlight) + QLatin1Char(')');
+}
+
+QString ShownTexts::inFlight(int count)
+{
+    return QStringLiteral("%1 in flight").arg(count);
+}
+
 QString ShownTexts::opened(const QString &url)
 {
     return QCoreApplication::translate("ShownTexts", "Opened  : %1").arg(url);
@@ -192,6 +202,12 @@ QString ShownTexts::summary(const RunCounts &counts, const QString &reason)
     return QCoreApplication::translate("ShownTexts", "downloading completed (%1; %2)",
                                        "%1: the counts, %2: why the run ended early")
         .arg(joined, ShownTexts::reason(reason));
+}
+
+QString ShownTexts::missesInRow(int misses)
+{
+    return misses == 1 ? QStringLiteral("1 miss in a row")
+                       : QStringLiteral("%1 misses in a row").arg(misses);
 }
 
 QString ShownTexts::seriesEnded(int misses)

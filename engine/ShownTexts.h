@@ -11,6 +11,9 @@ class ShownTexts
 public:
     // Status texts while an attempt goes on.
     static QString opening(const QString &url);
+    // Opening, while other pictures of the series are fetched at the same time.
+    static QString openingInFlight(const QString &url, int inFlight);
+    static QString inFlight(int count); // "3 in flight"
     static QString opened(const QString &url);
     static QString waiting(int seconds); // the countdown of a wait the server asked for
     static QString failed(const QString &url, const QString &reason);
@@ -21,6 +24,8 @@ public:
     static QString summary(const RunCounts &counts, const QString &reason);
     // Why a run ended early after misses in a row: the end of the series.
     static QString seriesEnded(int misses);
+    // Why a run that never found a picture ended after misses in a row.
+    static QString missesInRow(int misses);
 
     // The tray tooltip after an attempt on a file, and while no run is going.
     static QString trayTip(const QString &fileName);

@@ -21,8 +21,8 @@ Transfer::Transfer(QObject *parent) : QObject(parent), d(new Private(this))
 {
     initCurlOnce();
     d->multi = new CurlMulti(this);
-    d->multi->afterAction = [this] { d->onAfterAction(); };
-    d->multi->done = [this](CURL *, CURLcode code) { d->onDone(code); };
+    d->multi->setAfterAction(this, [this] { d->onAfterAction(); });
+    d->request.setSocketList(&d->multi->openSockets);
     d->clock = new QTimer(this);
     d->clock->setSingleShot(true);
     connect(d->clock, &QTimer::timeout, this, [this] { d->onTick(); });
@@ -43,8 +43,35 @@ Transfer::~Transfer()
 {
     // Dying mid-transfer: nobody is left to tell, so stop quietly.
     d->detach();
-    delete d->multi; // closes the kept connections while the easy handle still exists
+    if (d->ownsMulti) {
+        // The share goes with the multi handle, and only once no easy handle uses it.
+        if (d->shared)
+            d->request.useShare(nullptr);
+        delete d->multi; // closes the kept connections while the easy handle still exists
+    } else {
+        d->request.useShare(nullptr);
+        d->multi->forgetOwner(this);
+    }
     delete d;
+}
+
+void Transfer::shareConnectionsOf(Transfer &primary)
+{
+    d->detach();
+    if (d->ownsMulti)
+        delete d->multi;
+    d->multi = primary.d->multi;
+    d->ownsMulti = false;
+    d->session = primary.d;
+    d->multi->setAfterAction(this, [this] { d->onAfterAction(); });
+    d->request.setSocketList(&d->multi->openSockets);
+    CURLSH *share = d->multi->share();
+    if (!primary.d->shared) {
+        primary.d->request.useShare(share);
+        primary.d->shared = true;
+    }
+    d->request.useShare(share);
+    d->shared = true;
 }
 
 void Transfer::setAccessType(int type)
@@ -119,7 +146,8 @@ void Transfer::openUrl(const QString &url, QIODevice *sink)
     d->viaProxy = d->accessType == NamedProxy;
     if (!d->prepareSetup(address))
         return; // it has reported why
-    d->request.dropTaintedConnections();
+    d->request.dropTaintedConnections(
+        [multi = d->multi](curl_socket_t socket) { return multi->isWatched(socket); });
     // The composed address is the page the pictures belong to, at every redirect too.
     d->setup.referer = TransferRules::refererFor(address, d->options.referer);
     d->start(address);

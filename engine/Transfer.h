@@ -54,6 +54,12 @@ public:
     // read afresh at the next fetch; cookies set during the run go with later requests.
     void startSession();
 
+    // From now on this transfer's requests share the connections of primary (HTTP/2
+    // streams of one connection where the server offers it, kept connections otherwise),
+    // and its cookies, TLS sessions and session: primary's startSession() starts this
+    // one's too. Only while neither fetches; primary must outlive this transfer.
+    void shareConnectionsOf(Transfer &primary);
+
     // The connect time-out, the deadline for the head once the request went out, and the
     // window in which the body must bring 1024 bytes; 30 s unless set. Twice this time is
     // the window in which the body must bring 60 KiB.

@@ -37,13 +37,13 @@ bool Transfer::Private::prepareSetup(const QUrl &url)
         }
     }
     setup.userAgent = o.userAgent.toUtf8();
-    if (cookiesFresh) {
+    if (session->cookiesFresh) {
         request.forgetCookies(); // those the servers set during the last run
-        cookiesFrom.clear();
+        session->cookiesFrom.clear();
     }
     if (o.cookieFile.isEmpty()) {
-        cookiesFresh = false;
-    } else if (cookiesFrom != o.cookieFile) {
+        session->cookiesFresh = false;
+    } else if (session->cookiesFrom != o.cookieFile) {
         // libcurl skips a file it cannot read; a run without the login cookie must not
         // pass for one with it. libcurl takes a whole file in time that grows with the
         // square of its cookies, on the event loop: it gets only the series' host's.
@@ -56,8 +56,8 @@ bool Transfer::Private::prepareSetup(const QUrl &url)
             return false;
         }
         setup.cookies = TransferRules::cookieLinesFor(contents, url.host());
-        cookiesFresh = false;
-        cookiesFrom = o.cookieFile;
+        session->cookiesFresh = false;
+        session->cookiesFrom = o.cookieFile;
     }
     setup.connectTimeoutMs = idleTimeout;
     return true;
@@ -69,9 +69,9 @@ bool Transfer::Private::loadCaFile()
 {
     const ConnectionOptions &o = options;
     if (o.caFile.isEmpty()) {
-        caFrom.clear();
-        caBundle.clear();
-    } else if (caFrom != o.caFile) {
+        session->caFrom.clear();
+        session->caBundle.clear();
+    } else if (session->caFrom != o.caFile) {
         // libcurl takes one bundle: the system's authorities and the extra ones together.
         QByteArray extra;
         QString why;
@@ -82,11 +82,12 @@ bool Transfer::Private::loadCaFile()
             return false;
         }
         QFile system(request.systemCaFile());
-        caBundle = system.open(QIODevice::ReadOnly) ? system.readAll() + '\n' : QByteArray();
-        caBundle += extra;
-        caFrom = o.caFile;
+        session->caBundle =
+            system.open(QIODevice::ReadOnly) ? system.readAll() + '\n' : QByteArray();
+        session->caBundle += extra;
+        session->caFrom = o.caFile;
     }
-    setup.caBundle = caBundle;
+    setup.caBundle = session->caBundle;
     return true;
 }
 
@@ -101,7 +102,7 @@ void Transfer::Private::start(const QUrl &url)
     phase = Phase::Connecting;
     bodyAtTick[0] = bodyAtTick[1] = -1;
     added = true;
-    multi->add(request.handle());
+    multi->add(request.handle(), [this](CURLcode code) { onDone(code); });
 }
 
 // The head deadline passed, or a stall window of the body ended.

@@ -30,6 +30,9 @@ struct Transfer::Private
 
     Transfer *q;
     CurlMulti *multi = nullptr;
+    bool ownsMulti = true;
+    bool shared = false;     // the easy handle is in the multi handle's share
+    Private *session = this; // whose cookies and authorities this transfer uses
     CurlRequest request;
     QTimer *clock = nullptr; // the head deadline, then the stall window of the body
     Phase phase = Phase::Idle;

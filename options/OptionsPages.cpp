@@ -201,8 +201,10 @@ void OptionsPages::buildDownloadPage(QFrame *page)
     txtMisses = settingBox(page, "txtMisses", Key::stop_after_misses, Label16, Label16->toolTip());
     Label17 = label(page, "Label17", Key::retries);
     txtRetries = settingBox(page, "txtRetries", Key::retries, Label17, Label17->toolTip());
+    Label18 = label(page, "Label18", Key::parallel);
+    txtParallel = settingBox(page, "txtParallel", Key::parallel, Label18, Label18->toolTip());
     // Each number box shows the longest number it takes whole.
-    for (QLineEdit *box : {txtMaxFiles, txtIncrement, txtPause, txtMisses, txtRetries})
+    for (QLineEdit *box : {txtMaxFiles, txtIncrement, txtPause, txtMisses, txtRetries, txtParallel})
         fitToValue(box, QStringLiteral("32767"));
 
     auto *grid = new QGridLayout(page);
@@ -222,6 +224,8 @@ void OptionsPages::buildDownloadPage(QFrame *page)
     grid->addWidget(txtMisses, 1, 4);
     grid->addWidget(Label17, 2, 3);
     grid->addWidget(txtRetries, 2, 4);
+    grid->addWidget(Label18, 3, 3);
+    grid->addWidget(txtParallel, 3, 4);
     grid->setRowStretch(6, 1);
     grid->setColumnMinimumWidth(2, 12);
 }

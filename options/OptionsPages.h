@@ -40,9 +40,9 @@ struct OptionsPages
 
     // Download
     QLabel *Label2 = nullptr, *Label3[2] = {}, *Label5 = nullptr, *Label4 = nullptr;
-    QLabel *Label15 = nullptr, *Label16 = nullptr, *Label17 = nullptr;
+    QLabel *Label15 = nullptr, *Label16 = nullptr, *Label17 = nullptr, *Label18 = nullptr;
     QLineEdit *txtMaxFiles = nullptr, *txtIncrement = nullptr, *txtPause = nullptr;
-    QLineEdit *txtMisses = nullptr, *txtRetries = nullptr;
+    QLineEdit *txtMisses = nullptr, *txtRetries = nullptr, *txtParallel = nullptr;
     QRadioButton *optCharactor = nullptr, *optNumber = nullptr;
     QFrame *Line1 = nullptr;
 

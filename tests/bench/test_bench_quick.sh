@@ -16,14 +16,14 @@ fi
 cat "$out"
 
 fail=0
-for row in "^# +Figure +Measured +Target +Result" "^1 " "^2 " "^3 " "^4 " "^5 " "^6 " "^7 " "^8 " \
+for row in "^# +Figure +Measured +Target +Result" "^1 " "^2 " "^3 " "^4 " "^5 " "^6 " "^7 " "^8 " "^9 " "^13 " \
     "start-up, one picture" "each further picture"; do
     if ! grep -Eq "$row" "$out"; then
         echo "the table lacks a row matching: $row" >&2
         fail=1
     fi
 done
-if ! tail -n 1 "$out" | grep -Eq '^[0-8] passed, [0-8] failed$'; then
+if ! tail -n 1 "$out" | grep -Eq '^[0-9]+ passed, [0-9]+ failed$'; then
     echo "the closing count is missing" >&2
     fail=1
 fi

@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QHash>
 #include <QLocale>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTemporaryDir>
@@ -110,6 +111,16 @@ TestHttpServer::Response response(const QString &name)
         return TestHttpServer::picture();
     if (name == QLatin1String("html"))
         return TestHttpServer::page(200, "<html></html>");
+    if (name.startsWith(QLatin1String("held:"))) { // answered when the test says so
+        TestHttpServer::Response r = response(name.mid(5));
+        r.behaviour = TestHttpServer::Behaviour::Held;
+        return r;
+    }
+    if (name == QLatin1String("stall")) {
+        TestHttpServer::Response r = TestHttpServer::picture();
+        r.behaviour = TestHttpServer::Behaviour::Stall;
+        return r;
+    }
     TestHttpServer::Response r = TestHttpServer::picture();
     if (name == QLatin1String("cut") || name == QLatin1String("reset")) {
         r.behaviour = name == QLatin1String("cut") ? TestHttpServer::Behaviour::CutBody
@@ -464,24 +475,34 @@ void tst_DownloadRun::serverAsks()
 
 void tst_DownloadRun::series_data()
 {
-    QTest::addColumn<QString>("responses"); // for pic01.jpg, pic02.jpg, ...
-    QTest::addColumn<int>("ifExists");      // 0: no pic01.jpg beforehand
-    QTest::addColumn<QString>("answer");    // at the prompt; "-" Cancel
+    // For pic01.jpg, pic02.jpg, ...: "held:" answered once every later lane has its picture,
+    // "taken:" a name there beforehand (pic01.jpg when none is and ifExists is set), "stall"
+    // Stop once every lane has asked.
+    QTest::addColumn<QString>("responses");
+    QTest::addColumn<int>("lanes");
+    QTest::addColumn<int>("ifExists");   // 0: no name taken beforehand
+    QTest::addColumn<QString>("answer"); // at the prompt; "-" Cancel
     QTest::addColumn<int>("stopAfter");
     QTest::addColumn<int>("requests");
     QTest::addColumn<RunCounts>("counts");
     QTest::addColumn<QString>("endReason");
     using enum AttemptOutcome;
     // clang-format off
-    QTest::newRow("a miss of each kind") << "img,404,html,reset,img" << 0 << "" << 3 << 4 << counted({{Saved, 1}}) << ShownTexts::seriesEnded(3);
-    QTest::newRow("a hit resets the count") << "404,img,404,img,404,404,img" << 0 << "" << 2 << 6 << counted({{Saved, 2}, {FetchFailed, 2}}) << ShownTexts::seriesEnded(2);
-    QTest::newRow("one miss") << "img,500" << 0 << "" << 1 << 2 << counted({{Saved, 1}}) << QStringLiteral("the series ended after 1 miss");
-    QTest::newRow("no end after misses") << "404,404,404" << 0 << "" << 0 << 3 << counted({{FetchFailed, 3}}) << QString();
-    QTest::newRow("skip: no request, and no miss") << "404,404,404" << 1 << "" << 2 << 2 << counted({{Skipped, 1}}) << ShownTexts::seriesEnded(2);
-    QTest::newRow("prompt cancelled: no request") << "img" << 3 << "-" << 0 << 0 << counted({{Skipped, 1}}) << QString();
-    QTest::newRow("prompt answered: fetched under the new name") << "img" << 3 << "new" << 0 << 1 << counted({{Saved, 1}}) << QString();
-    QTest::newRow("a save folder that takes no file: no request, the end") << "unsaveable,img" << 0 << "" << 1 << 0 << counted({{SaveFailed, 1}}) << "%r";
-    QTest::newRow("overwrite fetches") << "img" << 2 << "" << 0 << 1 << counted({{Saved, 1}}) << QString();
+    QTest::newRow("a miss of each kind") << "img,404,html,reset,img" << 1 << 0 << "" << 3 << 4 << counted({{Saved, 1}}) << ShownTexts::seriesEnded(3);
+    QTest::newRow("a hit resets the count") << "404,img,404,img,404,404,img" << 1 << 0 << "" << 2 << 6 << counted({{Saved, 2}, {FetchFailed, 2}}) << ShownTexts::seriesEnded(2);
+    QTest::newRow("one miss") << "img,500" << 1 << 0 << "" << 1 << 2 << counted({{Saved, 1}}) << QStringLiteral("the series ended after 1 miss");
+    QTest::newRow("no end after misses") << "404,404,404" << 1 << 0 << "" << 0 << 3 << counted({{FetchFailed, 3}}) << QString();
+    QTest::newRow("no picture at all: the misses are failures") << "404,404,404" << 1 << 0 << "" << 2 << 2 << counted({{FetchFailed, 2}}) << ShownTexts::missesInRow(2);
+    QTest::newRow("skip: no request, and no miss") << "404,404,404" << 1 << 1 << "" << 2 << 2 << counted({{Skipped, 1}}) << ShownTexts::seriesEnded(2);
+    QTest::newRow("prompt cancelled: no request") << "img" << 1 << 3 << "-" << 0 << 0 << counted({{Skipped, 1}}) << QString();
+    QTest::newRow("prompt answered: fetched under the new name") << "img" << 1 << 3 << "new" << 0 << 1 << counted({{Saved, 1}}) << QString();
+    QTest::newRow("a save folder that takes no file: no request, the end") << "unsaveable,img" << 1 << 0 << "" << 1 << 0 << counted({{SaveFailed, 1}}) << "%r";
+    QTest::newRow("overwrite fetches") << "img" << 1 << 2 << "" << 0 << 1 << counted({{Saved, 1}}) << QString();
+    QTest::newRow("finished out of order, committed in order") << "held:img,img,img" << 3 << 0 << "" << 0 << 3 << counted({{Saved, 3}}) << QString();
+    QTest::newRow("a miss at the head drops what was fetched after it") << "held:404,img,img,img,img" << 4 << 0 << "" << 1 << 4 << counted({{FetchFailed, 1}}) << ShownTexts::missesInRow(1);
+    QTest::newRow("429 in a later lane: quiet for all, then one lane") << "img,429:1,img,img,img,img" << 3 << 0 << "" << 0 << 7 << counted({{Saved, 6}}) << QString();
+    QTest::newRow("Stop with three in flight") << "stall,stall,stall,img" << 3 << 0 << "" << 0 << 3 << counted({{Cancelled, 1}}) << QString();
+    QTest::newRow("prompt in lane 3 after 1 and 2 committed") << "img,img,taken:img" << 3 << 3 << "new" << 0 << 3 << counted({{Saved, 3}}) << QString();
     // clang-format on
 }
 
@@ -490,6 +511,7 @@ void tst_DownloadRun::series_data()
 void tst_DownloadRun::series()
 {
     QFETCH(QString, responses);
+    QFETCH(int, lanes);
     QFETCH(int, ifExists);
     QFETCH(QString, answer);
     QFETCH(int, stopAfter);
@@ -498,12 +520,26 @@ void tst_DownloadRun::series()
     QFETCH(QString, endReason);
     Rig rig;
     rig.settings.retries = 0;
+    rig.settings.parallel = qint16(lanes);
     rig.settings.stop_after_misses = qint16(stopAfter);
-    const QStringList names = responses.split(QLatin1Char(','));
+    rig.run.attempt().setClock([] { return clockNow; });
+    QStringList names = responses.split(QLatin1Char(','));
     rig.settings.max_downloads = qint16(names.size());
-    for (int i = 0; i < names.size(); ++i)
-        rig.server.setResponse(QStringLiteral("/pic%1.jpg").arg(i + 1, 2, 10, QLatin1Char('0')),
-                               response(names.at(i)));
+    const auto nameOf = [](int i) {
+        return QStringLiteral("pic%1.jpg").arg(i + 1, 2, 10, QLatin1Char('0'));
+    };
+    int taken = ifExists != 0 ? 0 : -1;
+    for (int i = 0; i < names.size(); ++i) {
+        if (names.at(i).startsWith(QLatin1String("taken:"))) {
+            taken = i;
+            names[i] = names.at(i).mid(6);
+        }
+        const QString path = QLatin1Char('/') + nameOf(i);
+        const bool slowDown = names.at(i).startsWith(QLatin1String("429"));
+        if (slowDown) // asked again: the picture
+            rig.server.queueResponse(path, response(names.at(i)));
+        rig.server.setResponse(path, response(slowDown ? QStringLiteral("img") : names.at(i)));
+    }
     if (responses.startsWith(QLatin1String("unsaveable"))) // no folder where it should be
         rig.settings.save_dir = rig.dir.filePath(QStringLiteral("today.log"));
     // An attempt that asked the server nothing has no pause: this one would outlast the test.
@@ -511,8 +547,8 @@ void tst_DownloadRun::series()
         rig.settings.pause_time = 1;
         rig.run.pause().setUnitMs(1000000);
     }
-    const QString old = rig.dir.filePath(QStringLiteral("pic01.jpg"));
-    if (ifExists != 0) {
+    const QString old = rig.dir.filePath(nameOf(std::max(taken, 0)));
+    if (taken >= 0) {
         rig.settings.if_exists = static_cast<IfExistsPolicy>(ifExists);
         QFile file(old);
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write("old") == 3);
@@ -520,19 +556,58 @@ void tst_DownloadRun::series()
             rig.window.promptAnswers.append(answer == QLatin1String("-") ? std::optional<QString>()
                                                                          : answer);
     }
-    QVERIFY(rig.runToEnd());
+    QList<int> inFlightAsked; // attempts in flight as each request arrives
+    QObject::connect(&rig.server, &TestHttpServer::requestReceived, &rig.run, [&] {
+        inFlightAsked.append(rig.run.inFlight());
+        if (responses.contains(QLatin1String("stall")) && rig.server.requestCount() == lanes)
+            rig.run.cmdStop_Click();
+    });
+    QSignalSpy finished(&rig.run, &DownloadRun::runFinished);
+    rig.run.cmdGet_Click();
+    if (responses.startsWith(QLatin1String("held:"))) {
+        QTRY_COMPARE_WITH_TIMEOUT(rig.server.requestCount(), lanes, 20000);
+        QTRY_COMPARE_WITH_TIMEOUT(rig.run.fetchedAhead(), lanes - 1, 20000);
+        rig.server.releaseHeld();
+    }
+    QVERIFY(finished.count() == 1 || finished.wait(20000));
     QCOMPARE(rig.server.requestCount(), requests);
     if (endReason == QLatin1String("%r")) // the run ends with the attempt's own reason
         endReason = rig.window.reports.value(0).reason;
     QCOMPARE(rig.window.status, ShownTexts::summary(counts, endReason));
     QCOMPARE(rig.window.runEnds.value(0).first, counts);
-    if (ifExists != 0) { // the file there is shown, or the one saved under the new name
+    // One line per attempt reported, in the order of the series, and no body left half-way.
+    const QStringList log = rig.logLines();
+    QCOMPARE(log.size(), rig.window.reports.size());
+    for (int i = 0; i < log.size(); ++i)
+        QVERIFY2(log.at(i).contains(nameOf(i)), qPrintable(log.at(i)));
+    QCOMPARE(
+        QDir(rig.dir.path()).entryList({QStringLiteral(".quillop-*")}, QDir::Files | QDir::Hidden),
+        QStringList());
+    if (responses.contains(QLatin1String("429"))) { // after the wait, one picture at a time
+        const QStringList paths = rig.server.requestedPaths();
+        const QString asked = QLatin1Char('/') + nameOf(1);
+        const qsizetype again = paths.lastIndexOf(asked);
+        for (qsizetype i = again + 1; i < paths.size(); ++i) {
+            QCOMPARE(paths.at(i), QLatin1Char('/') + nameOf(int(i) - 1));
+            QCOMPARE(inFlightAsked.at(i), 1);
+        }
+        QCOMPARE(again, 3);
+    }
+    if (taken >= 0) { // the file there is shown, or the one saved under the new name
         const QString shown =
             answer.size() > 1 ? rig.dir.filePath(answer + QStringLiteral(".jpg")) : old;
-        QCOMPARE(rig.window.callsOf(QStringLiteral("loadPreview")).value(0), shown);
-        QCOMPARE(rig.contents(QStringLiteral("pic01.jpg")),
+        QCOMPARE(rig.window.callsOf(QStringLiteral("loadPreview")).value(taken), shown);
+        QCOMPARE(rig.contents(nameOf(taken)),
                  ifExists == 2 ? TestHttpServer::pictureBody() : "old");
         QCOMPARE(rig.window.prompts.size(), ifExists == 3 ? 1 : 0);
+        // Asked in the order of the series: after every earlier picture was shown.
+        const qsizetype asked =
+            rig.window.calls.indexOf(QRegularExpression(QStringLiteral("^promptForName:.*")));
+        if (asked >= 0)
+            QCOMPARE(rig.window.calls.mid(0, asked)
+                         .filter(QRegularExpression(QStringLiteral("^loadPreview:")))
+                         .size(),
+                     taken);
     }
 }
 

@@ -242,6 +242,7 @@ void TestSettings::loadedValues_data()
     QTest::newRow("User-Agent with CR LF") << "user_agent" << "a\r\nX-Injected: 1" << "Mozilla/5.0";
     QTest::newRow("Referer with a bare LF") << "referer" << "http://a/\nX-Injected: 1" << "";
     QTest::newRow("Referer with a tab") << "referer" << "http://a/\tb" << "http://a/\tb";
+    QTest::newRow("parallel of text") << "parallel" << "many" << "1";
     // clang-format on
 }
 
@@ -271,6 +272,7 @@ void TestSettings::loadedValues()
         {QStringLiteral("retries"), QString::number(l.s.retries)},
         {QStringLiteral("user_agent"), l.s.user_agent},
         {QStringLiteral("referer"), l.s.referer},
+        {QStringLiteral("parallel"), QString::number(l.s.parallel)},
         {QStringLiteral("url2"), l.window.url2},
         {QStringLiteral("whole address"), l.window.url2},
         {QStringLiteral("is_number_mode"), l.window.url2},

@@ -500,6 +500,7 @@ void TestTransfer::settings_data()
     QTest::newRow("Referer as it stands") << QString() << QByteArray() << with(&ConnectionOptions::referer, "http://example.org/a b") << QString() << QByteArray("Referer") << QByteArrayList(3, "http://example.org/a b");
     QTest::newRow("server's cookies kept for the run") << QString() << QByteArray() << ConnectionOptions() << QString() << QByteArray("Cookie") << QByteArrayList{"", "seen=yes", ""};
     QTest::newRow("cookie file, and the server's") << QString() << QByteArray() << with(&ConnectionOptions::cookieFile, cookies) << QString() << QByteArray("Cookie") << QByteArrayList{"login=secret", "login=secret; seen=yes", "login=secret"};
+    QTest::newRow("a lane shares the cookies and the connection") << "lane" << QByteArray() << with(&ConnectionOptions::cookieFile, cookies) << QString() << QByteArray("Cookie") << QByteArrayList{"login=secret", "login=secret; seen=yes", "login=secret"};
     QTest::newRow("cookie file that cannot be read") << QString() << QByteArray() << with(&ConnectionOptions::cookieFile, "%T/none.txt") << "could not read the cookie file: No such file or directory" << QByteArray() << QByteArrayList();
     QTest::newRow("tls: CA file that cannot be read") << "tls" << QByteArray() << with(&ConnectionOptions::caFile, "%T/none.pem") << "TLS error: could not read the CA file: No such file or directory" << QByteArray() << QByteArrayList();
     QTest::newRow("no User-Agent when it is empty") << QString() << QByteArray() << with(&ConnectionOptions::userAgent, "") << QString() << QByteArray("User-Agent") << QByteArrayList(3, "");
@@ -532,7 +533,9 @@ void TestTransfer::settings()
     QFETCH(QByteArrayList, sent);
     if (proxyMissing(route))
         QSKIP("the proxy is not installed");
-    QVERIFY(takeRoute(route, login));
+    // "lane": the second fetch goes through another transfer that shares the first's.
+    const bool lane = route == QLatin1String("lane");
+    QVERIFY(takeRoute(lane ? QString() : route, login));
     QTemporaryDir dir;
     QFile jar(dir.filePath(QStringLiteral("cookies.txt")));
     QVERIFY(jar.open(QIODevice::WriteOnly));
@@ -555,12 +558,24 @@ void TestTransfer::settings()
     const QString url = QString(m_server->baseUrl() + QLatin1String("/gallery/pic01.jpg?n=1"))
                             .replace(QLatin1String("://"), QLatin1String("://bob:SITEPW@"));
 
+    std::unique_ptr<Transfer> other;
+    if (lane) { // made before the session's first fetch, as a run makes its lanes
+        other = std::make_unique<Transfer>();
+        other->shareConnectionsOf(*m_transfer);
+        other->setConnectionOptions(options);
+    }
     m_transfer->startSession();
     fetch(url);
     QCOMPARE(m_reason, reason);
     if (!reason.isEmpty())
         return;
-    fetch(url);
+    if (lane) {
+        std::swap(m_transfer, other);
+        fetch(url);
+        std::swap(m_transfer, other);
+    } else {
+        fetch(url);
+    }
     m_transfer->startSession();
     fetch(url);
     QVERIFY(m_ok);

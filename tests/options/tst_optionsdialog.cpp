@@ -217,6 +217,7 @@ private slots:
         QTest::newRow("misses -1") << Entry{1, "txtMisses", "stop_after_misses", "-1", 1, "", "Error : Misses in a row Has to be a Number"};
         QTest::newRow("retries 3") << Entry{1, "txtRetries", "retries", "3", 0, "3", ""};
         QTest::newRow("retries x") << Entry{1, "txtRetries", "retries", "x", 1, "", "Error : Retries Has to be a Number"};
+        QTest::newRow("parallel 17") << Entry{1, "txtParallel", "parallel", "17", 1, "", "Error : Pictures at once Has to be 1 to 16"};
         QTest::newRow("save path typed, not created") << Entry{0, "txtSavPath", "save_dir", " /srv/new pics ", 0, "/srv/new pics", ""};
         QTest::newRow("save folder created") << Entry{0, "txtSavPath", "save_dir", "~/made/here", 0, "~/made/here", "", "07", true};
         QTest::newRow("save folder that cannot be made") << Entry{0, "txtSavPath", "save_dir", "/proc/quillop/g", 0, "", "", "07", true};

@@ -1,5 +1,7 @@
 #include "TestHttpServer.h"
 
+#include <utility>
+
 #include <QFile>
 #include <QProcess>
 #include <QSslKey>
@@ -209,7 +211,26 @@ void TestHttpServer::answer(QTcpSocket *socket, const Request &request)
 {
     const QString path = QString::fromLatin1(request.path);
     QList<Response> &queued = m_queued[path];
-    const Response r = queued.isEmpty() ? m_rules.value(path, m_default) : queued.takeFirst();
+    Response r = queued.isEmpty() ? m_rules.value(path, m_default) : queued.takeFirst();
+    if (r.behaviour == Behaviour::Held) {
+        r.behaviour = Behaviour::Normal;
+        m_held.append({QPointer<QTcpSocket>(socket), request, r});
+        return;
+    }
+    send(socket, request, r);
+}
+
+void TestHttpServer::releaseHeld()
+{
+    const auto held = std::exchange(m_held, {});
+    for (const Held &h : held) {
+        if (h.socket)
+            send(h.socket, h.request, h.response);
+    }
+}
+
+void TestHttpServer::send(QTcpSocket *socket, const Request &request, const Response &r)
+{
     if (r.behaviour == Behaviour::Stall)
         return;
     const bool firstTime = requestedPaths().count(QString::fromLatin1(request.path)) == 1;

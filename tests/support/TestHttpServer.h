@@ -5,9 +5,11 @@
 #include <QList>
 #include <QObject>
 #include <QPair>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 #include <QTcpServer>
+#include <QTcpSocket>
 
 class QTcpSocket;
 
@@ -31,6 +33,7 @@ public:
         ResetMidBody,      // no length: half the body, then a TCP reset
         Drip,              // the whole response, one byte every 10 ms
         DripBody,          // the head at once, the body one byte every 10 ms
+        Held,              // answered as Normal only when releaseHeld() is called
         Trickle,           // the head at once, the body 100 bytes every 10 ms
     };
 
@@ -90,6 +93,8 @@ public:
     QList<Request> requests() const { return m_requests; }
     QStringList requestedPaths() const;
     int requestCount() const { return m_requests.size(); }
+    // Answers the requests held so far (Behaviour::Held), in the order they came.
+    void releaseHeld();
 
 Q_SIGNALS:
     void requestReceived(const QByteArray &path);
@@ -99,6 +104,7 @@ private:
     void onReadyRead(QTcpSocket *socket);
     void handleRequest(QTcpSocket *socket, const QByteArray &head);
     void answer(QTcpSocket *socket, const Request &request);
+    void send(QTcpSocket *socket, const Request &request, const Response &r);
     static void drip(QTcpSocket *socket, const QByteArray &bytes, int piece);
     static void reset(QTcpSocket *socket);
 
@@ -111,5 +117,12 @@ private:
     QHash<QTcpSocket *, QByteArray> m_buffers;
     bool m_keepAlive = false;
     int m_connectionCount = 0;
+    struct Held
+    {
+        QPointer<QTcpSocket> socket;
+        Request request;
+        Response response;
+    };
+    QList<Held> m_held;
     int m_afterwardsSent = 0;
 };
