@@ -166,11 +166,11 @@ constexpr std::array<Setting, SettingsStore::keyCount> table = {{
               .helpOrder = 140, .value = OptionValue::Number}}},
     {.key = Key::parallel, .name = "parallel", .type = Type::Int16, .defaultText = "1", .field = &RunSettings::parallel,
      .min = 1, .max = 16, .dialogMin = 1,
-     .caption = S("Pictures at once"),
-     .tooltip = S("How many pictures are fetched at the same time (1 to 16). They are still "
+     .caption = QT_TRANSLATE_NOOP("SettingsStore", "Pictures at once"),
+     .tooltip = QT_TRANSLATE_NOOP("SettingsStore", "How many pictures are fetched at the same time (1 to 16). They are still "
                   "saved, shown and logged in the order of the series."),
-     .refusal = S("Error : Pictures at once Has to be 1 to 16"),
-     .cli = {{.name = "parallel", .valueName = "N", .help = "fetch up to N pictures at once",
+     .refusal = QT_TRANSLATE_NOOP("SettingsStore", "Error : Pictures at once Has to be 1 to 16"),
+     .cli = {{.name = "parallel", .valueName = "N", .help = QT_TRANSLATE_NOOP("SettingsStore", "fetch up to N pictures at once"),
               .helpOrder = 145, .value = OptionValue::Number}}},
 }};
 // clang-format on

@@ -131,12 +131,15 @@ QString ShownTexts::opening(const QString &url)
 
 QString ShownTexts::openingInFlight(const QString &url, int inFlight)
 {
-    return opening(url) + QStringLiteral(" (") + ShownTexts::inFlight(inFlight) + QLatin1Char(')');
+    return QCoreApplication::translate("ShownTexts", "%1 (%2)",
+                                       "an address being opened, then how many")
+        .arg(opening(url), ShownTexts::inFlight(inFlight));
 }
 
 QString ShownTexts::inFlight(int count)
 {
-    return QStringLiteral("%1 in flight").arg(count);
+    return QCoreApplication::translate("ShownTexts", "%n in flight",
+                                       "pictures being fetched at once", count);
 }
 
 QString ShownTexts::opened(const QString &url)

@@ -1134,6 +1134,22 @@ Ohne Fenster, aus einem Terminal oder einem Skript:
         <source>Stop after misses in a row (0 = never)</source>
         <translation>Nach Fehlversuchen in Folge aufhören (0 = nie)</translation>
     </message>
+    <message>
+        <source>Pictures at once</source>
+        <translation>Bilder gleichzeitig</translation>
+    </message>
+    <message>
+        <source>How many pictures are fetched at the same time (1 to 16). They are still saved, shown and logged in the order of the series.</source>
+        <translation>Wie viele Bilder gleichzeitig abgerufen werden (1 bis 16). Gespeichert, angezeigt und protokolliert werden sie trotzdem in der Reihenfolge der Serie.</translation>
+    </message>
+    <message>
+        <source>Error : Pictures at once Has to be 1 to 16</source>
+        <translation>Fehler: Bilder gleichzeitig muss zwischen 1 und 16 liegen</translation>
+    </message>
+    <message>
+        <source>fetch up to N pictures at once</source>
+        <translation>bis zu N Bilder gleichzeitig abrufen</translation>
+    </message>
 </context>
 <context>
     <name>ShownTexts</name>
@@ -1443,6 +1459,19 @@ Klicken Sie auf „Abbrechen“, um diese Datei nicht zu speichern.</translation
     <message>
         <source>the range &quot;[%1]&quot; is neither two numbers nor two letters, as in [01-20] or [A-F]</source>
         <translation>der Bereich „[%1]“ besteht weder aus zwei Zahlen noch aus zwei Buchstaben wie [01-20] oder [A-F]</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>an address being opened, then how many</comment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n in flight</source>
+        <comment>pictures being fetched at once</comment>
+        <translation>
+            <numerusform>%n läuft</numerusform>
+            <numerusform>%n laufen</numerusform>
+        </translation>
     </message>
 </context>
 <context>

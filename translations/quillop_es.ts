@@ -1133,6 +1133,22 @@ Sin ventana, desde una terminal o un script:
         <source>Stop after misses in a row (0 = never)</source>
         <translation>Detener tras fallos seguidos (0 = nunca)</translation>
     </message>
+    <message>
+        <source>Pictures at once</source>
+        <translation>Imágenes a la vez</translation>
+    </message>
+    <message>
+        <source>How many pictures are fetched at the same time (1 to 16). They are still saved, shown and logged in the order of the series.</source>
+        <translation>Cuántas imágenes se descargan a la vez (1 a 16). Se siguen guardando, mostrando y registrando en el orden de la serie.</translation>
+    </message>
+    <message>
+        <source>Error : Pictures at once Has to be 1 to 16</source>
+        <translation>Error: las imágenes a la vez deben ser de 1 a 16</translation>
+    </message>
+    <message>
+        <source>fetch up to N pictures at once</source>
+        <translation>descargar hasta N imágenes a la vez</translation>
+    </message>
 </context>
 <context>
     <name>ShownTexts</name>
@@ -1442,6 +1458,19 @@ Pulse Cancelar para no guardar este archivo.</translation>
     <message>
         <source>the range &quot;[%1]&quot; is neither two numbers nor two letters, as in [01-20] or [A-F]</source>
         <translation>el intervalo «[%1]» no son dos números ni dos letras, como [01-20] o [A-F]</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>an address being opened, then how many</comment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n in flight</source>
+        <comment>pictures being fetched at once</comment>
+        <translation>
+            <numerusform>%n en curso</numerusform>
+            <numerusform>%n en curso</numerusform>
+        </translation>
     </message>
 </context>
 <context>

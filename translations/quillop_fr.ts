@@ -1133,6 +1133,22 @@ Sans fenêtre, depuis un terminal ou un script :
         <source>Stop after misses in a row (0 = never)</source>
         <translation>Arrêter après des échecs d’affilée (0 = jamais)</translation>
     </message>
+    <message>
+        <source>Pictures at once</source>
+        <translation>Images simultanées</translation>
+    </message>
+    <message>
+        <source>How many pictures are fetched at the same time (1 to 16). They are still saved, shown and logged in the order of the series.</source>
+        <translation>Nombre d’images récupérées en même temps (1 à 16). Elles sont toujours enregistrées, affichées et journalisées dans l’ordre de la série.</translation>
+    </message>
+    <message>
+        <source>Error : Pictures at once Has to be 1 to 16</source>
+        <translation>Erreur : le nombre d’images simultanées doit être de 1 à 16</translation>
+    </message>
+    <message>
+        <source>fetch up to N pictures at once</source>
+        <translation>récupérer jusqu’à N images à la fois</translation>
+    </message>
 </context>
 <context>
     <name>ShownTexts</name>
@@ -1442,6 +1458,19 @@ Cliquez sur Annuler pour ne pas enregistrer ce fichier.</translation>
     <message>
         <source>the range &quot;[%1]&quot; is neither two numbers nor two letters, as in [01-20] or [A-F]</source>
         <translation>la plage « [%1] » n’est faite ni de deux nombres ni de deux lettres, comme [01-20] ou [A-F]</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>an address being opened, then how many</comment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n in flight</source>
+        <comment>pictures being fetched at once</comment>
+        <translation>
+            <numerusform>%n en cours</numerusform>
+            <numerusform>%n en cours</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -1129,6 +1129,22 @@ Without a window, from a terminal or a script:
         <source>Stop after misses in a row (0 = never)</source>
         <translation>連続で見つからなければ停止 (0 = しない)</translation>
     </message>
+    <message>
+        <source>Pictures at once</source>
+        <translation>同時に取得する画像数</translation>
+    </message>
+    <message>
+        <source>How many pictures are fetched at the same time (1 to 16). They are still saved, shown and logged in the order of the series.</source>
+        <translation>同時に取得する画像の数 (1〜16)。保存・表示・ログへの記録はシリーズの順序どおりに行われます。</translation>
+    </message>
+    <message>
+        <source>Error : Pictures at once Has to be 1 to 16</source>
+        <translation>エラー: 同時に取得する画像数は 1〜16 にしてください</translation>
+    </message>
+    <message>
+        <source>fetch up to N pictures at once</source>
+        <translation>最大 N 枚の画像を同時に取得する</translation>
+    </message>
 </context>
 <context>
     <name>ShownTexts</name>
@@ -1433,6 +1449,18 @@ click cancel to skip saving this file</source>
     <message>
         <source>the range &quot;[%1]&quot; is neither two numbers nor two letters, as in [01-20] or [A-F]</source>
         <translation>範囲「[%1]」は [01-20] や [A-F] のような 2 つの数字でも 2 つの文字でもありません</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>an address being opened, then how many</comment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n in flight</source>
+        <comment>pictures being fetched at once</comment>
+        <translation>
+            <numerusform>%n 件取得中</numerusform>
+        </translation>
     </message>
 </context>
 <context>
