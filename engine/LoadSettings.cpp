@@ -77,8 +77,9 @@ void configureTransfer(const RunSettings &s, Transfer &transfer)
 
 void readStoredSettings(RunSettings &s)
 {
+    const QStringList texts = SettingsStore::readAll();
     for (const SettingsStore::Setting &row : SettingsStore::allSettings())
-        SettingsStore::assign(s, row.key, SettingsStore::read(row.key));
+        SettingsStore::assign(s, row.key, texts.at(static_cast<int>(row.key)));
 }
 
 void loadSettings(RunSettings &s, MainWindowElements &window, Transfer &transfer,

@@ -151,6 +151,18 @@ QString SettingsStore::read(Key key)
     return toText(value);
 }
 
+QStringList SettingsStore::readAll()
+{
+    // One opening of the store for every key: each opening looks the file up again.
+    const QSettings store = openStore();
+    QStringList texts;
+    for (const Setting &row : allSettings()) {
+        const QVariant value = store.value(storeKey(name(row.key)));
+        texts.append(value.isValid() ? toText(value) : defaultText(row.key));
+    }
+    return texts;
+}
+
 QString SettingsStore::read(const QString &key, const QString &defaultText)
 {
     const QVariant value = storedValue(key);

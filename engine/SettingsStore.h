@@ -149,6 +149,8 @@ QString defaultText(Key key);
 QString defaultText(const QString &key);
 
 QString read(Key key); // with the key's default
+// Every key's text, in the order of the key table, read at one opening of the store.
+QStringList readAll();
 QString read(const QString &key, const QString &defaultText);
 QString read(const QString &key);
 void write(Key key, const QString &value);
