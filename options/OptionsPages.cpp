@@ -76,9 +76,7 @@ void OptionsPages::buildSavePage(QFrame *page)
     optSave = option(frame2_4, "optSave", QCoreApplication::translate("OptionsPages", "Save"));
     optNoSave =
         option(frame2_4, "optNoSave", QCoreApplication::translate("OptionsPages", "Do Not Save"));
-    bind(optSave, Key::is_save, "True");
-    bind(optNoSave, Key::is_save, "False");
-    group(frame2_4, {optSave, optNoSave});
+    yesNo(frame2_4, optSave, optNoSave, Key::is_save);
     auto *saving = new QHBoxLayout(frame2_4);
     saving->setContentsMargins(0, 0, 0, 0);
     saving->addWidget(optSave);
@@ -102,10 +100,8 @@ void OptionsPages::buildSavePage(QFrame *page)
     optTail = option(
         Frame2_1, "optTail", QCoreApplication::translate("OptionsPages", "Tail"),
         QCoreApplication::translate("OptionsPages", "Select tail to append text to the end"));
-    bind(optHead, Key::is_header, "True");
-    bind(optTail, Key::is_header, "False");
+    yesNo(Frame2_1, optHead, optTail, Key::is_header);
     Label7 = label(Frame2_1, "Label7", QCoreApplication::translate("OptionsPages", "of the file"));
-    group(Frame2_1, {optHead, optTail});
     auto *added = new QHBoxLayout(Frame2_1);
     added->setContentsMargins(0, 0, 0, 0);
     for (QWidget *w :
@@ -182,9 +178,7 @@ void OptionsPages::buildDownloadPage(QFrame *page)
         option(page, "optCharactor", QCoreApplication::translate("OptionsPages", "Charector Mode"));
     optNumber =
         option(page, "optNumber", QCoreApplication::translate("OptionsPages", "Number Mode"));
-    group(page, {optCharactor, optNumber});
-    bind(optCharactor, Key::is_number_mode, "False");
-    bind(optNumber, Key::is_number_mode, "True");
+    yesNo(page, optNumber, optCharactor, Key::is_number_mode);
     Label4 = label(page, "Label4", Key::increment);
     txtIncrement = textBox(page, "txtIncrement", QStringLiteral("1"), Label4);
     bind(txtIncrement, Key::increment);

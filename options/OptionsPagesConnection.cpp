@@ -36,9 +36,7 @@ void OptionsPages::buildConnectionPage(QFrame *page)
     optNo = option(
         page, "optNo", QCoreApplication::translate("OptionsPages", "No"),
         QCoreApplication::translate("OptionsPages", "Select if you directly dial in the Internet"));
-    group(page, {optYes, optNo});
-    bind(optYes, Key::is_proxy, "True");
-    bind(optNo, Key::is_proxy, "False");
+    yesNo(page, optYes, optNo, Key::is_proxy);
 
     Frame3_1 =
         frame(page, "Frame3_1", true, QCoreApplication::translate("OptionsPages", "Proxy details"));

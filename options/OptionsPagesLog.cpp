@@ -25,9 +25,7 @@ void OptionsPages::buildLogPage(QFrame *page)
     OptLogNo = option(
         page, "OptLogNo", QCoreApplication::translate("OptionsPages", "No"),
         QCoreApplication::translate("OptionsPages", "Select No if you do not need a log file"));
-    group(page, {optLogYes, OptLogNo});
-    bind(optLogYes, Key::is_log, "True");
-    bind(OptLogNo, Key::is_log, "False");
+    yesNo(page, optLogYes, OptLogNo, Key::is_log);
 
     frame4_1 =
         frame(page, "frame4_1", true, QCoreApplication::translate("OptionsPages", "Log directory"));

@@ -151,6 +151,13 @@ void group(QWidget *owner, std::initializer_list<QRadioButton *> buttons)
     });
 }
 
+void yesNo(QWidget *owner, QRadioButton *yes, QRadioButton *no, SettingsStore::Key key)
+{
+    group(owner, {yes, no});
+    bind(yes, key, "True");
+    bind(no, key, "False");
+}
+
 void keepRoomWhenHidden(QWidget *widget)
 {
     QSizePolicy policy = widget->sizePolicy();

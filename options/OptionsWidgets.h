@@ -49,6 +49,8 @@ QFrame *frame(QWidget *parent, const char *name, bool border, const QString &acc
 void group(QWidget *owner, std::initializer_list<QRadioButton *> buttons);
 // A frame that keeps its room while hidden, so the page does not move when it comes and goes.
 void keepRoomWhenHidden(QWidget *widget);
+// A pair of option buttons for a setting that is true or false: grouped, and bound to the key.
+void yesNo(QWidget *owner, QRadioButton *yes, QRadioButton *no, SettingsStore::Key key);
 // Makes box at least wide enough to show longest whole, without scrolling.
 void fitToValue(QLineEdit *box, const QString &longest);
 // Makes box at least wide enough for about this many average characters.
