@@ -24,8 +24,8 @@
         <translation>Version %1</translation>
     </message>
     <message>
-        <source>Quillop is freeware. It has no help file yet; one may come with a later version. Until then, everything is meant to explain itself.</source>
-        <translation>Quillop ist Freeware. Es hat noch keine Hilfedatei; eine spätere Version bringt vielleicht eine mit. Bis dahin soll sich alles von selbst erklären.</translation>
+        <source>Quillop is freeware. Its manual opens from the Help menu; beyond that, everything is meant to explain itself.</source>
+        <translation>Quillop ist Freeware. Das Handbuch öffnet sich über das Menü Hilfe; darüber hinaus soll sich alles von selbst erklären.</translation>
     </message>
     <message>
         <source>Quillop downloads pictures whose names run in a sequence, for example:</source>

@@ -24,8 +24,8 @@
         <translation>Versión %1</translation>
     </message>
     <message>
-        <source>Quillop is freeware. It has no help file yet; one may come with a later version. Until then, everything is meant to explain itself.</source>
-        <translation>Quillop es software gratuito. Todavía no tiene archivo de ayuda; quizá llegue con una versión posterior. Hasta entonces, todo pretende explicarse por sí mismo.</translation>
+        <source>Quillop is freeware. Its manual opens from the Help menu; beyond that, everything is meant to explain itself.</source>
+        <translation>Quillop es software gratuito. Su manual se abre desde el menú Ayuda; por lo demás, todo pretende explicarse por sí mismo.</translation>
     </message>
     <message>
         <source>Quillop downloads pictures whose names run in a sequence, for example:</source>

@@ -24,8 +24,8 @@
         <translation>Version %1</translation>
     </message>
     <message>
-        <source>Quillop is freeware. It has no help file yet; one may come with a later version. Until then, everything is meant to explain itself.</source>
-        <translation>Quillop est un graticiel. Il n’a pas encore de fichier d’aide ; une version ultérieure en apportera peut-être un. D’ici là, tout est censé s’expliquer de lui-même.</translation>
+        <source>Quillop is freeware. Its manual opens from the Help menu; beyond that, everything is meant to explain itself.</source>
+        <translation>Quillop est un graticiel. Son manuel s’ouvre depuis le menu Aide ; pour le reste, tout est censé s’expliquer de lui-même.</translation>
     </message>
     <message>
         <source>Quillop downloads pictures whose names run in a sequence, for example:</source>

@@ -24,8 +24,8 @@
         <translation>バージョン %1</translation>
     </message>
     <message>
-        <source>Quillop is freeware. It has no help file yet; one may come with a later version. Until then, everything is meant to explain itself.</source>
-        <translation>Quillop はフリーウェアです。まだヘルプファイルはありません。今後のバージョンで用意されるかもしれません。それまでは、すべてが見ればわかるように作られています。</translation>
+        <source>Quillop is freeware. Its manual opens from the Help menu; beyond that, everything is meant to explain itself.</source>
+        <translation>Quillop はフリーウェアです。マニュアルは［ヘルプ］メニューから開けます。それ以外は、見ればわかるように作られています。</translation>
     </message>
     <message>
         <source>Quillop downloads pictures whose names run in a sequence, for example:</source>

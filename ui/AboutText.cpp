@@ -33,9 +33,8 @@ QStringList AboutText::paragraphs()
         QCoreApplication::translate("AboutText", "Version %1").arg(QStringLiteral(QUILLOP_VERSION)),
         QString(),
         QCoreApplication::translate("AboutText",
-                                    "Quillop is freeware. It has no help file yet; one may come "
-                                    "with a later version. Until then, everything is meant to "
-                                    "explain itself."),
+                                    "Quillop is freeware. Its manual opens from the Help menu; "
+                                    "beyond that, everything is meant to explain itself."),
         rule};
     text += example(QCoreApplication::translate(
                         "AboutText", "Quillop downloads pictures whose names run in a sequence, "
