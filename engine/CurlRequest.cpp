@@ -10,15 +10,57 @@
 
 CurlRequest::CurlRequest() : m_easy(curl_easy_init())
 {
+    // What is the same for every request is set once: the handle keeps it between fetches,
+    // and a picture then costs only what differs.
+    CURL *e = m_easy;
     // The cookie engine is on from the start: cookies that servers set are kept for the run.
-    curl_easy_setopt(m_easy, CURLOPT_COOKIEFILE, "");
+    curl_easy_setopt(e, CURLOPT_COOKIEFILE, "");
     m_extraHeaders = curl_slist_append(nullptr, "Accept-Encoding: identity");
+    curl_easy_setopt(e, CURLOPT_HTTPGET, 1L);
+    curl_easy_setopt(e, CURLOPT_PROTOCOLS_STR, "http,https");
+    curl_easy_setopt(e, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
+    curl_easy_setopt(e, CURLOPT_FOLLOWLOCATION, 0L); // redirects are ours to judge
+    // Always set, so that http_proxy and no_proxy from the environment never count.
+    curl_easy_setopt(e, CURLOPT_NOPROXY, "");
+    curl_easy_setopt(e, CURLOPT_SUPPRESS_CONNECT_HEADERS, 1L);
+    // A picture is asked for as it is (the header below says identity), but what a server
+    // sends compressed all the same is decoded, and an unknown coding refused: the file
+    // must be the picture, not its wire form. Transfer codings are libcurl's to decode or
+    // refuse; libcurl streams both, so memory does not grow with the picture.
+    curl_easy_setopt(e, CURLOPT_ACCEPT_ENCODING, "");
+    curl_easy_setopt(e, CURLOPT_HTTP_CONTENT_DECODING, 1L);
+    curl_easy_setopt(e, CURLOPT_HTTP_TRANSFER_DECODING, 1L);
+    curl_easy_setopt(e, CURLOPT_HTTPHEADER, m_extraHeaders);
+    curl_easy_setopt(e, CURLOPT_HTTP_VERSION, long(CURL_HTTP_VERSION_2TLS));
+    curl_easy_setopt(e, CURLOPT_SSL_VERIFYPEER, 1L);
+    curl_easy_setopt(e, CURLOPT_SSL_VERIFYHOST, 2L);
+    curl_easy_setopt(e, CURLOPT_NOSIGNAL, 1L);
+    // Pictures are mostly larger than libcurl's 16 KiB default: a larger buffer takes a
+    // picture in fewer reads, writes and turns of the event loop.
+    curl_easy_setopt(e, CURLOPT_BUFFERSIZE, 128L * 1024L);
+    curl_easy_setopt(e, CURLOPT_ERRORBUFFER, m_error);
+    curl_easy_setopt(e, CURLOPT_HEADERFUNCTION, &CurlRequest::onHeader);
+    curl_easy_setopt(e, CURLOPT_HEADERDATA, this);
+    curl_easy_setopt(e, CURLOPT_WRITEFUNCTION, &CurlRequest::onBody);
+    curl_easy_setopt(e, CURLOPT_WRITEDATA, this);
+    curl_easy_setopt(e, CURLOPT_PREREQFUNCTION, &CurlRequest::onRequestSent);
+    curl_easy_setopt(e, CURLOPT_PREREQDATA, this);
+    curl_easy_setopt(e, CURLOPT_SOCKOPTFUNCTION, &CurlRequest::onSocketOpened);
+    curl_easy_setopt(e, CURLOPT_CLOSESOCKETFUNCTION, &CurlRequest::onSocketClosing);
+    setSocketList(nullptr);
 }
 
 CurlRequest::~CurlRequest()
 {
     curl_easy_cleanup(m_easy);
     curl_slist_free_all(m_extraHeaders);
+}
+
+void CurlRequest::setSocketList(QList<curl_socket_t> *sockets)
+{
+    m_sockets = sockets;
+    curl_easy_setopt(m_easy, CURLOPT_SOCKOPTDATA, m_sockets);
+    curl_easy_setopt(m_easy, CURLOPT_CLOSESOCKETDATA, m_sockets);
 }
 
 void CurlRequest::reset()
@@ -45,54 +87,27 @@ void CurlRequest::prepare(const Setup &s, QIODevice *sink)
     // would hold the request until another's response is in.
     const bool waitForStream = m_shared && s.url.startsWith("https:");
     curl_easy_setopt(e, CURLOPT_PIPEWAIT, waitForStream ? 1L : 0L);
-    curl_easy_setopt(e, CURLOPT_HTTPGET, 1L);
-    curl_easy_setopt(e, CURLOPT_PROTOCOLS_STR, "http,https");
-    curl_easy_setopt(e, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
-    curl_easy_setopt(e, CURLOPT_FOLLOWLOCATION, 0L); // redirects are ours to judge
-    // Always set, so that http_proxy and no_proxy from the environment never count.
     curl_easy_setopt(e, CURLOPT_PROXY, s.proxy.constData());
-    curl_easy_setopt(e, CURLOPT_NOPROXY, "");
     curl_easy_setopt(e, CURLOPT_PROXYUSERNAME,
                      s.proxyUser.isEmpty() ? nullptr : s.proxyUser.constData());
     curl_easy_setopt(e, CURLOPT_PROXYPASSWORD,
                      s.proxyUser.isEmpty() ? nullptr : s.proxyPassword.constData());
-    curl_easy_setopt(e, CURLOPT_SUPPRESS_CONNECT_HEADERS, 1L);
     // An empty User-Agent sends none at all, as an empty Referer does.
     curl_easy_setopt(e, CURLOPT_USERAGENT,
                      s.userAgent.isEmpty() ? nullptr : s.userAgent.constData());
     curl_easy_setopt(e, CURLOPT_REFERER, s.referer.isEmpty() ? nullptr : s.referer.constData());
     for (const QByteArray &line : s.cookies)
         curl_easy_setopt(e, CURLOPT_COOKIELIST, line.constData());
-    // A picture is asked for as it is (the header below says identity), but what a server
-    // sends compressed all the same is decoded, and an unknown coding refused: the file
-    // must be the picture, not its wire form. Transfer codings are libcurl's to decode or
-    // refuse; libcurl streams both, so memory does not grow with the picture.
-    curl_easy_setopt(e, CURLOPT_ACCEPT_ENCODING, "");
-    curl_easy_setopt(e, CURLOPT_HTTP_CONTENT_DECODING, 1L);
-    curl_easy_setopt(e, CURLOPT_HTTP_TRANSFER_DECODING, 1L);
-    curl_easy_setopt(e, CURLOPT_HTTPHEADER, m_extraHeaders);
-    curl_easy_setopt(e, CURLOPT_HTTP_VERSION, long(CURL_HTTP_VERSION_2TLS));
-    curl_easy_setopt(e, CURLOPT_SSL_VERIFYPEER, 1L);
-    curl_easy_setopt(e, CURLOPT_SSL_VERIFYHOST, 2L);
-    curl_blob bundle{const_cast<char *>(s.caBundle.constData()), size_t(s.caBundle.size()),
-                     CURL_BLOB_COPY};
-    curl_easy_setopt(e, CURLOPT_CAINFO_BLOB, s.caBundle.isEmpty() ? nullptr : &bundle);
+    // libcurl copies the bundle: only when it is another one, not at every picture. Bytes
+    // that are shared with the last one handed over are the same bytes.
+    if (s.caBundle.constData() != m_caBundle.constData() ||
+        s.caBundle.size() != m_caBundle.size()) {
+        curl_blob bundle{const_cast<char *>(s.caBundle.constData()), size_t(s.caBundle.size()),
+                         CURL_BLOB_COPY};
+        curl_easy_setopt(e, CURLOPT_CAINFO_BLOB, s.caBundle.isEmpty() ? nullptr : &bundle);
+        m_caBundle = s.caBundle;
+    }
     curl_easy_setopt(e, CURLOPT_CONNECTTIMEOUT_MS, long(s.connectTimeoutMs));
-    curl_easy_setopt(e, CURLOPT_NOSIGNAL, 1L);
-    // Pictures are mostly larger than libcurl's 16 KiB default: a larger buffer takes a
-    // picture in fewer reads, writes and turns of the event loop.
-    curl_easy_setopt(e, CURLOPT_BUFFERSIZE, 128L * 1024L);
-    curl_easy_setopt(e, CURLOPT_ERRORBUFFER, m_error);
-    curl_easy_setopt(e, CURLOPT_HEADERFUNCTION, &CurlRequest::onHeader);
-    curl_easy_setopt(e, CURLOPT_HEADERDATA, this);
-    curl_easy_setopt(e, CURLOPT_WRITEFUNCTION, &CurlRequest::onBody);
-    curl_easy_setopt(e, CURLOPT_WRITEDATA, this);
-    curl_easy_setopt(e, CURLOPT_PREREQFUNCTION, &CurlRequest::onRequestSent);
-    curl_easy_setopt(e, CURLOPT_PREREQDATA, this);
-    curl_easy_setopt(e, CURLOPT_SOCKOPTFUNCTION, &CurlRequest::onSocketOpened);
-    curl_easy_setopt(e, CURLOPT_SOCKOPTDATA, m_sockets);
-    curl_easy_setopt(e, CURLOPT_CLOSESOCKETFUNCTION, &CurlRequest::onSocketClosing);
-    curl_easy_setopt(e, CURLOPT_CLOSESOCKETDATA, m_sockets);
 }
 
 void CurlRequest::dropTaintedConnections(const std::function<bool(curl_socket_t)> &inUse)
@@ -169,19 +184,24 @@ size_t CurlRequest::onHeader(char *data, size_t size, size_t count, void *self)
         return 0;
     }
     if (!r->headDone) // trailers of a chunked body are not headers of the response
-        r->headLine(QByteArray(data, qsizetype(length)));
+        r->headLine(QByteArrayView(data, qsizetype(length)));
     return length;
 }
 
-void CurlRequest::headLine(QByteArray line)
+void CurlRequest::headLine(QByteArrayView line)
 {
     while (line.endsWith('\n') || line.endsWith('\r'))
         line.chop(1);
     if (line.startsWith("HTTP/")) {
-        // A new status line: an interim 1xx response before it counts for nothing.
-        const QList<QByteArray> parts = line.split(' ');
-        status = parts.value(1).toInt();
-        reasonPhrase = line.mid(parts.value(0).size() + parts.value(1).size() + 2).trimmed();
+        // A new status line: an interim 1xx response before it counts for nothing. The
+        // words are split at single spaces: "HTTP/1.1 200 OK".
+        const qsizetype codeAt = line.indexOf(' ') + 1;
+        const qsizetype codeEnd = codeAt > 0 ? line.indexOf(' ', codeAt) : -1;
+        status = codeAt > 0
+                     ? line.sliced(codeAt, (codeEnd < 0 ? line.size() : codeEnd) - codeAt).toInt()
+                     : 0;
+        reasonPhrase =
+            codeEnd < 0 ? QByteArray() : line.sliced(codeEnd + 1).trimmed().toByteArray();
         headers.clear();
         return;
     }
@@ -196,7 +216,8 @@ void CurlRequest::headLine(QByteArray line)
     }
     const qsizetype colon = line.indexOf(':');
     if (colon > 0)
-        headers.append({line.left(colon).trimmed(), line.mid(colon + 1).trimmed()});
+        headers.append({line.first(colon).trimmed().toByteArray(),
+                        line.sliced(colon + 1).trimmed().toByteArray()});
 }
 
 size_t CurlRequest::onBody(char *data, size_t size, size_t count, void *self)

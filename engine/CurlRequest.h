@@ -39,7 +39,7 @@ public:
     CurlRequest &operator=(const CurlRequest &) = delete;
 
     CURL *handle() const { return m_easy; }
-    // Sets every option for one request; the response state starts afresh.
+    // Sets the options of one request; the response state starts afresh.
     void reset();
     void prepare(const Setup &setup, QIODevice *sink);
     void forgetCookies();
@@ -52,7 +52,7 @@ public:
     void dropTaintedConnections(const std::function<bool(curl_socket_t)> &inUse);
     // Where the connections libcurl opens and closes for this handle are listed: a list of
     // the multi handle, since a connection outlives the handle that opened it there.
-    void setSocketList(QList<curl_socket_t> *sockets) { m_sockets = sockets; }
+    void setSocketList(QList<curl_socket_t> *sockets);
     // Cookies, TLS sessions and addresses kept in share (null: in this handle alone); an
     // https request then waits to go as a stream of a connection being made rather than
     // open a connection of its own.
@@ -86,11 +86,12 @@ private:
     static int onRequestSent(void *self, char *, char *, int, int);
     static int onSocketOpened(void *self, curl_socket_t socket, curlsocktype purpose);
     static int onSocketClosing(void *self, curl_socket_t socket);
-    void headLine(QByteArray line);
+    void headLine(QByteArrayView line);
 
     CURL *m_easy;
     curl_slist *m_extraHeaders = nullptr;
     QIODevice *m_sink = nullptr;
+    QByteArray m_caBundle; // the bundle libcurl was last given
     bool m_shared = false;
     qint64 m_headBytes = 0;
     QList<curl_socket_t> *m_sockets = nullptr; // every connection libcurl holds open

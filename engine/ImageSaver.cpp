@@ -246,14 +246,12 @@ ImageSaver::Outcome ImageSaver::Private::place(const QString &url, QString targe
 {
     const IfExistsPolicy policy = settings.if_exists;
     for (;;) {
-        if (!pathTaken(target)) {
-            const int error = renameNoReplace(bodyPath, target);
-            if (error == 0)
-                return wrote(url, target, verb);
-            if (error != EEXIST)
-                return failed(url, target, qt_error_string(error));
-            // Someone took the name a moment ago: it is an existing file now.
-        }
+        // The move itself says whether the name is taken, by a file, a folder or a link.
+        const int error = renameNoReplace(bodyPath, target);
+        if (error == 0)
+            return wrote(url, target, verb);
+        if (error != EEXIST)
+            return failed(url, target, qt_error_string(error));
         switch (policy) {
         case IfExistsPolicy::Skip:
             return skipped(target, LogLines::fileExists(url));

@@ -83,14 +83,14 @@ bool SaveFiles::isDeadProcess(qint64 pid)
 std::unique_ptr<QFile> SaveFiles::createTemp(const QString &dir, QString *problem)
 {
     static const QString letters = QStringLiteral("abcdefghijklmnopqrstuvwxyz0123456789");
-    const QString prefix = SaveNaming::tempNamePrefix(QCoreApplication::applicationPid());
+    static const QString prefix = SaveNaming::tempNamePrefix(QCoreApplication::applicationPid());
     for (int tries = 0; tries < 100; ++tries) {
         QString name = prefix;
         for (int i = 0; i < 8; ++i)
             name += letters.at(QRandomGenerator::global()->bounded(int(letters.size())));
         auto file =
             std::make_unique<QFile>(FileOps::BuildPath(dir, name + QStringLiteral(".part")));
-        if (file->open(QIODevice::WriteOnly | QIODevice::NewOnly))
+        if (file->open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered))
             return file;
         if (!pathTaken(file->fileName())) {
             *problem = file->errorString();

@@ -109,6 +109,8 @@ QString SaveNaming::tempNamePrefix(qint64 pid)
 
 qint64 SaveNaming::tempNamePid(const QString &name)
 {
+    if (!name.startsWith(QLatin1String(".quillop-")))
+        return -1; // most names, without the pattern's cost
     const QRegularExpressionMatch match = tempNamePattern().match(name);
     return match.hasMatch() ? match.captured(1).toLongLong() : -1;
 }
