@@ -215,12 +215,12 @@ void DownloadRun::onAttemptDone()
 {
     Q_EMIT attemptFinished();
     account(attempt_count, d->attempt->report(), d->attemptedCounter);
-    if (d->settings.max_downloads > attempt_count) {
-        // From the event loop, so that runs of many attempts never stack up calls.
-        QTimer::singleShot(0, this, &DownloadRun::continueRun);
-    } else {
+    // An attempt is done only when its pause elapses, from the event loop: the next one
+    // starts from there, and runs of many attempts never stack up calls.
+    if (d->settings.max_downloads > attempt_count)
+        continueRun();
+    else
         finish();
-    }
 }
 
 // Counts the attempt numbered ordinal, steps the counter shown and applies the end tests;
