@@ -1,5 +1,6 @@
 #include "CurlMulti.h"
 
+#include <QScopeGuard>
 #include <QSocketNotifier>
 #include <QTimer>
 
@@ -43,6 +44,13 @@ void CurlMulti::add(CURL *easy, std::function<void(CURLcode)> done)
 {
     m_done.insert(easy, std::move(done));
     curl_multi_add_handle(m_multi, easy);
+    // libcurl asks to be called at once: outside an action that is done here and now, not
+    // after another turn of the event loop. Inside one (a redirect followed from a
+    // transfer's end) the timer does it.
+    if (m_acting == 0 && m_timer->isActive() && m_timer->interval() == 0) {
+        m_timer->stop();
+        act(CURL_SOCKET_TIMEOUT, 0);
+    }
 }
 
 void CurlMulti::remove(CURL *easy)
@@ -95,6 +103,7 @@ void CurlMulti::watch(curl_socket_t socket, int what)
     };
     const bool in = what == CURL_POLL_IN || what == CURL_POLL_INOUT;
     const bool out = what == CURL_POLL_OUT || what == CURL_POLL_INOUT;
+    w.active = true;
     if (in && !w.read)
         w.read = notifier(QSocketNotifier::Read, CURL_CSELECT_IN);
     if (out && !w.write)
@@ -107,18 +116,22 @@ void CurlMulti::watch(curl_socket_t socket, int what)
 
 void CurlMulti::forget(curl_socket_t socket)
 {
-    const Watch w = m_watches.take(socket);
-    // This may run inside the notifier's own signal: it goes once the signal is over.
-    for (QSocketNotifier *n : {w.read, w.write}) {
-        if (n) {
+    // Kept for the next fetch over the same connection, or the next socket of the same
+    // number: a disabled notifier watches nothing.
+    const auto found = m_watches.find(socket);
+    if (found == m_watches.end())
+        return;
+    found->active = false;
+    for (QSocketNotifier *n : {found->read, found->write}) {
+        if (n)
             n->setEnabled(false);
-            n->deleteLater();
-        }
     }
 }
 
 void CurlMulti::act(curl_socket_t socket, int events)
 {
+    ++m_acting;
+    const auto leave = qScopeGuard([this] { --m_acting; });
     int running = 0;
     curl_multi_socket_action(m_multi, socket, events, &running);
     // A call may change the list (an owner that finished forgets itself): go over a copy.

@@ -15,8 +15,9 @@ class QTimer;
 // libcurl's multi interface driven by Qt's event loop: the socket callback keeps one
 // notifier per socket and direction, the timer callback arms one single-shot timer, and
 // every wake-up hands the socket (or the time-out) to curl_multi_socket_action. Nothing
-// here blocks, polls or pumps events. The multi handle lives as long as this object, so
-// its connection cache carries kept connections from one fetch to the next.
+// here blocks, polls or pumps events. A kept connection that libcurl stops watching between
+// fetches keeps its notifiers, disabled, for the next fetch over it. The multi handle lives as long
+// as this object, so its connection cache carries kept connections from one fetch to the next.
 //
 // Several transfers may share one: their requests then share its connections (HTTP/2
 // streams on one connection where the server offers it, kept HTTP/1.1 connections
@@ -48,13 +49,14 @@ public:
     QList<curl_socket_t> openSockets;
     // A socket libcurl watches now carries a transfer in progress; an idle kept connection
     // is not watched.
-    bool isWatched(curl_socket_t socket) const { return m_watches.contains(socket); }
+    bool isWatched(curl_socket_t socket) const { return m_watches.value(socket).active; }
 
 private:
     struct Watch
     {
         QSocketNotifier *read = nullptr;
         QSocketNotifier *write = nullptr;
+        bool active = false; // libcurl watches it; else its notifiers only wait, disabled
     };
     static int onSocket(CURL *easy, curl_socket_t socket, int what, void *self, void *);
     static int onTimer(CURLM *multi, long timeoutMs, void *self);
@@ -65,6 +67,7 @@ private:
     CURLM *m_multi;
     CURLSH *m_share = nullptr;
     QTimer *m_timer;
+    int m_acting = 0; // depth of act() calls under way
     QHash<curl_socket_t, Watch> m_watches;
     QHash<CURL *, std::function<void(CURLcode)>> m_done;
     QList<QPair<const void *, std::function<void()>>> m_afterActions;

@@ -164,6 +164,13 @@ QString CurlRequest::systemCaFile() const
                 : QStringLiteral("/etc/ssl/certs/ca-certificates.crt");
 }
 
+bool CurlRequest::hasSystemCaFolder() const
+{
+    char *path = nullptr;
+    curl_easy_getinfo(m_easy, CURLINFO_CAPATH, &path);
+    return path && *path;
+}
+
 QByteArray CurlRequest::header(const QByteArray &name) const
 {
     for (const auto &h : headers) {

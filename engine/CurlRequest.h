@@ -29,7 +29,7 @@ public:
         QByteArray userAgent;   // empty: none
         QByteArray referer;     // empty: none
         QByteArrayList cookies; // cookies.txt lines handed to the cookie engine at this fetch
-        QByteArray caBundle;    // the system's authorities and the extra ones; empty: default
+        QByteArray caBundle;    // the extra authorities (see loadCaFile); empty: default
         int connectTimeoutMs = 30000;
     };
 
@@ -59,6 +59,9 @@ public:
     void useShare(CURLSH *share);
     // libcurl's own bundle of the system's authorities.
     QString systemCaFile() const;
+    // Whether libcurl also looks the system's authorities up in a folder, one by one as a
+    // certificate needs them; a bundle given then replaces only the file.
+    bool hasSystemCaFolder() const;
 
     std::function<void()> requestSent;  // the connection is up, the request goes out
     std::function<void()> headComplete; // the final head is in: the body follows
