@@ -85,10 +85,15 @@ int CurlMulti::onTimer(CURLM *, long timeoutMs, void *self)
 {
     // libcurl must not be called back from here: the timer does it from the event loop.
     auto *timer = static_cast<CurlMulti *>(self)->m_timer;
-    if (timeoutMs < 0)
+    if (timeoutMs < 0) {
         timer->stop();
-    else
-        timer->start(int(qMin<long>(timeoutMs, 24L * 3600 * 1000)));
+        return 0;
+    }
+    // libcurl names its next deadline after every action. A timer that fires no later
+    // stays as it is: a call before the deadline only makes libcurl name it again.
+    const int ms = int(qMin<long>(timeoutMs, 24L * 3600 * 1000));
+    if (!timer->isActive() || timer->remainingTime() > ms)
+        timer->start(ms);
     return 0;
 }
 

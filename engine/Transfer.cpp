@@ -32,6 +32,8 @@ Transfer::Transfer(QObject *parent) : QObject(parent), d(new Private(this))
     };
     d->request.headComplete = [this] {
         d->phase = Private::Phase::Body;
+        const QByteArray coding = d->request.header("Content-Encoding").trimmed().toLower();
+        d->codedBody = !coding.isEmpty() && coding != "identity";
         d->request.recentBytes = 0;
         d->bodyAtTick[0] = -1;
         d->bodyAtTick[1] = 0;

@@ -135,12 +135,10 @@ void Transfer::Private::onAfterAction()
     if (!added || !request.bodyArrived || request.bytesReceived == reportedBytes)
         return;
     curl_off_t total = -1;
-    curl_easy_getinfo(request.handle(), CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &total);
     // The length a server announces for a coded body is that of its wire form, not of the
     // decoded bytes counted here.
-    const QByteArray coding = request.header("Content-Encoding").trimmed().toLower();
-    if (!coding.isEmpty() && coding != "identity")
-        total = -1;
+    if (!codedBody)
+        curl_easy_getinfo(request.handle(), CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &total);
     reportedBytes = request.bytesReceived;
     Q_EMIT q->progress(request.bytesReceived, qint64(total));
 }

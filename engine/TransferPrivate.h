@@ -49,6 +49,7 @@ struct Transfer::Private
     int redirectsLeft = TransferLimits::MaxRedirects;
     bool viaProxy = false;
     qint64 reportedBytes = -1;
+    bool codedBody = false; // the body has a content coding: its announced length is not ours
 
     bool cookiesFresh = true; // a run began: cookies go and the file is read at the next fetch
     QString cookiesFrom;
