@@ -510,6 +510,8 @@ void TestTransfer::settings_data()
     QTest::newRow("cookie file that is a FIFO") << QString() << QByteArray() << with(&ConnectionOptions::cookieFile, "%T/fifo") << "could not read the cookie file: not a regular file" << QByteArray() << QByteArrayList();
     QTest::newRow("cookie file over 64 MiB") << QString() << QByteArray() << with(&ConnectionOptions::cookieFile, "%T/huge") << "could not read the cookie file: larger than 64 MiB" << QByteArray() << QByteArrayList();
     QTest::newRow("tls: CA file /dev/zero") << "tls" << QByteArray() << with(&ConnectionOptions::caFile, "/dev/zero") << "TLS error: could not read the CA file: not a regular file" << QByteArray() << QByteArrayList();
+    // The file holds the extra authorities only, beside the system's: one with none in it is an error.
+    QTest::newRow("tls: CA file with no certificate") << "tls" << QByteArray() << with(&ConnectionOptions::caFile, "%T/cookies.txt") << "TLS error: error importing CA certificate blob" << QByteArray() << QByteArrayList();
     QTest::newRow("tls: CA file over 16 MiB") << "tls" << QByteArray() << with(&ConnectionOptions::caFile, "%T/huge") << "TLS error: could not read the CA file: larger than 16 MiB" << QByteArray() << QByteArrayList();
     QTest::newRow("plain http needs no CA file") << QString() << QByteArray() << with(&ConnectionOptions::caFile, "%T/fifo") << QString() << QByteArray("Cookie") << QByteArrayList{"", "seen=yes", ""};
     QTest::newRow("tinyproxy with a login") << "tinyproxy" << QByteArray("ann:pw1") << login("ann", "pw1") << QString() << QByteArray("User-Agent") << agent;
