@@ -43,14 +43,15 @@ void CurlMulti::forgetOwner(const void *owner)
 void CurlMulti::add(CURL *easy, std::function<void(CURLcode)> done)
 {
     m_done.insert(easy, std::move(done));
-    curl_multi_add_handle(m_multi, easy);
     // libcurl asks to be called at once: outside an action that is done here and now, not
     // after another turn of the event loop. Inside one (a redirect followed from a
     // transfer's end) the timer does it.
-    if (m_acting == 0 && m_timer->isActive() && m_timer->interval() == 0) {
-        m_timer->stop();
+    m_adding = m_acting == 0;
+    m_callNow = false;
+    curl_multi_add_handle(m_multi, easy);
+    m_adding = false;
+    if (m_callNow)
         act(CURL_SOCKET_TIMEOUT, 0);
-    }
 }
 
 void CurlMulti::remove(CURL *easy)
@@ -84,7 +85,12 @@ int CurlMulti::onSocket(CURL *, curl_socket_t socket, int what, void *self, void
 int CurlMulti::onTimer(CURLM *, long timeoutMs, void *self)
 {
     // libcurl must not be called back from here: the timer does it from the event loop.
-    auto *timer = static_cast<CurlMulti *>(self)->m_timer;
+    auto *multi = static_cast<CurlMulti *>(self);
+    auto *timer = multi->m_timer;
+    if (timeoutMs == 0 && multi->m_adding) {
+        multi->m_callNow = true;
+        return 0;
+    }
     if (timeoutMs < 0) {
         timer->stop();
         return 0;

@@ -67,7 +67,9 @@ private:
     CURLM *m_multi;
     CURLSH *m_share = nullptr;
     QTimer *m_timer;
-    int m_acting = 0; // depth of act() calls under way
+    int m_acting = 0;      // depth of act() calls under way
+    bool m_adding = false; // in add(): a call at once is made there, without the timer
+    bool m_callNow = false;
     QHash<curl_socket_t, Watch> m_watches;
     QHash<CURL *, std::function<void(CURLcode)>> m_done;
     QList<QPair<const void *, std::function<void()>>> m_afterActions;

@@ -28,7 +28,7 @@ Transfer::Transfer(QObject *parent) : QObject(parent), d(new Private(this))
     connect(d->clock, &QTimer::timeout, this, [this] { d->onTick(); });
     d->request.requestSent = [this] {
         d->phase = Private::Phase::Head;
-        d->clock->start(d->idleTimeout);
+        d->armClock();
     };
     d->request.headComplete = [this] {
         d->phase = Private::Phase::Body;
@@ -37,7 +37,7 @@ Transfer::Transfer(QObject *parent) : QObject(parent), d(new Private(this))
         d->request.recentBytes = 0;
         d->bodyAtTick[0] = -1;
         d->bodyAtTick[1] = 0;
-        d->clock->start(d->idleTimeout);
+        d->armClock();
     };
 }
 

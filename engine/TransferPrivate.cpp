@@ -112,9 +112,28 @@ void Transfer::Private::start(const QUrl &url)
     multi->add(request.handle(), [this](CURLcode code) { onDone(code); });
 }
 
+void Transfer::Private::armClock()
+{
+    clockDue.setRemainingTime(idleTimeout);
+    clockArmed = true;
+    if (!clock->isActive() || clock->remainingTime() > idleTimeout)
+        clock->start(idleTimeout);
+}
+
+void Transfer::Private::disarmClock()
+{
+    clockArmed = false; // the timer may still fire: it finds nothing to do
+}
+
 // The head deadline passed, or a stall window of the body ended.
 void Transfer::Private::onTick()
 {
+    if (!clockArmed)
+        return;
+    if (!clockDue.hasExpired()) { // the window was moved on since the timer was started
+        clock->start(int(qMax<qint64>(1, clockDue.remainingTime())));
+        return;
+    }
     if (phase == Phase::Body && request.recentBytes >= StallBytes) {
         const qint64 total = request.totalBytes;
         if (bodyAtTick[0] >= 0 && total - bodyAtTick[0] < SlowBytes) {
@@ -124,7 +143,7 @@ void Transfer::Private::onTick()
         bodyAtTick[0] = bodyAtTick[1];
         bodyAtTick[1] = total;
         request.recentBytes = 0;
-        clock->start(idleTimeout);
+        armClock();
         return;
     }
     finish(false, QStringLiteral("timed out"), Failure::TimedOut);
@@ -148,7 +167,7 @@ void Transfer::Private::onDone(CURLcode code)
     CURL *easy = request.handle();
     multi->remove(easy);
     added = false;
-    clock->stop();
+    disarmClock();
     if (code == CURLE_OK) {
         // A plain http fetch through an HTTP proxy gets the proxy's refusal as its answer;
         // tinyproxy turns a wrong password down with 401 and its own realm.
@@ -226,7 +245,7 @@ void Transfer::Private::fail(const TransferRules::Outcome &outcome)
 // Takes the easy handle out of the multi handle: no callback of libcurl reaches it later.
 void Transfer::Private::detach()
 {
-    clock->stop();
+    disarmClock();
     phase = Phase::Idle;
     if (added) {
         multi->remove(request.handle());

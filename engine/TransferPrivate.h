@@ -3,6 +3,7 @@
 #include "CurlRequest.h"
 #include "Transfer.h"
 
+#include <QDeadlineTimer>
 #include <QUrl>
 
 class CurlMulti;
@@ -34,7 +35,11 @@ struct Transfer::Private
     bool shared = false;     // the easy handle is in the multi handle's share
     Private *session = this; // whose cookies and authorities this transfer uses
     CurlRequest request;
-    QTimer *clock = nullptr; // the head deadline, then the stall window of the body
+    // The head deadline, then the stall window of the body. A new window only moves the due
+    // time: the timer, when it fires early, waits for the rest (no timer work per fetch).
+    QTimer *clock = nullptr;
+    QDeadlineTimer clockDue;
+    bool clockArmed = false;
     Phase phase = Phase::Idle;
     bool added = false; // the easy handle is in the multi handle
     QIODevice *sink = nullptr;
@@ -63,6 +68,8 @@ struct Transfer::Private
     bool loadCaFile();
     void start(const QUrl &url);
     void onTick();
+    void armClock(); // a window of idleTimeout from now
+    void disarmClock();
     void onAfterAction();
     void onDone(CURLcode code);
     void followRedirect();
