@@ -10,14 +10,6 @@ void RecordingWindow::record(const char *operation, bool on)
     record(operation, on ? QStringLiteral("true") : QStringLiteral("false"));
 }
 
-bool RecordingWindow::loadPreview(const QString &path)
-{
-    record("loadPreview", path);
-    if (previewDecodes)
-        previewPath = path;
-    return previewDecodes;
-}
-
 bool RecordingWindow::promptForName(const QString &title, const QString &prompt, QString *answer)
 {
     prompts.append({title, prompt});

@@ -22,24 +22,24 @@ public:
     void setUrl3Text(const QString &t) override { url3 = t; record("setUrl3Text", t); }
     void setGetEnabled(bool on) override { getEnabled = on; record("setGetEnabled", on); }
     void setStopEnabled(bool on) override { stopEnabled = on; record("setStopEnabled", on); }
-    void setStartMenuEnabled(bool on) override { startMenuEnabled = on; record("setStartMenuEnabled", on); }
-    void setStopMenuEnabled(bool on) override { stopMenuEnabled = on; record("setStopMenuEnabled", on); }
+    void setStartMenuEnabled(bool on) override { record("setStartMenuEnabled", on); }
+    void setStopMenuEnabled(bool on) override { record("setStopMenuEnabled", on); }
     bool isGetEnabled() const override { return getEnabled; }
     bool isStopEnabled() const override { return stopEnabled; }
-    void setModeChecks(bool multiple) override { multipleChecked = multiple; record("setModeChecks", multiple); }
-    void setExitCheck(bool exit) override { exitChecked = exit; record("setExitCheck", exit); }
+    void setModeChecks(bool multiple) override { record("setModeChecks", multiple); }
+    void setExitCheck(bool exit) override { record("setExitCheck", exit); }
     void setStatusText(const QString &t) override { status = t; record("setStatusText", t); }
     QString statusText() const override { return status; }
-    void setStatePicture(ImageKey key) override { statePicture = key; record("setStatePicture", key); }
-    bool loadPreview(const QString &path) override;
-    void loadPlaceholder() override { previewPath = QStringLiteral("placeholder"); record("loadPlaceholder"); }
-    void setPreviewVisible(bool on) override { previewVisible = on; record("setPreviewVisible", on); }
+    void setStatePicture(ImageKey key) override { record("setStatePicture", key); }
+    bool loadPreview(const QString &path) override { record("loadPreview", path); return previewDecodes; }
+    void loadPlaceholder() override { record("loadPlaceholder"); }
+    void setPreviewVisible(bool on) override { record("setPreviewVisible", on); }
     void arrangeControls() override { record("arrangeControls"); }
     bool isMinimized() const override { return minimized; }
-    void closeWindow() override { closed = true; record("closeWindow"); }
+    void closeWindow() override { record("closeWindow"); }
     void setTip(const QString &tip) override { record("setTip", tip); }
     void setIcon(ImageKey key) override { record("setIcon", key); }
-    void setTrayRecordIcon(ImageKey key) override { trayRecordIcon = key; record("setTrayRecordIcon", key); }
+    void setTrayRecordIcon(ImageKey key) override { record("setTrayRecordIcon", key); }
     void showMessage(const QString &text, const QString &title) override { messages.append({text, title}); record("showMessage", text); }
     bool promptForName(const QString &title, const QString &prompt, QString *answer) override;
     void beep() override { ++beeps; record("beep"); }
@@ -55,15 +55,9 @@ public:
     QStringList callsOf(const QString &operation) const;
 
     QString url1, url2 = QStringLiteral("01"), url3;
-    bool getEnabled = true, stopEnabled = false, startMenuEnabled = true, stopMenuEnabled = false;
-    bool multipleChecked = false, exitChecked = false;
+    // The state the engine reads back; the rest is in the calls.
+    bool getEnabled = true, stopEnabled = false, minimized = false;
     QString status = QStringLiteral("Engine Stopped");
-    ImageKey statePicture = ImageKey::On;
-    ImageKey trayRecordIcon = ImageKey::On;
-    QString previewPath; // the last file shown, or "placeholder"
-    bool previewVisible = true;
-    bool minimized = false;
-    bool closed = false;
     int beeps = 0;
     // What loadPreview answers; by default every file decodes.
     bool previewDecodes = true;
