@@ -47,3 +47,16 @@ QString TestEnvironment::storeFilePath()
     QSettings store(QStringLiteral("Quillop"), QStringLiteral("Quillop"));
     return store.fileName();
 }
+
+QByteArray TestEnvironment::contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+bool TestEnvironment::writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return QDir().mkpath(QFileInfo(path).path()) && file.open(QIODevice::WriteOnly) &&
+           file.write(bytes) == bytes.size();
+}

@@ -14,6 +14,10 @@ QString home();
 void resetStore();
 // The store file itself, for tests that look at its bytes or mode.
 QString storeFilePath();
+// A file's bytes, "<missing>" when it cannot be read.
+QByteArray contents(const QString &path);
+// Writes bytes to path, making its directory first; false when any of it fails.
+bool writeFile(const QString &path, const QByteArray &bytes = {});
 
 } // namespace TestEnvironment
 
