@@ -34,17 +34,8 @@ QStringList entries(const QString &dir)
         QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
 }
 
-QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    return QFileInfo::exists(path) && file.open(QIODevice::ReadOnly) ? file.readAll() : "<missing>";
-}
-
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
+using TestEnvironment::contents;
+using TestEnvironment::writeFile;
 
 // A save directory in a fresh temporary directory; in memory where there is such a file
 // system, so that many names are cheap.
