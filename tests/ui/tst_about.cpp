@@ -11,6 +11,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QUrl>
@@ -23,11 +24,9 @@ class TestAbout : public QObject
     // Empty files under dir, and the program in dir/bin.
     static bool programAmong(const QTemporaryDir &dir, const QString &files)
     {
-        for (const QString &name : files.split(u' ', Qt::SkipEmptyParts)) {
-            QFile file(dir.filePath(name));
-            if (!QDir().mkpath(QFileInfo(file).path()) || !file.open(QIODevice::WriteOnly))
+        for (const QString &name : files.split(u' ', Qt::SkipEmptyParts))
+            if (!TestEnvironment::writeFile(dir.filePath(name)))
                 return false;
-        }
         ProgramPaths::setProgramDirectoryForTesting(dir.filePath(QStringLiteral("bin")));
         return QDir().mkpath(dir.filePath(QStringLiteral("bin")));
     }
@@ -60,11 +59,9 @@ private Q_SLOTS:
         QFETCH(bool, startWorks);
         QFETCH(QString, calls);
         QTemporaryDir dir;
-        for (const QString &name : files.split(u' ', Qt::SkipEmptyParts)) {
-            QFile file(dir.filePath(name));
-            QVERIFY(file.open(QIODevice::WriteOnly) &&
-                    file.setPermissions(QFile::ReadOwner | QFile::ExeOwner));
-        }
+        for (const QString &name : files.split(u' ', Qt::SkipEmptyParts))
+            QVERIFY(TestEnvironment::writeFile(dir.filePath(name)) &&
+                    QFile::setPermissions(dir.filePath(name), QFile::ReadOwner | QFile::ExeOwner));
         QStringList seen; // programs started, then messages
         SysInfo sysInfo;
         sysInfo.setHooks({[&](const QString &program) {
@@ -80,24 +77,42 @@ private Q_SLOTS:
         QCOMPARE(seen.join(u' '), calls.replace(QStringLiteral("<dir>"), dir.path()));
     }
 
-    // Help > Content: the manual of a build, else of the installation, else a message.
-    void helpContent_data()
+    // The file of a build, else of the installation: Help > Content's manual (else a message),
+    // and the placeholder, whose caption is text, in the language shown where there is a copy.
+    void filePicked_data()
     {
-        QTest::addColumn<QString>("files"); // under the directory above the program's
-        QTest::addColumn<QString>("opened");
+        QTest::addColumn<QString>("files");    // under the directory above the program's
+        QTest::addColumn<QString>("language"); // "manual": Help > Content
+        QTest::addColumn<QString>("picked");
+        const QString de = QStringLiteral("bin/images/nai2.jpg bin/images/nai2_de.jpg");
         // clang-format off
-        QTest::newRow("build tree") << "bin/docs/manual.html share/doc/quillop/manual.html" << "bin/docs/manual.html";
-        QTest::newRow("installed") << "share/doc/quillop/manual.html" << "share/doc/quillop/manual.html";
-        QTest::newRow("missing: a message") << "" << "";
+        QTest::newRow("manual of the build tree") << "bin/docs/manual.html share/doc/quillop/manual.html" << "manual" << "bin/docs/manual.html";
+        QTest::newRow("manual installed") << "share/doc/quillop/manual.html" << "manual" << "share/doc/quillop/manual.html";
+        QTest::newRow("manual missing: a message") << "" << "manual" << "";
+        QTest::newRow("placeholder in the language") << de << "de" << "bin/images/nai2_de.jpg";
+        QTest::newRow("placeholder, none in the language") << "bin/images/nai2.jpg bin/images/nai2_fr.jpg" << "de" << "bin/images/nai2.jpg";
+        QTest::newRow("placeholder in English") << de << "" << "bin/images/nai2.jpg";
+        QTest::newRow("placeholder installed") << "share/quillop/images/nai2.jpg share/quillop/images/nai2_ja.jpg" << "ja" << "share/quillop/images/nai2_ja.jpg";
         // clang-format on
     }
 
-    void helpContent()
+    void filePicked()
     {
         QFETCH(QString, files);
-        QFETCH(QString, opened);
+        QFETCH(QString, language);
+        QFETCH(QString, picked);
         QTemporaryDir dir;
         QVERIFY(programAmong(dir, files));
+        const auto forget = qScopeGuard([] {
+            MenuCommands::setFileOpener({});
+            Translations::setLanguageForTesting({});
+            ProgramPaths::setProgramDirectoryForTesting({});
+        });
+        if (language != QLatin1String("manual")) {
+            Translations::setLanguageForTesting(language);
+            QCOMPARE(ProgramPaths::placeholderPath(), QDir::cleanPath(dir.filePath(picked)));
+            return;
+        }
         QStringList seen;
         MenuCommands::setFileOpener([&](const QUrl &url) {
             seen << url.toLocalFile();
@@ -105,38 +120,8 @@ private Q_SLOTS:
         });
         RecordingWindow window;
         MenuCommands::m_cont_Click(window);
-        MenuCommands::setFileOpener({});
-        ProgramPaths::setProgramDirectoryForTesting({});
-        QCOMPARE(seen, opened.isEmpty() ? QStringList() : QStringList{dir.filePath(opened)});
-        QCOMPARE(window.messages.size(), opened.isEmpty() ? 1 : 0);
-    }
-
-    // The placeholder's caption is text: its copy in the language shown, where there is one.
-    void placeholderInLanguage_data()
-    {
-        QTest::addColumn<QString>("files");
-        QTest::addColumn<QString>("language");
-        QTest::addColumn<QString>("shown");
-        // clang-format off
-        QTest::newRow("copy in the language") << "bin/images/nai2.jpg bin/images/nai2_de.jpg" << "de" << "bin/images/nai2_de.jpg";
-        QTest::newRow("none in the language") << "bin/images/nai2.jpg bin/images/nai2_fr.jpg" << "de" << "bin/images/nai2.jpg";
-        QTest::newRow("English") << "bin/images/nai2.jpg bin/images/nai2_de.jpg" << "" << "bin/images/nai2.jpg";
-        QTest::newRow("installed") << "share/quillop/images/nai2.jpg share/quillop/images/nai2_ja.jpg" << "ja" << "share/quillop/images/nai2_ja.jpg";
-        // clang-format on
-    }
-
-    void placeholderInLanguage()
-    {
-        QFETCH(QString, files);
-        QFETCH(QString, language);
-        QFETCH(QString, shown);
-        QTemporaryDir dir;
-        QVERIFY(programAmong(dir, files));
-        Translations::setLanguageForTesting(language);
-        const QString path = ProgramPaths::placeholderPath();
-        Translations::setLanguageForTesting({});
-        ProgramPaths::setProgramDirectoryForTesting({});
-        QCOMPARE(path, QDir::cleanPath(dir.filePath(shown)));
+        QCOMPARE(seen, picked.isEmpty() ? QStringList() : QStringList{dir.filePath(picked)});
+        QCOMPARE(window.messages.size(), picked.isEmpty() ? 1 : 0);
     }
 
     void oneBoxWithVersionAndExample()
