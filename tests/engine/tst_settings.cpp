@@ -216,7 +216,6 @@ void TestSettings::loadedValues_data()
     QTest::newRow("number mode, empty counter") << "url2" << "" << "01";
     QTest::newRow("letter mode, empty counter") << "is_number_mode" << "false" << "A";
     QTest::newRow("a blank counter is not empty") << "url2" << " " << " ";
-    QTest::newRow("a counter survives") << "url2" << "17" << "17";
     QTest::newRow("a whole address stays whole") << "whole address" << "" << "";
     QTest::newRow("boolean of other text") << "isMultiple" << "maybe" << "True";
     QTest::newRow("boolean in any case") << "isMultiple" << "fAlSe" << "False";
@@ -228,7 +227,6 @@ void TestSettings::loadedValues_data()
     QTest::newRow("half to even") << "max_downloads" << "2.5" << "2";
     QTest::newRow("exponent") << "max_downloads" << "1e3" << "100";
     QTest::newRow("hexadecimal") << "max_downloads" << "0x10" << "100";
-    QTest::newRow("empty number") << "pause_time" << "" << "1";
     QTest::newRow("if_exists past 4") << "if_exists" << "9" << "3";
     QTest::newRow("if_exists zero") << "if_exists" << "0" << "3";
     QTest::newRow("if_exists in range") << "if_exists" << "4" << "4";
@@ -237,12 +235,10 @@ void TestSettings::loadedValues_data()
     QTest::newRow("port of text") << "proxy_port" << "http" << "0";
     QTest::newRow("proxy type in any case") << "proxy_type" << "SOCKS5" << "socks5";
     QTest::newRow("proxy type unknown") << "proxy_type" << "gopher" << "http";
-    QTest::newRow("retries of text") << "retries" << "often" << "2";
     // A header value that would smuggle in another header is ignored, with a message.
     QTest::newRow("User-Agent with CR LF") << "user_agent" << "a\r\nX-Injected: 1" << "Mozilla/5.0";
     QTest::newRow("Referer with a bare LF") << "referer" << "http://a/\nX-Injected: 1" << "";
     QTest::newRow("Referer with a tab") << "referer" << "http://a/\tb" << "http://a/\tb";
-    QTest::newRow("parallel of text") << "parallel" << "many" << "1";
     // clang-format on
 }
 
@@ -263,16 +259,13 @@ void TestSettings::loadedValues()
         {QStringLiteral("isMultiple"), SettingsStore::boolText(l.s.isMultiple)},
         {QStringLiteral("is_log"), SettingsStore::boolText(l.s.is_log)},
         {QStringLiteral("max_downloads"), QString::number(l.s.max_downloads)},
-        {QStringLiteral("pause_time"), QString::number(l.s.pause_time)},
         {QStringLiteral("if_exists"), QString::number(static_cast<int>(l.s.if_exists))},
         {QStringLiteral("proxy_port"), QString::number(l.s.proxy_port)},
         {QStringLiteral("proxy_type"), l.s.proxy_type == ConnectionOptions::ProxyType::Socks5
                                            ? QStringLiteral("socks5")
                                            : QStringLiteral("http")},
-        {QStringLiteral("retries"), QString::number(l.s.retries)},
         {QStringLiteral("user_agent"), l.s.user_agent},
         {QStringLiteral("referer"), l.s.referer},
-        {QStringLiteral("parallel"), QString::number(l.s.parallel)},
         {QStringLiteral("url2"), l.window.url2},
         {QStringLiteral("whole address"), l.window.url2},
         {QStringLiteral("is_number_mode"), l.window.url2},
