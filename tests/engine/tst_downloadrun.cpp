@@ -290,9 +290,7 @@ void tst_DownloadRun::waysOfEnding_data()
     QTest::addColumn<QString>("endCounter");
     QTest::addColumn<QString>("endReason");
     // clang-format off
-    QTest::newRow("limit of three") << "" << 3 << "01" << 3 << 3 << "04" << QString();
     QTest::newRow("limit of zero: one attempt all the same") << "" << 0 << "01" << 1 << 1 << "02" << QString();
-    QTest::newRow("single mode") << "single" << 100 << "01" << 1 << 1 << "02" << QString();
     QTest::newRow("letter end at Z") << "" << 100 << "Y" << 2 << 100 << "Z" << QString();
     QTest::newRow("counter that cannot be stepped") << "" << 100 << "abc" << 1 << 100 << "abc" << QStringLiteral("the counter \"abc\" is not a number");
     QTest::newRow("single mode: an unsteppable counter is no reason") << "single" << 100 << "abc" << 1 << 1 << "abc" << QString();
