@@ -96,7 +96,6 @@ void TestImageSaver::save_data()
     const QString h = QStringLiteral("http://h/");
     const QString a251 = QString(251, QLatin1Char('a')), e126 = QString(126, QChar(0xe9));
     // clang-format off
-    QTest::newRow("free name, nothing appended") << "" << url << "" << false << 1 << "" << "" << "pic07\\.jpg" << saving << "";
     QTest::newRow("append at head") << "" << url << "big_" << true << 1 << "" << "" << "big_pic07\\.jpg" << saving << "";
     QTest::newRow("append at tail") << "" << url << "_big" << false << 1 << "" << "" << "pic07_big\\.jpg" << saving << "";
     QTest::newRow("no extension keeps the dot") << "" << h + QLatin1String("photos/pic07") << "" << false << 1 << "" << "" << "pic07\\." << saving << "";
