@@ -553,7 +553,6 @@ private Q_SLOTS:
         QTest::addColumn<QString>("attempt");
         QTest::addColumn<QString>("file");
         // clang-format off
-        QTest::newRow("end known") << "run:8:20" << "8 / 20" << "";
         QTest::newRow("end not known") << "run:8:-1" << "8" << "";
         QTest::newRow("a file arriving") << "run:1:3 file:358400:1572864" << "1 / 3" << "350 KB";
         QTest::newRow("length not announced") << "run:2:3 file:1000:-1" << "2 / 3" << "1000 bytes";
