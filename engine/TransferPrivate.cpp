@@ -116,8 +116,11 @@ void Transfer::Private::armClock()
 {
     clockDue.setRemainingTime(idleTimeout);
     clockArmed = true;
-    if (!clock->isActive() || clock->remainingTime() > idleTimeout)
+    // The timer's own due time is kept here: asking the event loop for it costs more.
+    if (!clock->isActive() || clockFires.deadline() > clockDue.deadline()) {
         clock->start(idleTimeout);
+        clockFires = clockDue;
+    }
 }
 
 void Transfer::Private::disarmClock()
@@ -132,6 +135,7 @@ void Transfer::Private::onTick()
         return;
     if (!clockDue.hasExpired()) { // the window was moved on since the timer was started
         clock->start(int(qMax<qint64>(1, clockDue.remainingTime())));
+        clockFires = clockDue;
         return;
     }
     if (phase == Phase::Body && request.recentBytes >= StallBytes) {

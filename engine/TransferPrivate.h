@@ -39,6 +39,7 @@ struct Transfer::Private
     // time: the timer, when it fires early, waits for the rest (no timer work per fetch).
     QTimer *clock = nullptr;
     QDeadlineTimer clockDue;
+    QDeadlineTimer clockFires; // when the timer was last started to fire
     bool clockArmed = false;
     Phase phase = Phase::Idle;
     bool added = false; // the easy handle is in the multi handle
