@@ -385,10 +385,11 @@ void ImageSaver::discardBody()
 
 void ImageSaver::removeLeftovers(const QString &dir)
 {
+    // No name filter: QDir would compile it into a regular expression at every run, and
+    // tempNamePid() passes over other names at their first letters.
     const QDir directory(dir);
     const QStringList names =
-        directory.entryList({QStringLiteral(".quillop-*.part")},
-                            QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+        directory.entryList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
     for (const QString &name : names) {
         if (isDeadProcess(SaveNaming::tempNamePid(name)))
             QFile::remove(directory.filePath(name));
