@@ -39,7 +39,7 @@ if [ $quick -eq 1 ]; then
 else
     # CPU figures take more rounds: on a shared machine a round's CPU time varies by a
     # fifth, and the median of many per-round ratios is what stays put.
-    series=300 tls_series=100 rounds=5 cpu_rounds=41 tls_rounds=7 huge_mib=1024 big_count=20 big_w=6000 big_h=4000
+    series=300 tls_series=100 rounds=5 cpu_rounds=41 tls_rounds=15 huge_mib=1024 big_count=20 big_w=6000 big_h=4000
     pauses=10 starts=5 par_series=100
 fi
 
