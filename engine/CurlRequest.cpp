@@ -1,6 +1,6 @@
 #include "CurlRequest.h"
 
-#include <QIODevice>
+#include <QFileDevice>
 
 #include <cerrno>
 #include <cstring>
@@ -72,6 +72,7 @@ void CurlRequest::reset()
     bytesReceived = recentBytes = totalBytes = m_headBytes = 0;
     sinkError.clear();
     m_sink = nullptr;
+    m_sinkFd = -1;
     m_error[0] = '\0';
 }
 
@@ -79,6 +80,10 @@ void CurlRequest::prepare(const Setup &s, QIODevice *sink)
 {
     reset();
     m_sink = sink;
+    // An unbuffered file takes the body straight to its descriptor: QFile would only pass each
+    // block on to the same write(2), through several layers, for every block of every picture.
+    const auto *file = qobject_cast<QFileDevice *>(sink);
+    m_sinkFd = file && file->openMode().testFlag(QIODevice::Unbuffered) ? file->handle() : -1;
 
     CURL *e = m_easy;
     curl_easy_setopt(e, CURLOPT_URL, s.url.constData());
@@ -227,6 +232,24 @@ void CurlRequest::headLine(QByteArrayView line)
                         line.sliced(colon + 1).trimmed().toByteArray()});
 }
 
+// write(2) until every byte is out; false with errno set when the system refuses.
+static bool writeAll(int fd, const char *data, qint64 length)
+{
+    while (length > 0) {
+        const ssize_t written = ::write(fd, data, size_t(length));
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0) {
+            if (written == 0)
+                errno = EIO;
+            return false;
+        }
+        data += written;
+        length -= written;
+    }
+    return true;
+}
+
 size_t CurlRequest::onBody(char *data, size_t size, size_t count, void *self)
 {
     auto *r = static_cast<CurlRequest *>(self);
@@ -236,7 +259,12 @@ size_t CurlRequest::onBody(char *data, size_t size, size_t count, void *self)
     if (r->discardBody)
         return size_t(length);
     errno = 0;
-    if (!r->m_sink || r->m_sink->write(data, length) != length) {
+    if (r->m_sinkFd >= 0 && !writeAll(r->m_sinkFd, data, length)) {
+        r->sinkFailed = true;
+        r->sinkError = QString::fromLocal8Bit(std::strerror(errno));
+        return 0;
+    }
+    if (r->m_sinkFd < 0 && (!r->m_sink || r->m_sink->write(data, length) != length)) {
         const int error = errno;
         r->sinkFailed = true;
         r->sinkError = r->m_sink ? r->m_sink->errorString() : QString();

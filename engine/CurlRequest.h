@@ -94,6 +94,7 @@ private:
     CURL *m_easy;
     curl_slist *m_extraHeaders = nullptr;
     QIODevice *m_sink = nullptr;
+    int m_sinkFd = -1;     // the sink's descriptor when it is an unbuffered file, else -1
     QByteArray m_caBundle; // the bundle libcurl was last given
     bool m_shared = false;
     qint64 m_headBytes = 0;
