@@ -23,7 +23,10 @@ value_of() {
 tls_server() {
     [ -e "$work/cert.pem" ] || return 0
     # http2 as servers offer it: requests in flight together become streams of one connection.
-    printf '    server {\n        listen 127.0.0.1:%s ssl http2;\n        ssl_certificate %s;\n' "$1" "$work/cert.pem"
+    # TLS 1.3 as Debian's own nginx.conf enables it (nginx 1.22 alone offers 1.2 at most, whose
+    # handshake takes a second round trip that no client of today's servers pays).
+    printf '    server {\n        listen 127.0.0.1:%s ssl http2;\n' "$1"
+    printf '        ssl_protocols TLSv1.2 TLSv1.3;\n        ssl_certificate %s;\n' "$work/cert.pem"
     printf '        ssl_certificate_key %s;\n        root %s;\n    }\n' "$work/key.pem" "$www"
 }
 
