@@ -4,11 +4,13 @@
 #include <QSocketNotifier>
 #include <QTimer>
 
+#include <utility>
+
 CurlMulti::CurlMulti(QObject *parent)
     : QObject(parent), m_multi(curl_multi_init()), m_timer(new QTimer(this))
 {
     m_timer->setSingleShot(true);
-    connect(m_timer, &QTimer::timeout, this, [this] { act(CURL_SOCKET_TIMEOUT, 0); });
+    connect(m_timer, &QTimer::timeout, this, [this] { actFromLoop(CURL_SOCKET_TIMEOUT, 0); });
     curl_multi_setopt(m_multi, CURLMOPT_SOCKETFUNCTION, &CurlMulti::onSocket);
     curl_multi_setopt(m_multi, CURLMOPT_SOCKETDATA, this);
     curl_multi_setopt(m_multi, CURLMOPT_TIMERFUNCTION, &CurlMulti::onTimer);
@@ -52,6 +54,26 @@ void CurlMulti::add(CURL *easy, std::function<void(CURLcode)> done)
     m_adding = false;
     if (m_callNow)
         act(CURL_SOCKET_TIMEOUT, 0);
+}
+
+bool CurlMulti::holdReport(std::function<void()> report)
+{
+    if (!m_fromLoop)
+        return false;
+    m_reports.append(std::move(report));
+    return true;
+}
+
+void CurlMulti::actFromLoop(curl_socket_t socket, int events)
+{
+    m_fromLoop = true;
+    act(socket, events);
+    m_fromLoop = false;
+    // A report may end the run and with it this object: the list leaves it first, and
+    // nothing here touches it afterwards.
+    const auto reports = std::exchange(m_reports, {});
+    for (const auto &report : reports)
+        report();
 }
 
 void CurlMulti::remove(CURL *easy)
@@ -109,7 +131,7 @@ void CurlMulti::watch(curl_socket_t socket, int what)
     const auto notifier = [this, socket](QSocketNotifier::Type type, int events) {
         auto *n = new QSocketNotifier(socket, type, this);
         connect(n, &QSocketNotifier::activated, this,
-                [this, socket, events] { act(socket, events); });
+                [this, socket, events] { actFromLoop(socket, events); });
         return n;
     };
     const bool in = what == CURL_POLL_IN || what == CURL_POLL_INOUT;

@@ -40,6 +40,12 @@ public:
     // Never from inside one of libcurl's callbacks.
     void remove(CURL *easy);
 
+    // During an action the event loop started (a socket's or the timer's, not one that add()
+    // makes at once), a transfer's report waits here and is made as soon as the action is
+    // over, in the same turn of the event loop and outside libcurl. Returns false elsewhere:
+    // the caller then queues the report.
+    bool holdReport(std::function<void()> report);
+
     // Cookies, TLS sessions and looked-up addresses for every request of this handle's
     // transfers; created at the first call.
     CURLSH *share();
@@ -63,6 +69,7 @@ private:
     void watch(curl_socket_t socket, int what);
     void forget(curl_socket_t socket);
     void act(curl_socket_t socket, int events);
+    void actFromLoop(curl_socket_t socket, int events);
 
     CURLM *m_multi;
     CURLSH *m_share = nullptr;
@@ -70,6 +77,8 @@ private:
     int m_acting = 0;      // depth of act() calls under way
     bool m_adding = false; // in add(): a call at once is made there, without the timer
     bool m_callNow = false;
+    bool m_fromLoop = false; // in an action the event loop started
+    QList<std::function<void()>> m_reports;
     QHash<curl_socket_t, Watch> m_watches;
     QHash<CURL *, std::function<void(CURLcode)>> m_done;
     QList<QPair<const void *, std::function<void()>>> m_afterActions;

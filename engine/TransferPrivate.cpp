@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileDevice>
 #include <QIODevice>
+#include <QPointer>
 #include <QTimer>
 
 using namespace TransferLimits;
@@ -263,8 +264,14 @@ void Transfer::Private::finish(bool ok, const QString &reason, Failure kind)
     detach();
     sink = nullptr;
     failure = kind;
-    // Queued, so that a caller never sees finished() from inside openUrl() or cancel(),
-    // and may start the next fetch from its slot.
-    QMetaObject::invokeMethod(
-        q, [t = q, ok, reason] { Q_EMIT t->finished(ok, reason); }, Qt::QueuedConnection);
+    // Never from inside openUrl() or cancel(), and from where the slot may start the next
+    // fetch: after the action of the event loop that ended the transfer, in the same turn
+    // (whatever the slot then arms for at once runs in that turn too), else queued.
+    const QPointer<Transfer> t = q;
+    auto report = [t, ok, reason] {
+        if (t)
+            Q_EMIT t->finished(ok, reason);
+    };
+    if (!multi->holdReport(report))
+        QMetaObject::invokeMethod(q, report, Qt::QueuedConnection);
 }
