@@ -101,7 +101,9 @@ start_relay() {
             >"$work/relay-$target.out" 2>&1 &
         pid=$!
         for wait_step in $(seq 1 100); do
-            if grep -q ready "$work/relay-$target.out" 2>/dev/null; then
+            # Ready, and taking connections on the port it was given.
+            if grep -q ready "$work/relay-$target.out" 2>/dev/null &&
+                (: <"/dev/tcp/127.0.0.1/$relay_port") 2>/dev/null; then
                 relay_pids+=" $pid"
                 return 0
             fi

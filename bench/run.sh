@@ -60,10 +60,10 @@ export QT_QPA_PLATFORM=offscreen
 work="$(mktemp -d "${TMPDIR:-/tmp}/quillop-bench-XXXXXX")"
 # nginx's workers drop root to nobody, and must still read the pictures.
 chmod 755 "$work"
-nginx_pid="" relay_pids="" relay_port="" outs=""
+nginx_pid="" relay_pids="" relay_port="" outs="" watch_pid=""
 cleanup() {
     local pid
-    for pid in $relay_pids $nginx_pid; do
+    for pid in $watch_pid $relay_pids $nginx_pid; do
         kill "$pid" 2>/dev/null || true
         wait "$pid" 2>/dev/null || true
     done
@@ -342,6 +342,7 @@ watch_pid=$!
     >"$work/par.json" 2>>"$work/peer.err" || die "ours --parallel 8 failed: $(tail -n 3 "$work/peer.err")"
 touch "$work/par-stop"
 wait "$watch_pid"
+watch_pid=""
 read -r par_listings par_incomplete <"$work/par-visible"
 inversions() { # numbers in the order given on standard input: pairs out of order next to each other
     awk 'NR > 1 && $1 < last { n++ } { last = $1 } END { print n + 0 }'

@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 """Watches a save folder while a run fills it: visible.py SAVE_DIR SERVED_DIR STOP_FILE.
-Lists SAVE_DIR over and over until STOP_FILE exists, and counts the pictures seen under
+Lists SAVE_DIR over and over until STOP_FILE exists (or its folder is gone), and counts the pictures seen under
 their final name (*.jpg) with fewer bytes than the served file of that name: each one is a
 half-written file a person or a script could have opened. Prints "listings seen_incomplete"."""
 import os
@@ -11,7 +11,8 @@ def main():
     save_dir, served_dir, stop_file = sys.argv[1:4]
     sizes = {}
     listings = incomplete = 0
-    while not os.path.exists(stop_file):
+    stop_dir = os.path.dirname(os.path.abspath(stop_file))
+    while not os.path.exists(stop_file) and os.path.isdir(stop_dir):
         listings += 1
         try:
             entries = list(os.scandir(save_dir))
