@@ -1,5 +1,7 @@
 #include "CurlRequest.h"
 
+#include "FileOps.h"
+
 #include <QFileDevice>
 
 #include <cerrno>
@@ -232,24 +234,6 @@ void CurlRequest::headLine(QByteArrayView line)
                         line.sliced(colon + 1).trimmed().toByteArray()});
 }
 
-// write(2) until every byte is out; false with errno set when the system refuses.
-static bool writeAll(int fd, const char *data, qint64 length)
-{
-    while (length > 0) {
-        const ssize_t written = ::write(fd, data, size_t(length));
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0) {
-            if (written == 0)
-                errno = EIO;
-            return false;
-        }
-        data += written;
-        length -= written;
-    }
-    return true;
-}
-
 size_t CurlRequest::onBody(char *data, size_t size, size_t count, void *self)
 {
     auto *r = static_cast<CurlRequest *>(self);
@@ -259,7 +243,7 @@ size_t CurlRequest::onBody(char *data, size_t size, size_t count, void *self)
     if (r->discardBody)
         return size_t(length);
     errno = 0;
-    if (r->m_sinkFd >= 0 && !writeAll(r->m_sinkFd, data, length)) {
+    if (r->m_sinkFd >= 0 && !FileOps::writeAll(r->m_sinkFd, data, length)) {
         r->sinkFailed = true;
         r->sinkError = QString::fromLocal8Bit(std::strerror(errno));
         return 0;

@@ -119,15 +119,24 @@ bool FileOps::appendLine(const QString &path, const QString &text)
     // One write of the whole line: O_APPEND puts it at the end even when another copy of
     // the program appends to the same day's log.
     const QByteArray line = text.toUtf8() + "\r\n";
-    qsizetype done = 0;
-    while (done < line.size()) {
-        const ssize_t n = ::write(fd, line.constData() + done, size_t(line.size() - done));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            break;
-        done += n;
-    }
+    const bool written = writeAll(fd, line.constData(), line.size());
     const bool closed = ::close(fd) == 0;
-    return done == line.size() && closed;
+    return written && closed;
+}
+
+bool FileOps::writeAll(int fd, const char *data, qint64 length)
+{
+    while (length > 0) {
+        const ssize_t written = ::write(fd, data, size_t(length));
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0) {
+            if (written == 0)
+                errno = EIO;
+            return false;
+        }
+        data += written;
+        length -= written;
+    }
+    return true;
 }

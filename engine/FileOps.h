@@ -28,4 +28,8 @@ QString GetDriveName(const QString &path);
 // The text is written as UTF-8 without a byte-order mark. Returns false on any failure.
 bool appendLine(const QString &path, const QString &text);
 
+// write(2) until every byte of data is out, again after an interruption. False, with errno
+// set, when the system refuses.
+bool writeAll(int fd, const char *data, qint64 length);
+
 } // namespace FileOps
